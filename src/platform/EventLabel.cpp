@@ -1,0 +1,71 @@
+#include "platform/EventLabel.h"
+
+#include <QMouseEvent>
+
+EventLabel::EventLabel(QWidget* parent)
+    : EventLabel(QString(), parent)
+{
+}
+
+EventLabel::EventLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setMouseTracking(true);
+    applyBackground();
+}
+
+void EventLabel::setBackgroundColour(const QColor& colour)
+{
+    background_ = colour;
+    applyBackground();
+}
+
+void EventLabel::setBackgroundOpaque(bool opaque)
+{
+    opaque_ = opaque;
+    applyBackground();
+}
+
+void EventLabel::setTextColour(const QColor& colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    setPalette(palette);
+}
+
+QColor EventLabel::textColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void EventLabel::applyBackground()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background_);
+    setPalette(palette);
+    setAutoFillBackground(opaque_);
+    update();
+}
+
+void EventLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit pressed();
+}
+
+void EventLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool inside = rect().contains(event->position().toPoint());
+    emit released();
+    // The window may have been discarded by the release; do not touch it then.
+    if (inside)
+        emit clicked();
+}
+
+void EventLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseMoved();
+}

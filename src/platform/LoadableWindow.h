@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCloseEvent>
+#include <QWidget>
+
+// A window of the game: created when it is shown, its load step run once,
+// discarded when it is unloaded. Nothing of a window survives its unload.
+class LoadableWindow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // The window's load step; runs once, before the window is first shown.
+    virtual void load() {}
+    // Shows the window as it wants to be shown (maximised, centred, ...).
+    virtual void present() { show(); }
+
+signals:
+    // The player closed the window through its frame.
+    void closedByPlayer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        QWidget::closeEvent(event);
+        if (event->isAccepted())
+            emit closedByPlayer();
+    }
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/DataDir.h"
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+// Pictures of the Data directory, each file decoded once and then served from
+// memory. The format is read from the file's content, whatever its extension.
+class PictureCache {
+public:
+    explicit PictureCache(DataDir dataDir);
+
+    // The picture of a file below Data ("PolV/3.res"); a null pixmap when the
+    // file is missing or cannot be decoded.
+    const QPixmap& picture(const QString& relative);
+
+    // Decodes the files now, so that later calls never touch the disk.
+    void preload(const QStringList& relatives);
+
+    int decodeCount() const { return decodeCount_; }
+    const DataDir& dataDir() const { return dataDir_; }
+
+private:
+    DataDir dataDir_;
+    QHash<QString, QPixmap> pictures_;
+    int decodeCount_ = 0;
+};

@@ -1,0 +1,25 @@
+#include "platform/ProgramExit.h"
+
+#include <QApplication>
+#include <QWidget>
+
+void ProgramExit::runEndSteps()
+{
+    auto steps = std::move(endSteps_);
+    endSteps_.clear();
+    for (auto& step : steps)
+        step();
+}
+
+void ApplicationExit::end()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->setEnabled(false);
+        window->hide();
+    }
+    runEndSteps();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The names under which the windows are shown, found and unloaded.
+namespace windownames {
+inline const QString start = QStringLiteral("Начало");
+inline const QString setup = QStringLiteral("Form2");
+inline const QString game = QStringLiteral("Игра");
+inline const QString records = QStringLiteral("Конец");
+inline const QString about = QStringLiteral("Опрог");
+} // namespace windownames

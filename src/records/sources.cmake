@@ -1,0 +1,1 @@
+# Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.

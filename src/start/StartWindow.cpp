@@ -1,0 +1,175 @@
+#include "start/StartWindow.h"
+
+#include "platform/Dialogs.h"
+#include "platform/DisplayMode.h"
+#include "platform/EventLabel.h"
+#include "platform/Platform.h"
+#include "platform/ProgramExit.h"
+#include "platform/WindowNames.h"
+#include "start/Navigation.h"
+#include "start/StartupCheck.h"
+#include "state/GameState.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+const QColor windowColour(0xC0, 0xC0, 0xFF);
+const QColor hoverColour(0xFF, 0xFF, 0xC0);
+const QColor pressColour(0x00, 0xFF, 0x00);
+const QSize designClientSize(1018, 736);
+const QSize pictureSize(800, 600);
+
+} // namespace
+
+StartWindow::StartWindow(Platform& platform, GameState& state)
+    : platform_(platform), state_(state)
+{
+    setWindowTitle(Dialogs::applicationTitle);
+    setMouseTracking(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(designClientSize);
+
+    picture1_ = new EventLabel(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(QRect(QPoint(112, 84), pictureSize));
+    picture1_->setScaledContents(true);
+    connect(picture1_, &EventLabel::mouseMoved, this, &StartWindow::clearHighlight);
+
+    QFont menuFont(QStringLiteral("Monotype Corsiva"), 36);
+    menuFont.setItalic(true);
+    menuFont.setWeight(QFont::Normal);
+
+    const std::array<QString, 5> captions{QString(), QStringLiteral("Новая игра"),
+                                          QStringLiteral("Рекорды"), QStringLiteral("Автор"),
+                                          QStringLiteral("Выход")};
+    const std::array<void (StartWindow::*)(), 5> actions{
+        nullptr, &StartWindow::newGame, &StartWindow::showRecords, &StartWindow::showAbout,
+        &StartWindow::exitProgram};
+    for (int number = 1; number <= 4; ++number) {
+        auto* entry = new EventLabel(captions.at(number), picture1_);
+        entry->setObjectName(QStringLiteral("Label%1").arg(number));
+        entry->setGeometry(548, 296 + 68 * (number - 1), 225, 61);
+        entry->setFont(menuFont);
+        entry->setAlignment(Qt::AlignCenter);
+        entry->setBackgroundColour(hoverColour);
+        entry->setBackgroundOpaque(false);
+        connect(entry, &EventLabel::mouseMoved, this, [this, entry] { highlight(entry, hoverColour); });
+        connect(entry, &EventLabel::pressed, this, [this, entry] { highlight(entry, pressColour); });
+        connect(entry, &EventLabel::released, this, actions.at(number));
+        entries_.at(number) = entry;
+    }
+}
+
+void StartWindow::load()
+{
+    centrePicture();
+    if (!checkPictures())
+        return;
+    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Nch.res")));
+    switchDisplayModeIfSmall();
+}
+
+void StartWindow::present()
+{
+    showMaximized();
+}
+
+bool StartWindow::checkPictures()
+{
+    const QString missing = startupcheck::firstMissing([this](const QString& relative) {
+        return QFileInfo(platform_.data.path(relative)).isFile();
+    });
+    if (missing.isEmpty())
+        return true;
+    platform_.dialogs.message(startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+                              startupcheck::errorTitle);
+    platform_.program.end();
+    return false;
+}
+
+void StartWindow::switchDisplayModeIfSmall()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen)
+        displaymode::switchIfSmall(screen->size(), platform_.display);
+}
+
+void StartWindow::enterMenuState()
+{
+    present();
+    setEnabled(true);
+    for (int number = 1; number <= 4; ++number)
+        entries_.at(number)->setVisible(true);
+}
+
+void StartWindow::enterBackdropState()
+{
+    if (!isVisible())
+        present();
+    setEnabled(false);
+    for (int number = 1; number <= 4; ++number)
+        entries_.at(number)->setVisible(false);
+}
+
+void StartWindow::highlight(EventLabel* entry, const QColor& colour)
+{
+    for (int number = 1; number <= 4; ++number) {
+        if (entries_.at(number) != entry)
+            entries_.at(number)->setBackgroundOpaque(false);
+    }
+    entry->setBackgroundOpaque(true);
+    entry->setBackgroundColour(colour);
+}
+
+void StartWindow::clearHighlight()
+{
+    for (int number = 1; number <= 4; ++number)
+        entries_.at(number)->setBackgroundOpaque(false);
+}
+
+void StartWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    clearHighlight();
+    LoadableWindow::mouseMoveEvent(event);
+}
+
+void StartWindow::resizeEvent(QResizeEvent* event)
+{
+    LoadableWindow::resizeEvent(event);
+    centrePicture();
+}
+
+void StartWindow::centrePicture()
+{
+    // The picture and its menu stay in the middle of the window, whatever its size.
+    picture1_->move((width() - picture1_->width()) / 2, (height() - picture1_->height()) / 2);
+}
+
+void StartWindow::newGame()
+{
+    state_.newGame();
+    navigation::showSetupOverBackdrop(platform_.windows);
+}
+
+void StartWindow::showRecords()
+{
+    platform_.windows.show(windownames::records);
+    platform_.windows.unload(windownames::start);
+}
+
+void StartWindow::showAbout()
+{
+    platform_.windows.show(windownames::about);
+}
+
+void StartWindow::exitProgram()
+{
+    platform_.program.end();
+}

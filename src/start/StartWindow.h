@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/LoadableWindow.h"
+
+#include <array>
+
+class EventLabel;
+class Platform;
+struct GameState;
+
+// "Начало": the first window of the program, with its picture and the menu
+// "Новая игра", "Рекорды", "Автор", "Выход". It also stands behind the player
+// setup window as a disabled backdrop without its menu.
+class StartWindow : public LoadableWindow {
+    Q_OBJECT
+public:
+    StartWindow(Platform& platform, GameState& state);
+
+    void load() override;
+    void present() override;
+
+    // Shown and enabled, with its four menu entries.
+    void enterMenuState();
+    // Shown, disabled, its menu entries hidden.
+    void enterBackdropState();
+
+    // Label1..Label4: "Новая игра", "Рекорды", "Автор", "Выход".
+    EventLabel* menuEntry(int number) const { return entries_.at(number); }
+    EventLabel* picture() const { return picture1_; }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool checkPictures();
+    void switchDisplayModeIfSmall();
+    void highlight(EventLabel* entry, const QColor& colour);
+    void clearHighlight();
+    void centrePicture();
+
+    void newGame();
+    void showRecords();
+    void showAbout();
+    void exitProgram();
+
+    Platform& platform_;
+    GameState& state_;
+    EventLabel* picture1_ = nullptr;
+    std::array<EventLabel*, 5> entries_{};  // 1..4 used
+};

@@ -1,0 +1,146 @@
+#include "platform/Cp1251.h"
+#include "platform/DataDir.h"
+#include "platform/DisplayMode.h"
+#include "platform/RandomSource.h"
+#include "platform/Twips.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class RecordingDisplay final : public DisplayModeService {
+public:
+    bool request(const DisplayModeRequest& mode) override
+    {
+        requests.append(mode);
+        return granted.contains(mode);
+    }
+    void restore() override {}
+    QList<DisplayModeRequest> requests;
+    QList<DisplayModeRequest> granted;
+};
+
+const DisplayModeRequest large{1024, 768, 32};
+const DisplayModeRequest small{800, 600, 16};
+
+} // namespace
+
+class PlatformCoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twipsRoundToTheNearestPixel_data();
+    void twipsRoundToTheNearestPixel();
+
+    void everyCyrillicLetterSurvivesTheCodePage();
+    void charactersOutsideTheCodePageAreRefused();
+
+    void dataPathIsBelowTheBaseDirectoryWhateverTheWorkingDirectory();
+
+    void displayModeIsRequestedOnlyOnASmallScreen_data();
+    void displayModeIsRequestedOnlyOnASmallScreen();
+    void displayModeFallsBackToTheSmallerModeWhenTheFirstIsRefused();
+
+    void drawCoversOneToNEvenly();
+};
+
+void PlatformCoreTest::twipsRoundToTheNearestPixel_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("whole pixels") << 4680 << 312;
+    QTest::newRow("two thirds round up") << 5125 << 342;
+    QTest::newRow("one third rounds down") << 5570 << 371;
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("negative") << -120 << -8;
+}
+
+void PlatformCoreTest::twipsRoundToTheNearestPixel()
+{
+    QFETCH(int, value);
+    QFETCH(int, pixels);
+    QCOMPARE(twips(value), pixels);
+}
+
+void PlatformCoreTest::everyCyrillicLetterSurvivesTheCodePage()
+{
+    QString text = QStringLiteral("ЁёІі№ ");
+    for (char16_t c = u'А'; c <= u'я'; ++c)
+        text += QChar(c);
+    const auto bytes = cp1251::encode(text);
+    QVERIFY(bytes.has_value());
+    QCOMPARE(bytes->size(), text.size());
+    QCOMPARE(static_cast<unsigned char>(bytes->at(text.indexOf(u'А'))), 192);
+    QCOMPARE(static_cast<unsigned char>(bytes->at(text.indexOf(u'Я'))), 223);
+    QCOMPARE(cp1251::decode(*bytes), text);
+}
+
+void PlatformCoreTest::charactersOutsideTheCodePageAreRefused()
+{
+    QVERIFY(!cp1251::canHold(QChar(u'€' + 1)));
+    QVERIFY(!cp1251::canHold(QChar(0x4E2D)));           // a Chinese character
+    QVERIFY(!cp1251::encode(QStringLiteral("Аня 😀")).has_value());
+    QVERIFY(cp1251::canHold(QChar(u'Ё')));
+    QVERIFY(cp1251::canHold(QChar(u'-')));
+}
+
+void PlatformCoreTest::dataPathIsBelowTheBaseDirectoryWhateverTheWorkingDirectory()
+{
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    const DataDir data(QStringLiteral("/opt/kordamir"));
+    QCOMPARE(data.path(QStringLiteral("Scr/Osn.res")), QStringLiteral("/opt/kordamir/Data/Scr/Osn.res"));
+    QCOMPARE(data.path(QStringLiteral("Cfg.ini")), QStringLiteral("/opt/kordamir/Data/Cfg.ini"));
+    QDir::setCurrent(before);
+}
+
+void PlatformCoreTest::displayModeIsRequestedOnlyOnASmallScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("switched");
+    QTest::newRow("exactly 1024 x 768") << QSize(1024, 768) << false;
+    QTest::newRow("full HD") << QSize(1920, 1080) << false;
+    QTest::newRow("1280 x 720, too low") << QSize(1280, 720) << true;
+    QTest::newRow("1000 x 900, too narrow") << QSize(1000, 900) << true;
+    QTest::newRow("800 x 600") << QSize(800, 600) << true;
+}
+
+void PlatformCoreTest::displayModeIsRequestedOnlyOnASmallScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, switched);
+    RecordingDisplay display;
+    display.granted = {large};
+    displaymode::switchIfSmall(screen, display);
+    QCOMPARE(display.requests, switched ? QList<DisplayModeRequest>{large} : QList<DisplayModeRequest>{});
+}
+
+void PlatformCoreTest::displayModeFallsBackToTheSmallerModeWhenTheFirstIsRefused()
+{
+    RecordingDisplay display;
+    display.granted = {small};
+    QCOMPARE(displaymode::switchIfSmall(QSize(640, 480), display), small);
+    QCOMPARE(display.requests, (QList<DisplayModeRequest>{large, small}));
+
+    RecordingDisplay refusing;
+    QCOMPARE(displaymode::switchIfSmall(QSize(640, 480), refusing), DisplayModeRequest{});
+    QCOMPARE(refusing.requests.size(), 2);
+}
+
+void PlatformCoreTest::drawCoversOneToNEvenly()
+{
+    SeededRandom random(7);
+    std::array<int, 5> counts{};
+    for (int i = 0; i < 50000; ++i) {
+        const int value = random.draw(4);
+        QVERIFY(value >= 1 && value <= 4);
+        ++counts.at(value);
+    }
+    for (int value = 1; value <= 4; ++value)
+        QVERIFY2(counts.at(value) > 11500 && counts.at(value) < 13500, qPrintable(QString::number(counts.at(value))));
+}
+
+QTEST_GUILESS_MAIN(PlatformCoreTest)
+#include "PlatformCoreTest.moc"

@@ -1,0 +1,158 @@
+#include "TestPlatform.h"
+
+#include "platform/LoadableWindow.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// A window that counts its loads and can end the program while loading.
+class CountingWindow : public LoadableWindow {
+public:
+    CountingWindow(int& loads, ProgramExit& exit, bool endWhileLoading)
+        : loads_(loads), exit_(exit), endWhileLoading_(endWhileLoading)
+    {
+    }
+    void load() override
+    {
+        ++loads_;
+        if (endWhileLoading_)
+            exit_.end();
+    }
+
+private:
+    int& loads_;
+    ProgramExit& exit_;
+    bool endWhileLoading_;
+};
+
+QByteArray encodedImage(const char* format, const QColor& colour)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+} // namespace
+
+class PlatformWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pictureFormatIsReadFromTheContent();
+    void eachPictureIsDecodedOnce();
+    void missingPictureGivesANullPicture();
+
+    void windowIsCreatedOnShowAndFoundByName();
+    void unloadDiscardsTheWindowAndTheNextShowLoadsAnew();
+    void windowWhoseLoadEndsTheProgramIsNeverShown();
+    void closingTheLastWindowThroughItsFrameEndsTheProgram();
+};
+
+void PlatformWindowTest::pictureFormatIsReadFromTheContent()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("Scr/A.res"), encodedImage("PNG", Qt::red));
+    test.writeData(QStringLiteral("Scr/B.res"), encodedImage("BMP", Qt::blue));
+    const QPixmap& png = test.platform->pictures.picture(QStringLiteral("Scr/A.res"));
+    const QPixmap& bmp = test.platform->pictures.picture(QStringLiteral("Scr/B.res"));
+    QCOMPARE(png.size(), QSize(4, 3));
+    QCOMPARE(png.toImage().pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(bmp.toImage().pixelColor(3, 2), QColor(Qt::blue));
+}
+
+void PlatformWindowTest::eachPictureIsDecodedOnce()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("PolV/1.res"), encodedImage("PNG", Qt::green));
+    test.writeData(QStringLiteral("PolV/2.res"), encodedImage("PNG", Qt::green));
+    PictureCache& cache = test.platform->pictures;
+    cache.preload({QStringLiteral("PolV/1.res"), QStringLiteral("PolV/2.res")});
+    QCOMPARE(cache.decodeCount(), 2);
+    test.removeData(QStringLiteral("PolV/1.res"));  // from now on only memory serves
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(!cache.picture(QStringLiteral("PolV/1.res")).isNull());
+    QCOMPARE(cache.decodeCount(), 2);
+}
+
+void PlatformWindowTest::missingPictureGivesANullPicture()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    QVERIFY(test.platform->pictures.picture(QStringLiteral("Prd/Sh.res")).isNull());
+}
+
+void PlatformWindowTest::windowIsCreatedOnShowAndFoundByName()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    int loads = 0;
+    WindowRegistry& windows = test.platform->windows;
+    windows.define(QStringLiteral("Опрог"),
+                   [&] { return std::make_unique<CountingWindow>(loads, test.exit, false); });
+    QVERIFY(!windows.find(QStringLiteral("Опрог")));
+
+    LoadableWindow* window = windows.show(QStringLiteral("Опрог"));
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->objectName(), QStringLiteral("Опрог"));
+    QCOMPARE(windows.find(QStringLiteral("Опрог")), window);
+    QCOMPARE(windows.show(QStringLiteral("Опрог")), window);
+    QCOMPARE(loads, 1);
+    QVERIFY(!windows.show(QStringLiteral("Нет такого")));
+}
+
+void PlatformWindowTest::unloadDiscardsTheWindowAndTheNextShowLoadsAnew()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    int loads = 0;
+    WindowRegistry& windows = test.platform->windows;
+    windows.define(QStringLiteral("Конец"),
+                   [&] { return std::make_unique<CountingWindow>(loads, test.exit, false); });
+    QPointer<LoadableWindow> first = windows.show(QStringLiteral("Конец"));
+    windows.unload(QStringLiteral("Конец"));
+    QVERIFY(!windows.find(QStringLiteral("Конец")));
+    QVERIFY(!first->isVisible());
+    TestPlatform::flushUnloads();
+    QVERIFY(first.isNull());
+
+    QVERIFY(windows.show(QStringLiteral("Конец")));
+    QCOMPARE(loads, 2);
+}
+
+void PlatformWindowTest::windowWhoseLoadEndsTheProgramIsNeverShown()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    int loads = 0;
+    WindowRegistry& windows = test.platform->windows;
+    windows.define(QStringLiteral("Начало"),
+                   [&] { return std::make_unique<CountingWindow>(loads, test.exit, true); });
+    QVERIFY(!windows.show(QStringLiteral("Начало")));
+    QVERIFY(!windows.find(QStringLiteral("Начало")));
+    QVERIFY(test.exit.hasEnded());
+    QCOMPARE(loads, 1);
+    QVERIFY(!windows.show(QStringLiteral("Начало")));  // nothing more after the end
+    QCOMPARE(loads, 1);
+}
+
+void PlatformWindowTest::closingTheLastWindowThroughItsFrameEndsTheProgram()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    int loads = 0;
+    WindowRegistry& windows = test.platform->windows;
+    for (const QString name : {QStringLiteral("Начало"), QStringLiteral("Опрог")})
+        windows.define(name, [&] { return std::make_unique<CountingWindow>(loads, test.exit, false); });
+    windows.show(QStringLiteral("Начало"));
+    windows.show(QStringLiteral("Опрог"))->close();
+    QVERIFY(!windows.find(QStringLiteral("Опрог")));
+    QVERIFY(!test.exit.hasEnded());
+    windows.find(QStringLiteral("Начало"))->close();
+    QVERIFY(test.exit.hasEnded());
+}
+
+QTEST_MAIN(PlatformWindowTest)
+#include "PlatformWindowTest.moc"

@@ -1,0 +1,82 @@
+#include "TestPlatform.h"
+
+#include "start/GameApplication.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+Dialogs::Answer ScriptedDialogs::message(const QString& text, Icon icon, Buttons buttons,
+                                         const QString& title)
+{
+    messages.append({text, icon, buttons, title});
+    if (whileOpen)
+        whileOpen();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answers.isEmpty() ? Answer::No : answers.dequeue();
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&)
+{
+    prompts.append({prompt, title});
+    if (whileOpen)
+        whileOpen();
+    return inputs.isEmpty() ? QString() : inputs.dequeue();
+}
+
+namespace {
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+}
+
+} // namespace
+
+TestPlatform::TestPlatform(DataContent content)
+{
+    const QString root = QDir(baseDir.path()).filePath(QStringLiteral("Data"));
+    QDir().mkpath(root);
+    if (content == DataContent::BuildData)
+        copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
+    platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
+}
+
+TestPlatform::~TestPlatform()
+{
+    platform->windows.unloadAll();
+    flushUnloads();
+}
+
+void TestPlatform::writeData(const QString& relative, const QByteArray& bytes) const
+{
+    const QString path = dataPath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+void TestPlatform::removeData(const QString& relative) const
+{
+    QFile::remove(dataPath(relative));
+}
+
+void TestPlatform::defineWindows()
+{
+    defineGameWindows(*platform, state);
+}
+
+void TestPlatform::flushUnloads()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

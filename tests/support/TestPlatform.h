@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/DisplayMode.h"
+#include "platform/Platform.h"
+#include "platform/ProgramExit.h"
+#include "platform/RandomSource.h"
+#include "state/GameState.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+// Uniform numbers from a script; once the script runs out, a fixed fallback.
+class ScriptedRandom final : public RandomSource {
+public:
+    void push(std::initializer_list<double> values) { for (double v : values) values_.enqueue(v); }
+    // The uniform number that makes draw(n) give exactly `result`.
+    void pushDraw(int result, int n) { values_.enqueue((result - 0.5) / n); }
+    double uniform() override { return values_.isEmpty() ? fallback : values_.dequeue(); }
+    int pending() const { return static_cast<int>(values_.size()); }
+    double fallback = 0.0;
+
+private:
+    QQueue<double> values_;
+};
+
+// Answers every modal box from a script and keeps what was asked.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+        QString title;
+    };
+    struct Prompt {
+        QString prompt;
+        QString title;
+    };
+
+    Answer message(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    QQueue<Answer> answers;     // Yes/No answers; OK boxes need none
+    QQueue<QString> inputs;     // typed texts; empty text = Cancel
+    QList<Message> messages;
+    QList<Prompt> prompts;
+    // Runs while a box is open, e.g. to look at the windows beneath it.
+    std::function<void()> whileOpen;
+};
+
+// Records the end of the program instead of ending the test.
+class RecordingExit final : public ProgramExit {
+public:
+    void end() override
+    {
+        if (!ended_) {
+            ended_ = true;
+            runEndSteps();
+        }
+    }
+    void reset() { ended_ = false; }
+};
+
+// Records the modes requested and grants only those listed.
+class FakeDisplayMode final : public DisplayModeService {
+public:
+    bool request(const DisplayModeRequest& mode) override
+    {
+        requests.append(mode);
+        return granted.contains(mode);
+    }
+    void restore() override { ++restores; }
+
+    QList<DisplayModeRequest> requests;
+    QList<DisplayModeRequest> granted;
+    int restores = 0;
+};
+
+// A complete, scripted platform over a Data directory of its own: by default
+// a copy of the build's Data (pictures, topics, an empty records table).
+class TestPlatform {
+public:
+    enum class DataContent { BuildData, Empty };
+    explicit TestPlatform(DataContent content = DataContent::BuildData);
+    ~TestPlatform();
+
+    QString dataPath(const QString& relative) const { return platform->data.path(relative); }
+    // Writes a file below Data, creating its directories.
+    void writeData(const QString& relative, const QByteArray& bytes) const;
+    void removeData(const QString& relative) const;
+
+    // The real windows of the game, defined in the registry.
+    void defineWindows();
+    // Runs the deferred deletions of unloaded windows.
+    static void flushUnloads();
+
+    QTemporaryDir baseDir;
+    ScriptedRandom random;
+    ScriptedDialogs dialogs;
+    RecordingExit exit;
+    FakeDisplayMode display;
+    GameState state;
+    std::unique_ptr<Platform> platform;
+};
