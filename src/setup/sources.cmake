@@ -1,1 +1,5 @@
 # Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.
+target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/SetupWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SetupWindow.h
+)

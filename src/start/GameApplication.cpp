@@ -1,13 +1,21 @@
 #include "start/GameApplication.h"
 
+#include "about/AboutWindow.h"
+#include "game/GameWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/XRandrDisplayMode.h"
+#include "records/RecordsWindow.h"
+#include "setup/SetupWindow.h"
 #include "start/StartWindow.h"
 
 void defineGameWindows(Platform& platform, GameState& state)
 {
-    platform.windows.define(windownames::start,
-                            [&] { return std::make_unique<StartWindow>(platform, state); });
+    WindowRegistry& windows = platform.windows;
+    windows.define(windownames::start, [&] { return std::make_unique<StartWindow>(platform, state); });
+    windows.define(windownames::setup, [&] { return std::make_unique<SetupWindow>(platform, state); });
+    windows.define(windownames::game, [&] { return std::make_unique<GameWindow>(platform, state); });
+    windows.define(windownames::records, [&] { return std::make_unique<RecordsWindow>(platform, state); });
+    windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(platform, state); });
 }
 
 GameApplication::GameApplication()
