@@ -1,0 +1,502 @@
+#include "game/TopicDatabase.h"
+#include "platform/Cp1251.h"
+#include "platform/RandomSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Hands out a fixed list of numbers and counts how many were asked for, so a
+// test can tell which draw chose what and that no extra draw was made.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(QList<double> numbers) : numbers_(std::move(numbers)) {}
+
+    double uniform() override
+    {
+        ++taken_;
+        return numbers_.isEmpty() ? 0.0 : numbers_.takeFirst();
+    }
+
+    int taken() const { return taken_; }
+
+private:
+    QList<double> numbers_;
+    int taken_ = 0;
+};
+
+// Text as it lies in a topic file.
+QByteArray cp(const QString& text)
+{
+    const std::optional<QByteArray> bytes = cp1251::encode(text);
+    if (!bytes)
+        qFatal("test text has a character outside Windows-1251");
+    return *bytes;
+}
+
+// A topic file whose every line, the last included, ends in CR LF.
+QByteArray topicFile(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cp(line) + "\r\n";
+    return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TopicDatabaseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void acceptsOnlyBoardWords_data();
+    void acceptsOnlyBoardWords();
+    void acceptsEveryOneOfTheThirtyTwoCapitals();
+
+    void readsOnlyTheCountedValidWords_data();
+    void readsOnlyTheCountedValidWords();
+    void rejectsFileWhoseFirstLineIsNoWholeNumber_data();
+    void rejectsFileWhoseFirstLineIsNoWholeNumber();
+    void rejectsWhatCannotBeReadAsAFile();
+
+    void drawsTheOnlyTopicNamedAfterItsFile_data();
+    void drawsTheOnlyTopicNamedAfterItsFile();
+    void drawsTopicByFileNameOrderThenWord_data();
+    void drawsTopicByFileNameOrderThenWord();
+    void drawsOnlyAmongValidWords_data();
+    void drawsOnlyAmongValidWords();
+    void ignoresFilesThatAreNotTopics();
+    void neverDrawsTopicWithoutWord_data();
+    void neverDrawsTopicWithoutWord();
+    void neverDrawsUnreadableTopic();
+    void drawsNothingWhenNoTopicYieldsAWord_data();
+    void drawsNothingWhenNoTopicYieldsAWord();
+    void drawsEveryTopicAndEveryWordEquallyOften();
+};
+
+void TopicDatabaseTest::acceptsOnlyBoardWords_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("one letter") << u"Я"_s << true;
+    QTest::newRow("everyday word") << u"СОБАКА"_s << true;
+    QTest::newRow("eleven letters") << u"ПРОГРАММИСТ"_s << true;
+    QTest::newRow("hard and soft signs") << u"ПОДЪЕЗД"_s << true;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("twelve letters") << u"БИБЛИОТЕКАРЬ"_s << false;
+    QTest::newRow("lowercase") << u"собака"_s << false;
+    QTest::newRow("one lowercase letter") << u"СОБАКа"_s << false;
+    QTest::newRow("capital yo") << u"ЁЖ"_s << false;
+    QTest::newRow("Latin look-alikes") << u"KOT"_s << false;
+    QTest::newRow("one Latin letter") << u"KОТ"_s << false;
+    QTest::newRow("blank inside") << u"БЕЛЫЙ МЕДВЕДЬ"_s << false;
+    QTest::newRow("leading blank") << u" КОТ"_s << false;
+    QTest::newRow("trailing blank") << u"КОТ "_s << false;
+    QTest::newRow("hyphen") << u"ИВАН-ЧАЙ"_s << false;
+    QTest::newRow("digit") << u"КОТ1"_s << false;
+    QTest::newRow("trailing CR") << u"КОТ\r"_s << false;
+    QTest::newRow("just below А") << QString(QChar(0x040F)) << false;
+    QTest::newRow("just above Я") << QString(QChar(0x0430)) << false;
+}
+
+void TopicDatabaseTest::acceptsOnlyBoardWords()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, valid);
+    QCOMPARE(TopicDatabase::isValidWord(word), valid);
+}
+
+void TopicDatabaseTest::acceptsEveryOneOfTheThirtyTwoCapitals()
+{
+    // Each capital on its own and read back through the code page from a file:
+    // a letter lost in either would leave words of a topic undrawable.
+    QStringList alphabet;
+    for (char16_t code = 0x0410; code <= 0x042F; ++code) {
+        const QString letter(QChar{code});
+        QVERIFY2(TopicDatabase::isValidWord(letter), qPrintable(letter));
+        alphabet << letter;
+    }
+    const QStringList words{alphabet.mid(0, 11).join(QString()), alphabet.mid(11, 11).join(QString()),
+                            alphabet.mid(22).join(QString())};
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Азбука.dat"_s);
+    QVERIFY(writeFile(path, topicFile(QStringList{u"3"_s} + words)));
+    const std::optional<QStringList> read = TopicDatabase::readWords(path);
+    QVERIFY(read.has_value());
+    QCOMPARE(*read, words);
+}
+
+void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("count one takes line two")
+        << topicFile({u"1"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("lines after the counted ones are no words")
+        << topicFile({u"2"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s, u"КОНЕЦ"_s})
+        << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("count larger than the file")
+        << topicFile({u"5"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("count beyond 32767")
+        << topicFile({u"40000"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("count beyond 64 bits")
+        << topicFile({u"123456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("count zero")
+        << topicFile({u"0"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count negative")
+        << topicFile({u"-2"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count with blanks and tab")
+        << topicFile({u" 2 \t"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("count with plus sign")
+        << topicFile({u"+1"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("LF only")
+        << cp(u"2\nКОТ\nПЕС\n"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("last line without line end")
+        << cp(u"2\r\nКОТ\r\nПЕС"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("mixed line ends")
+        << cp(u"3\nКОТ\r\nПЕС\nСЛОН"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s};
+    QTest::newRow("trailing blank lines")
+        << topicFile({u"4"_s, u"КОТ"_s, QString(), QString(), QString()}) << QStringList{u"КОТ"_s};
+    QTest::newRow("count line alone") << topicFile({u"3"_s}) << QStringList{};
+    QTest::newRow("unplayable words skipped, order kept")
+        << topicFile({u"11"_s, u"КОТ"_s, u"ПРОГРАММИСТЫ"_s, u"собака"_s, u"ЁЖ"_s, u"CAT"_s,
+                      u"БЕЛЫЙ МЕДВЕДЬ"_s, u" ПЕС"_s, QString(), u"ИВАН-ЧАЙ"_s, u"ПРОГРАММИСТ"_s, u"СЛОН"_s})
+        << QStringList{u"КОТ"_s, u"ПРОГРАММИСТ"_s, u"СЛОН"_s};
+    QTest::newRow("byte undefined in the code page")
+        << QByteArray("2\r\n\xCA\x98\xD2\r\n\xCA\xCE\xD2\r\n") << QStringList{u"КОТ"_s};
+    QTest::newRow("lone CR inside a line")
+        << QByteArray("2\r\n\xCA\xCE\xD2\r\xCF\xC5\xD1\r\n\xD1\xCB\xCE\xCD\r\n") << QStringList{u"СЛОН"_s};
+}
+
+void TopicDatabaseTest::readsOnlyTheCountedValidWords()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, words);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Тема.dat"_s);
+    QVERIFY(writeFile(path, content));
+
+    const std::optional<QStringList> read = TopicDatabase::readWords(path);
+    QVERIFY(read.has_value());
+    QCOMPARE(*read, words);
+}
+
+void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("word in place of the count") << topicFile({u"КОТ"_s, u"ПЕС"_s});
+    QTest::newRow("blank first line") << topicFile({QString(), u"1"_s, u"КОТ"_s});
+    QTest::newRow("fraction") << topicFile({u"1.5"_s, u"КОТ"_s});
+    QTest::newRow("two numbers") << topicFile({u"1 2"_s, u"КОТ"_s});
+    QTest::newRow("hexadecimal") << topicFile({u"0x2"_s, u"КОТ"_s});
+    QTest::newRow("sign alone") << topicFile({u"-"_s, u"КОТ"_s});
+    QTest::newRow("number with word") << topicFile({u"2 слова"_s, u"КОТ"_s});
+}
+
+void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber()
+{
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"Тема.dat"_s);
+    QVERIFY(writeFile(path, content));
+    QVERIFY(!TopicDatabase::readWords(path).has_value());
+}
+
+void TopicDatabaseTest::rejectsWhatCannotBeReadAsAFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(u"Папка.dat"_s));
+
+    QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Нет такой.dat"_s)).has_value());
+    QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Папка.dat"_s)).has_value());
+}
+
+void TopicDatabaseTest::drawsTheOnlyTopicNamedAfterItsFile_data()
+{
+    QTest::addColumn<double>("topicNumber");
+    QTest::addColumn<double>("wordNumber");
+    QTest::addColumn<QString>("word");
+
+    QTest::newRow("lowest numbers") << 0.0 << 0.0 << u"КОТ"_s;
+    QTest::newRow("middle") << 0.5 << 0.5 << u"ПЕС"_s;
+    QTest::newRow("highest numbers") << 0.99999 << 0.99999 << u"СЛОН"_s;
+}
+
+void TopicDatabaseTest::drawsTheOnlyTopicNamedAfterItsFile()
+{
+    QFETCH(double, topicNumber);
+    QFETCH(double, wordNumber);
+    QFETCH(QString, word);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(u"Дикие звери.dat"_s), topicFile({u"3"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s})));
+
+    ScriptedRandom random({topicNumber, wordNumber});
+    const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+    QVERIFY(drawn.has_value());
+    QCOMPARE(drawn->topic, u"Дикие звери"_s);
+    QCOMPARE(drawn->word, word);
+    QCOMPARE(random.taken(), 2);
+}
+
+void TopicDatabaseTest::drawsTopicByFileNameOrderThenWord_data()
+{
+    QTest::addColumn<double>("topicNumber");
+    QTest::addColumn<double>("wordNumber");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("word");
+
+    // Topics А (1 word), Б (2 words), В (4 words): a third of the range each.
+    QTest::newRow("first topic") << 0.0 << 0.9 << u"А"_s << u"АИСТ"_s;
+    QTest::newRow("second topic, first word") << 0.34 << 0.0 << u"Б"_s << u"БАРАН"_s;
+    QTest::newRow("second topic, second word") << 0.66 << 0.5 << u"Б"_s << u"БОБР"_s;
+    QTest::newRow("third topic, second word") << 0.67 << 0.25 << u"В"_s << u"ВОРОН"_s;
+    QTest::newRow("third topic, last word") << 0.99999 << 0.99999 << u"В"_s << u"ВЫДРА"_s;
+}
+
+void TopicDatabaseTest::drawsTopicByFileNameOrderThenWord()
+{
+    QFETCH(double, topicNumber);
+    QFETCH(double, wordNumber);
+    QFETCH(QString, topic);
+    QFETCH(QString, word);
+
+    // Written out of name order, so the draw cannot lean on creation order.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(u"В.dat"_s),
+                      topicFile({u"4"_s, u"ВОЛК"_s, u"ВОРОН"_s, u"ВЕРБЛЮД"_s, u"ВЫДРА"_s})));
+    QVERIFY(writeFile(dir.filePath(u"А.dat"_s), topicFile({u"1"_s, u"АИСТ"_s})));
+    QVERIFY(writeFile(dir.filePath(u"Б.dat"_s), topicFile({u"2"_s, u"БАРАН"_s, u"БОБР"_s})));
+
+    ScriptedRandom random({topicNumber, wordNumber});
+    const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+    QVERIFY(drawn.has_value());
+    QCOMPARE(drawn->topic, topic);
+    QCOMPARE(drawn->word, word);
+    QCOMPARE(random.taken(), 2);
+}
+
+void TopicDatabaseTest::drawsOnlyAmongValidWords_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<double>("wordNumber");
+    QTest::addColumn<QString>("word");
+
+    const QByteArray mixed = topicFile({u"4"_s, u"кот"_s, u"КОТ"_s, u"DOG"_s, u"СЛОН"_s});
+    QTest::newRow("unplayable words hold no share, first") << mixed << 0.0 << u"КОТ"_s;
+    QTest::newRow("unplayable words hold no share, last") << mixed << 0.75 << u"СЛОН"_s;
+
+    const QByteArray short_ = topicFile({u"9"_s, u"КОТ"_s, u"ПЕС"_s});
+    QTest::newRow("count promising more words, highest number") << short_ << 0.99999 << u"ПЕС"_s;
+    QTest::newRow("count promising more words, middle number") << short_ << 0.5 << u"ПЕС"_s;
+
+    const QByteArray trailing = topicFile({u"3"_s, u"КОТ"_s, QString(), QString()});
+    QTest::newRow("blank lines at the end") << trailing << 0.99999 << u"КОТ"_s;
+}
+
+void TopicDatabaseTest::drawsOnlyAmongValidWords()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(double, wordNumber);
+    QFETCH(QString, word);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(u"Тема.dat"_s), content));
+
+    ScriptedRandom random({0.0, wordNumber});
+    const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+    QVERIFY(drawn.has_value());
+    QCOMPARE(drawn->word, word);
+}
+
+void TopicDatabaseTest::ignoresFilesThatAreNotTopics()
+{
+    // Every file that is no topic holds good words and sorts before the topics,
+    // so taking any one of them in shifts what the lowest number picks.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray words = topicFile({u"1"_s, u"ЛИШНЕЕ"_s});
+    QVERIFY(writeFile(dir.filePath(u"Ребус.txt"_s), words));
+    QVERIFY(writeFile(dir.filePath(u"Животные.dat.bak"_s), words));
+    QVERIFY(writeFile(dir.filePath(u"Птицы"_s), words));
+    QVERIFY(writeFile(dir.filePath(u".dat"_s), words));
+    QVERIFY(QDir(dir.path()).mkdir(u"Папка.dat"_s));
+    QVERIFY(writeFile(dir.filePath(u"Папка.dat/Вложенная.dat"_s), words));
+    QVERIFY(writeFile(dir.filePath(u"Рыбы.DAT"_s), topicFile({u"1"_s, u"ОКУНЬ"_s})));
+    QVERIFY(writeFile(dir.filePath(u"Цветы.Dat"_s), topicFile({u"1"_s, u"РОЗА"_s})));
+
+    ScriptedRandom lowest({0.0, 0.0});
+    const std::optional<TopicWord> first = TopicDatabase::draw(dir.path(), lowest);
+    QVERIFY(first.has_value());
+    QCOMPARE(first->topic, u"Рыбы"_s);
+    QCOMPARE(first->word, u"ОКУНЬ"_s);
+
+    ScriptedRandom highest({0.99999, 0.0});
+    const std::optional<TopicWord> last = TopicDatabase::draw(dir.path(), highest);
+    QVERIFY(last.has_value());
+    QCOMPARE(last->topic, u"Цветы"_s);
+    QCOMPARE(last->word, u"РОЗА"_s);
+
+    // Two topics, so the middle of the range already belongs to the second.
+    ScriptedRandom middle({0.5, 0.0});
+    const std::optional<TopicWord> second = TopicDatabase::draw(dir.path(), middle);
+    QVERIFY(second.has_value());
+    QCOMPARE(second->topic, u"Цветы"_s);
+}
+
+void TopicDatabaseTest::neverDrawsTopicWithoutWord_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    QTest::newRow("no count line") << topicFile({u"КОТ"_s, u"ПЕС"_s});
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("count zero") << topicFile({u"0"_s, u"КОТ"_s});
+    QTest::newRow("count negative") << topicFile({u"-1"_s, u"КОТ"_s});
+    QTest::newRow("count line alone") << topicFile({u"5"_s});
+    QTest::newRow("blank lines only") << topicFile({u"2"_s, QString(), QString()});
+    QTest::newRow("only unplayable words") << topicFile({u"3"_s, u"кот"_s, u"ЁЖ"_s, u"ПРОГРАММИСТЫ"_s});
+    QTest::newRow("good word past the count") << topicFile({u"1"_s, u"кот"_s, u"КОТ"_s});
+}
+
+void TopicDatabaseTest::neverDrawsTopicWithoutWord()
+{
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(u"Альфа.dat"_s), content));
+    QVERIFY(writeFile(dir.filePath(u"Омега.dat"_s), topicFile({u"1"_s, u"СЛОН"_s})));
+
+    for (const double topicNumber : {0.0, 0.5, 0.99999}) {
+        ScriptedRandom random({topicNumber, 0.0});
+        const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+        QVERIFY(drawn.has_value());
+        QCOMPARE(drawn->topic, u"Омега"_s);
+        QCOMPARE(drawn->word, u"СЛОН"_s);
+    }
+}
+
+void TopicDatabaseTest::neverDrawsUnreadableTopic()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString closed = dir.filePath(u"Альфа.dat"_s);
+    QVERIFY(writeFile(closed, topicFile({u"1"_s, u"КОТ"_s})));
+    QVERIFY(writeFile(dir.filePath(u"Омега.dat"_s), topicFile({u"1"_s, u"СЛОН"_s})));
+    QVERIFY(QFile::setPermissions(closed, QFileDevice::Permissions()));
+    if (QFile probe(closed); probe.open(QIODevice::ReadOnly))
+        QSKIP("permissions do not keep this user from reading (running as root?)");
+
+    QVERIFY(!TopicDatabase::readWords(closed).has_value());
+    ScriptedRandom random({0.0, 0.0});
+    const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+    QVERIFY(drawn.has_value());
+    QCOMPARE(drawn->topic, u"Омега"_s);
+}
+
+void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("createDirectory");
+
+    QTest::newRow("missing directory") << QStringList{} << false;
+    QTest::newRow("empty directory") << QStringList{} << true;
+    QTest::newRow("only files that are no topics") << QStringList{u"Ребус.txt"_s, u"Звери"_s} << true;
+    QTest::newRow("only topics without a word") << QStringList{u"Звери.dat"_s, u"Птицы.DAT"_s} << true;
+}
+
+void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, createDirectory);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString topicDir = root.filePath(u"Baz"_s);
+    if (createDirectory)
+        QVERIFY(QDir(root.path()).mkdir(u"Baz"_s));
+    for (const QString& name : files) {
+        // Topic files here count no word; the others hold a good one.
+        const QByteArray content = name.endsWith(u".dat"_s, Qt::CaseInsensitive)
+                                       ? topicFile({u"0"_s, u"КОТ"_s})
+                                       : topicFile({u"1"_s, u"КОТ"_s});
+        QVERIFY(writeFile(topicDir + u'/' + name, content));
+    }
+
+    ScriptedRandom random({0.5, 0.5});
+    QCOMPARE(TopicDatabase::draw(topicDir, random).has_value(), false);
+    QCOMPARE(random.taken(), 0);
+}
+
+void TopicDatabaseTest::drawsEveryTopicAndEveryWordEquallyOften()
+{
+    // Topics of different sizes: each topic should come up a third of the time
+    // whatever its size, and each of its words equally within it.
+    const QList<QStringList> topics{
+        {u"КОТ"_s, u"ПЕС"_s},
+        {u"ДУБ"_s, u"ЕЛЬ"_s, u"ИВА"_s},
+        {u"ЛЕВ"_s, u"ЛИС"_s, u"ЛОСЬ"_s, u"ЛАНЬ"_s, u"ЛЕМУР"_s},
+    };
+    const QStringList names{u"Дом"_s, u"Лес"_s, u"Саванна"_s};
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (qsizetype i = 0; i < topics.size(); ++i) {
+        const QStringList lines = QStringList{QString::number(topics.at(i).size())} + topics.at(i);
+        QVERIFY(writeFile(dir.filePath(names.at(i) + u".dat"_s), topicFile(lines)));
+    }
+
+    constexpr int draws = 30000;
+    SeededRandom random(20240611u);
+    QHash<QString, int> topicCounts;
+    QHash<QString, int> wordCounts;
+    for (int i = 0; i < draws; ++i) {
+        const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
+        QVERIFY(drawn.has_value());
+        ++topicCounts[drawn->topic];
+        ++wordCounts[drawn->word];
+    }
+
+    // Tolerances of 6% and 10% lie several standard deviations out.
+    const double perTopic = double(draws) / topics.size();
+    for (qsizetype i = 0; i < topics.size(); ++i) {
+        const int topicCount = topicCounts.value(names.at(i));
+        QVERIFY2(qAbs(topicCount - perTopic) < 0.06 * perTopic,
+                 qPrintable(u"%1 drawn %2 times"_s.arg(names.at(i)).arg(topicCount)));
+        const double perWord = perTopic / topics.at(i).size();
+        for (const QString& word : topics.at(i)) {
+            const int wordCount = wordCounts.value(word);
+            QVERIFY2(qAbs(wordCount - perWord) < 0.10 * perWord,
+                     qPrintable(u"%1 drawn %2 times"_s.arg(word).arg(wordCount)));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TopicDatabaseTest)
+#include "TopicDatabaseTest.moc"
