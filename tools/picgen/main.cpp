@@ -1,0 +1,61 @@
+// kordamir_picgen <DataDir>: draws every picture the game loads into DataDir.
+// The files keep the game's historic .res names; the game recognises PNG by content.
+
+#include "Drum.h"
+#include "Pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+class PictureWriter {
+public:
+    explicit PictureWriter(const QDir& dataDir) : dataDir_(dataDir) {}
+
+    void write(const QString& name, const QImage& image)
+    {
+        const QString path = dataDir_.filePath(name);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
+            std::fprintf(stderr, "kordamir_picgen: cannot write %s\n", qPrintable(path));
+            ++failures_;
+        }
+    }
+
+    bool succeeded() const { return failures_ == 0; }
+
+private:
+    QDir dataDir_;
+    int failures_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kordamir_picgen <DataDir>\n");
+        return 2;
+    }
+
+    using namespace picgen;
+    PictureWriter out{QDir(QString::fromLocal8Bit(argv[1]))};
+    const QImage table = tableBackdrop();
+    out.write(QStringLiteral("Scr/Osn.res"), table);
+    out.write(QStringLiteral("Scr/Nch.res"), startBackdrop());
+    out.write(QStringLiteral("Scr/Kn.res"), recordsBackdrop());
+    out.write(QStringLiteral("Prd/Sh.res"), casket(CasketState::Closed));
+    out.write(QStringLiteral("Prd/ShD.res"), casket(CasketState::WithPrize));
+    out.write(QStringLiteral("Prd/ShP.res"), casket(CasketState::Empty));
+    for (int sector = 1; sector <= kSectorCount; ++sector) {
+        out.write(QStringLiteral("PolB/%1.res").arg(sector), drumAtRest(sector, table));
+        out.write(QStringLiteral("PolV/%1.res").arg(sector), drumSpinning(sector));
+    }
+    return out.succeeded() ? 0 : 1;
+}
