@@ -2,18 +2,116 @@
 
 #include "platform/LoadableWindow.h"
 
+#include <array>
+
+class EventLabel;
 class Platform;
+class QFrame;
+class QPushButton;
+class QTimer;
 struct GameState;
 
-// "Игра".
+// "Игра": one stage of the tournament, from the drawn word to its winner.
+// Every event of a control is one handler; the turn moves on through the
+// window's timers, each started by the step before it and stopped on its tick.
 class GameWindow : public LoadableWindow {
     Q_OBJECT
 public:
     GameWindow(Platform& platform, GameState& state);
 
     void load() override;
+    void present() override;
+
+    // The controls, by their names on the table.
+    EventLabel* table() const { return picture1_; }                  // Picture1
+    EventLabel* turningDrum() const { return picture2_; }            // Picture2
+    EventLabel* stageCaption() const { return label7_; }             // Label7
+    EventLabel* cell(int i) const { return label5_.at(i); }          // Label5(1..11)
+    EventLabel* messageLine() const { return label4_; }              // Label4(0)
+    EventLabel* marker(int i) const { return image1_.at(i); }        // Image1(0): plate; 1..3: turn markers
+    EventLabel* restingDrum() const { return image4_; }              // Image4
+    QFrame* letterPanel() const { return frame1_; }                  // Frame1
+    QPushButton* letterButton(int n) const { return command3_.at(n); } // Command3(1..32)
+    EventLabel* box(int b) const { return b == 1 ? image5_ : image6_; } // Image5, Image6
+    EventLabel* hiddenWord() const { return label9_; }               // Label9
+    EventLabel* strip() const { return image7_; }                    // Image7
+    EventLabel* stand(int s) const { return image2_.at(s); }         // Image2(s)
+    EventLabel* scorePlate(int s) const { return image3_.at(s); }    // Image3(s)
+    EventLabel* nameLabel(int s) const { return names_.at(s); }      // Label1..Label3
+    EventLabel* scoreLabel(int s) const { return label6_.at(s); }    // Label6(s)
+    QPushButton* sayButton(int s) const { return command1_.at(s); }  // Command1(s)
+    QPushButton* spinButton(int s) const { return command2_.at(s); } // Command2(s)
+    EventLabel* computerLine(int s) const { return label8_.at(s); }  // Label8(s)
+    QTimer* timer(int n) const { return timers_.at(n); }             // Timer1..Timer6
+    int computerLetter() const { return computerLetter_; }
+
+    // The handlers, as the controls and timers call them.
+    void spinClicked(int seat);        // Command2(seat)
+    void sayWordClicked(int seat);     // Command1(seat)
+    void letterPressed(int n);         // Command3(n), also the computer's press
+    void cellClicked(int i);           // Label5(i)
+    void openBox(int b);               // Image5 (1), Image6 (2)
+    void goOn();                       // Label4(0), Image1(0)
+    void drumStep();                   // Timer1
+    void announceSector();             // Timer2
+    void closeBoxes();                 // Timer3
+    void computerSpins();              // Timer4
+    void computerChoosesLetter();      // Timer5
+    void computerPressesLetter();      // Timer6
+
+    // The steps shared by the handlers.
+    void spinDrum();
+    void startTurn();
+    void passTurn();
+    void openCell(int i);
+    void finishWordByLetters();
+    void finishWordBySaying();
+    void offerBoxes();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildTable();
+    void buildSeat(int seat);
+    void centreTables();
+    bool loadTopicAndWord();
+    void layOutBoard();
+    void showScore(int seat);
+    void showTurnControls(int seat, bool shown);
+    void hideSeatControls(int seat);
+    void moveToNextSeat();
+    void copyWinnerToFinal();
+    void crownChampion();
+    void openWholeBoard();
+    bool anyCellClosed() const;
+    bool isComputer(int seat) const;
+    void setMessage(const QString& text);
+
     Platform& platform_;
     GameState& state_;
+    int computerLetter_ = 0;   // the computer's chosen letter, 1..32
+
+    EventLabel* picture1_ = nullptr;
+    EventLabel* picture2_ = nullptr;
+    EventLabel* label7_ = nullptr;
+    std::array<EventLabel*, 12> label5_{};
+    EventLabel* label4_ = nullptr;
+    std::array<EventLabel*, 4> image1_{};
+    EventLabel* image4_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    std::array<QPushButton*, 33> command3_{};
+    EventLabel* image5_ = nullptr;
+    EventLabel* image6_ = nullptr;
+    EventLabel* label9_ = nullptr;
+    EventLabel* image7_ = nullptr;
+    std::array<EventLabel*, 4> image2_{};
+    std::array<EventLabel*, 4> image3_{};
+    std::array<EventLabel*, 4> names_{};
+    std::array<EventLabel*, 4> label6_{};
+    std::array<QPushButton*, 4> command1_{};
+    std::array<QPushButton*, 4> command2_{};
+    std::array<EventLabel*, 4> label8_{};
+    std::array<QTimer*, 7> timers_{};
 };

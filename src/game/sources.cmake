@@ -3,3 +3,15 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TopicDatabase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TopicDatabase.h
 )
+target_sources(kordamir_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Drum.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Drum.h
+  ${CMAKE_CURRENT_LIST_DIR}/Seats.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Seats.h
+)
+target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/GameWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/TablePictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TablePictures.h
+)

@@ -25,6 +25,8 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WindowNames.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.h
+  ${CMAKE_CURRENT_LIST_DIR}/WrappingButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WrappingButton.h
   ${CMAKE_CURRENT_LIST_DIR}/XRandrDisplayMode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XRandrDisplayMode.h
 )

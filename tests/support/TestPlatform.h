@@ -14,18 +14,20 @@
 
 #include <functional>
 
-// Uniform numbers from a script; once the script runs out, a fixed fallback.
+// Uniform numbers from a script; once the script runs out, a seeded generator
+// takes over, so a redraw loop can never spin forever on a repeated value.
 class ScriptedRandom final : public RandomSource {
 public:
     void push(std::initializer_list<double> values) { for (double v : values) values_.enqueue(v); }
     // The uniform number that makes draw(n) give exactly `result`.
     void pushDraw(int result, int n) { values_.enqueue((result - 0.5) / n); }
-    double uniform() override { return values_.isEmpty() ? fallback : values_.dequeue(); }
+    double uniform() override { return values_.isEmpty() ? fallback_.uniform() : values_.dequeue(); }
     int pending() const { return static_cast<int>(values_.size()); }
-    double fallback = 0.0;
+    void clear() { values_.clear(); }
 
 private:
     QQueue<double> values_;
+    SeededRandom fallback_{12345};
 };
 
 // Answers every modal box from a script and keeps what was asked.

@@ -1,0 +1,12 @@
+#include "game/Seats.h"
+
+int nextSeatInPlay(int current, const std::array<bool, 4>& seatInPlay)
+{
+    int seat = current;
+    for (int tries = 0; tries < 3; ++tries) {
+        seat = seat % 3 + 1;
+        if (seatInPlay.at(seat))
+            return seat;
+    }
+    return 0;
+}
