@@ -1,0 +1,756 @@
+#include "TestPlatform.h"
+
+#include "game/Drum.h"
+#include "game/GameWindow.h"
+#include "platform/Cp1251.h"
+#include "platform/EventLabel.h"
+#include "platform/WindowNames.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <limits>
+
+namespace {
+
+// A first draw of 1..100 that stops the drum on each sector.
+int drawFor(int sector)
+{
+    for (int draw = 1; draw <= 100; ++draw) {
+        if (drum::sectorForDraw(draw) == sector)
+            return draw;
+    }
+    return 0;
+}
+
+struct Seat {
+    PlayerKind kind = PlayerKind::Person;
+    QString name;
+    int score = 0;
+};
+
+// A game table over a topic directory holding one word.
+class Table {
+public:
+    explicit Table(const QString& word, int stage = 1,
+                   std::array<Seat, 3> seats = {Seat{PlayerKind::Person, QStringLiteral("Аня")},
+                                                Seat{PlayerKind::Person, QStringLiteral("Борис")},
+                                                Seat{PlayerKind::Person, QStringLiteral("Вера")}})
+    {
+        QDir(test.dataPath(QStringLiteral("Baz"))).removeRecursively();
+        test.writeData(QStringLiteral("Baz/Тест.dat"), *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
+        test.defineWindows();
+        GameState& state = test.state;
+        state.newGame();
+        state.setUpStage();
+        state.Stage = stage;
+        for (int s = 1; s <= 3; ++s) {
+            Player& player = state.player(s, stage);
+            player.kind = seats.at(s - 1).kind;
+            player.name = seats.at(s - 1).name;
+            player.score = seats.at(s - 1).score;
+        }
+    }
+
+    GameWindow* open()
+    {
+        window = qobject_cast<GameWindow*>(test.platform->windows.show(windownames::game));
+        return window;
+    }
+
+    // Spins for the current seat and runs the drum until the announcement.
+    void spinTo(int sector, bool byButton = true)
+    {
+        test.random.pushDraw(drawFor(sector), 100);
+        if (byButton)
+            window->spinClicked(state().CurrentSeat);
+        else
+            window->spinDrum();
+        steps = 0;
+        while (window->timer(1)->isActive()) {
+            window->drumStep();
+            ++steps;
+        }
+        window->announceSector();
+    }
+
+    void press(QChar letter) { window->letterPressed(letters::number(letter)); }
+    GameState& state() { return test.state; }
+    int score(int seat) { return state().player(seat, state().Stage).score; }
+
+    TestPlatform test;
+    GameWindow* window = nullptr;
+    int steps = 0;
+};
+
+} // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loadShowsTheBoardOfTheDrawnWord_data();
+    void loadShowsTheBoardOfTheDrawnWord();
+    void loadPreparesTheFirstTurnOfAPerson();
+    void computerInSeatOneSpinsAfterItsDelay();
+    void finalistKeepsHisScoreAndANewSeatStartsAtZero();
+    void noTopicEndsTheProgramWithTheDatabaseBox();
+
+    void firstSpinShowsTwoTurnsAndTheStopSector();
+    void spinFromTwelveToOneAndBack();
+    void drumStepsShowPicturesFromMemoryOnly();
+    void letterSectorOpensTheLetterPanelForAPerson();
+    void bankruptLosesTheScoreAndTheTurn();
+    void turnPassSkipsASeatOutOfTheWord();
+
+    void letterStandingTwiceScoresPerCell();
+    void doublingZeroStaysZero();
+    void doublingABigScoreDoesNotWrap();
+    void wrongLetterPassesTheTurn();
+    void rightLetterKeepsTheTurn();
+    void lastCellInTrioTwoMakesTheFinalist();
+    void lastCellOfTheFinalCrownsTheChampion();
+
+    void sayingTheWordInSmallLettersWins();
+    void answerWithATrailingBlankLoses();
+    void emptyAnswerCostsNothing();
+    void lastWrongWordEndsTheTrioWithoutWinner();
+    void messageLineLeadsOnOnlyAfterTheWord();
+
+    void plusSectorOpensTheClickedLetterEverywhere();
+    void plusSectorOnTheLastClosedCellFinishesTheWord();
+    void plusSectorReachingThreeCellsOffersTheBoxes();
+
+    void prizeBoxAddsAHundredOnce();
+    void emptyBoxLeavesTheScore();
+    void boxesAreOfferedOncePerWord();
+
+    void threeComputersPlayAWordToItsEnd();
+    void computerNeverStopsOnThePlusSector();
+    void computerWithNoLetterLeftEndsTheProgram();
+
+    void ctrlUncoversTheHiddenWord();
+};
+
+void GameWindowTest::loadShowsTheBoardOfTheDrawnWord_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("11 letters, trio 1") << QStringLiteral("АБВГДЕЖЗИЙК") << 1 << QStringLiteral("1 тройка");
+    QTest::newRow("4 letters, trio 2") << QStringLiteral("КОТЯ") << 2 << QStringLiteral("2 тройка");
+    QTest::newRow("1 letter, final") << QStringLiteral("Я") << 4 << QStringLiteral("Финал");
+}
+
+void GameWindowTest::loadShowsTheBoardOfTheDrawnWord()
+{
+    QFETCH(QString, word);
+    QFETCH(int, stage);
+    QFETCH(QString, caption);
+    Table table(word, stage);
+    GameWindow* window = table.open();
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Кордамир"));
+    QCOMPARE(window->stageCaption()->text(), caption);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Тема: Тест"));
+    QCOMPARE(table.state().SecretWord, word);
+    QCOMPARE(table.state().WordLength, word.size());
+    for (int i = 1; i <= 11; ++i) {
+        const bool used = i <= word.size();
+        QCOMPARE(window->cell(i)->isVisible(), used);
+        if (!used)
+            continue;
+        QCOMPARE(window->cell(i)->text(), QString(word.at(i - 1)));
+        QCOMPARE(window->cell(i)->backgroundColour(), QColor(Qt::black));
+        QCOMPARE(window->cell(i)->textColour(), QColor(Qt::black));
+    }
+    for (int n = 1; n <= 32; ++n) {
+        QVERIFY(window->letterButton(n)->isVisible());
+        QCOMPARE(table.state().FreeLetters.at(n), QString(letters::letter(n)));
+    }
+    QCOMPARE(window->letterButton(1)->text(), QStringLiteral("А"));
+    QCOMPARE(window->letterButton(32)->text(), QStringLiteral("Я"));
+    QVERIFY(!window->letterPanel()->isEnabled());
+    QVERIFY(!window->box(1)->isVisible());
+    QVERIFY(!window->box(2)->isVisible());
+    QCOMPARE(window->hiddenWord()->text(), word);
+    QVERIFY(window->strip()->isVisible());
+    QVERIFY(!window->turningDrum()->isVisible());
+    for (int n = 1; n <= 6; ++n)
+        QCOMPARE(window->timer(n)->isActive(), false);
+    QCOMPARE(window->timer(1)->interval(), 50);
+    QCOMPARE(window->timer(4)->interval(), 3000);
+    QCOMPARE(window->timer(6)->interval(), 2000);
+}
+
+void GameWindowTest::loadPreparesTheFirstTurnOfAPerson()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    QCOMPARE(table.state().CurrentSeat, 1);
+    QCOMPARE(window->nameLabel(1)->text(), QStringLiteral("Аня"));
+    QCOMPARE(window->nameLabel(3)->text(), QStringLiteral("Вера"));
+    for (int seat = 1; seat <= 3; ++seat) {
+        QCOMPARE(window->scoreLabel(seat)->text(), QStringLiteral("0"));
+        QCOMPARE(window->spinButton(seat)->isVisible(), seat == 1);
+        QCOMPARE(window->sayButton(seat)->isVisible(), seat == 1);
+        QCOMPARE(window->marker(seat)->isVisible(), seat == 1);
+        QVERIFY(!window->computerLine(seat)->isVisible());
+    }
+    QCOMPARE(window->spinButton(1)->text(), QStringLiteral("Кручу барабан"));
+    QCOMPARE(window->sayButton(1)->text(), QStringLiteral("Скажу слово"));
+}
+
+void GameWindowTest::computerInSeatOneSpinsAfterItsDelay()
+{
+    Table table(QStringLiteral("КОРОВА"), 1,
+                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{PlayerKind::Person, QStringLiteral("Б")},
+                 Seat{PlayerKind::Person, QStringLiteral("В")}});
+    GameWindow* window = table.open();
+    QVERIFY(window->computerLine(1)->isVisible());
+    QCOMPARE(window->computerLine(1)->text(), QStringLiteral("Кручу барабан"));
+    QVERIFY(window->marker(1)->isVisible());
+    QVERIFY(!window->spinButton(1)->isVisible());
+    QVERIFY(!window->sayButton(1)->isVisible());
+    QVERIFY(window->timer(4)->isActive());
+    window->computerSpins();
+    QVERIFY(!window->timer(4)->isActive());
+    QVERIFY(window->timer(1)->isActive());
+    QVERIFY(window->turningDrum()->isVisible());
+    QVERIFY(!window->table()->isVisible());
+}
+
+void GameWindowTest::finalistKeepsHisScoreAndANewSeatStartsAtZero()
+{
+    Table table(QStringLiteral("КОРОВА"), 4,
+                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350}, Seat{PlayerKind::Person, QStringLiteral("Новый"), 120},
+                 Seat{PlayerKind::Computer, QStringLiteral("Комп-3"), 90}});
+    table.state().TrioWithoutWinner.at(2) = true;
+    GameWindow* window = table.open();
+    QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("350"));
+    QCOMPARE(window->scoreLabel(2)->text(), QStringLiteral("0"));
+    QCOMPARE(window->scoreLabel(3)->text(), QStringLiteral("90"));
+    QCOMPARE(table.state().CurrentSeat, 1);
+}
+
+void GameWindowTest::noTopicEndsTheProgramWithTheDatabaseBox()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    QDir(table.test.dataPath(QStringLiteral("Baz"))).removeRecursively();
+    QVERIFY(!table.open());
+    QVERIFY(table.test.exit.hasEnded());
+    QCOMPARE(table.test.dialogs.messages.size(), 1);
+    QCOMPARE(table.test.dialogs.messages.first().text,
+             QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных"));
+    QCOMPARE(table.test.dialogs.messages.first().title, QStringLiteral("Кордамир"));
+    QCOMPARE(table.test.dialogs.messages.first().icon, Dialogs::Icon::Critical);
+}
+
+void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.test.random.pushDraw(drawFor(9), 100);
+    window->spinClicked(1);
+    QVERIFY(!window->spinButton(1)->isVisible());
+    QVERIFY(!window->sayButton(1)->isVisible());
+    QVERIFY(window->marker(1)->isVisibleTo(window->table()));
+    QCOMPARE(table.state().SpinStepsLeft, 24 + 9);
+    QList<int> shown;
+    while (window->timer(1)->isActive()) {
+        window->drumStep();
+        shown << table.state().DrumSector;
+        QCOMPARE(window->turningDrum()->pixmap().cacheKey(),
+                 table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).cacheKey());
+    }
+    QCOMPARE(shown.size(), 33);
+    QCOMPARE(shown.mid(0, 12), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    QCOMPARE(shown.last(), 9);
+    QCOMPARE(window->restingDrum()->pixmap().cacheKey(),
+             table.test.platform->pictures.picture(QStringLiteral("PolB/9.res")).cacheKey());
+    QVERIFY(window->timer(2)->isActive());
+    window->announceSector();
+    QVERIFY(!window->timer(2)->isActive());
+    QVERIFY(window->table()->isVisible());
+    QVERIFY(!window->turningDrum()->isVisible());
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("40 очков, буква?"));
+}
+
+void GameWindowTest::spinFromTwelveToOneAndBack()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.state().DrumSector = 12;
+    table.spinTo(2);  // 50 points: letter wanted, turn stays
+    QCOMPARE(table.steps, 14);
+    table.press(u'К');
+    table.state().DrumSector = 12;
+    table.spinTo(6);
+    QCOMPARE(table.steps, 18);
+    table.state().DrumSector = 1;
+    window->letterPressed(letters::number(u'Р'));
+    table.state().DrumSector = 1;
+    table.spinTo(12);
+    QCOMPARE(table.steps, 35);
+    table.state().DrumSector = 12;
+    table.press(u'О');
+    table.state().DrumSector = 12;
+    table.spinTo(1);
+    QCOMPARE(table.steps, 13);
+}
+
+void GameWindowTest::drumStepsShowPicturesFromMemoryOnly()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    table.open();
+    const int decoded = table.test.platform->pictures.decodeCount();
+    table.spinTo(4);
+    QCOMPARE(table.test.platform->pictures.decodeCount(), decoded);
+}
+
+void GameWindowTest::letterSectorOpensTheLetterPanelForAPerson()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(7);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("30 очков, буква?"));
+    QVERIFY(window->letterPanel()->isEnabled());
+    QVERIFY(!window->spinButton(1)->isVisible());
+    QVERIFY(!window->sayButton(1)->isVisible());
+}
+
+void GameWindowTest::bankruptLosesTheScoreAndTheTurn()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.state().player(1, 1).score = 350;
+    table.spinTo(drum::bankruptSector);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Вы банкрот!"));
+    QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("0"));
+    QCOMPARE(table.score(1), 0);
+    QCOMPARE(table.state().CurrentSeat, 2);
+    QVERIFY(!window->marker(1)->isVisible());
+    QVERIFY(window->spinButton(2)->isVisible());
+    QVERIFY(window->marker(2)->isVisible());
+}
+
+void GameWindowTest::turnPassSkipsASeatOutOfTheWord()
+{
+    Table table(QStringLiteral("КОРОВА"), 1,
+                {Seat{PlayerKind::Person, QStringLiteral("А")}, Seat{PlayerKind::Person, QStringLiteral("Б")},
+                 Seat{PlayerKind::Computer, QStringLiteral("Комп-13")}});
+    GameWindow* window = table.open();
+    table.state().SeatInPlay.at(2) = false;
+    table.spinTo(1);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Переход хода!"));
+    QCOMPARE(table.state().CurrentSeat, 3);
+    QVERIFY(window->timer(4)->isActive());
+    QCOMPARE(window->computerLine(3)->text(), QStringLiteral("Кручу барабан"));
+    table.test.random.pushDraw(drawFor(5), 100);
+    window->computerSpins();
+    while (window->timer(1)->isActive())
+        window->drumStep();
+    window->announceSector();
+    QCOMPARE(table.state().CurrentSeat, 1);
+    QVERIFY(!window->computerLine(3)->isVisible());
+    QVERIFY(window->spinButton(1)->isVisible());
+}
+
+void GameWindowTest::letterStandingTwiceScoresPerCell()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(7);
+    table.press(u'О');
+    QCOMPARE(table.score(1), 60);
+    QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("60"));
+    QCOMPARE(table.state().CellsOpened.at(1), 2);
+    QCOMPARE(window->cell(2)->backgroundColour(), QColor(Qt::white));
+    QCOMPARE(window->cell(4)->backgroundColour(), QColor(Qt::white));
+    QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
+    QVERIFY(!window->letterButton(letters::number(u'О'))->isVisible());
+    QVERIFY(table.state().FreeLetters.at(letters::number(u'О')).isEmpty());
+}
+
+void GameWindowTest::doublingZeroStaysZero()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    table.open();
+    table.spinTo(3);
+    table.press(u'К');
+    QCOMPARE(table.score(1), 0);
+}
+
+void GameWindowTest::doublingABigScoreDoesNotWrap()
+{
+    Table table(QStringLiteral("ААААБ"));
+    table.open();
+    table.state().player(1, 1).score = 300'000'000;
+    table.spinTo(12);
+    table.press(u'А');  // four cells: x 16
+    QCOMPARE(table.score(1), std::numeric_limits<int>::max());
+}
+
+void GameWindowTest::wrongLetterPassesTheTurn()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(2);
+    table.press(u'Ж');
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Нет такой буквы в этом слове!"));
+    QCOMPARE(table.score(1), 0);
+    QCOMPARE(table.state().CurrentSeat, 2);
+    QVERIFY(!window->letterPanel()->isEnabled());
+    QVERIFY(!window->letterButton(letters::number(u'Ж'))->isVisible());
+    QVERIFY(window->spinButton(2)->isVisible());
+    QVERIFY(!window->spinButton(1)->isVisible());
+}
+
+void GameWindowTest::rightLetterKeepsTheTurn()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(4);
+    table.press(u'Р');
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Есть такая буква в этом слове!"));
+    QCOMPARE(table.score(1), 20);
+    QCOMPARE(table.state().CurrentSeat, 1);
+    QVERIFY(window->spinButton(1)->isVisible());
+    QVERIFY(!window->letterPanel()->isEnabled());
+}
+
+void GameWindowTest::lastCellInTrioTwoMakesTheFinalist()
+{
+    Table table(QStringLiteral("ДОМ"), 2);
+    GameWindow* window = table.open();
+    table.spinTo(9);
+    table.press(u'Д');
+    table.spinTo(9);
+    table.press(u'О');
+    table.spinTo(9);
+    table.press(u'М');  // completes the word: no boxes although three cells are open
+    QVERIFY(table.state().WordFinished);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня открыл слово!"));
+    QCOMPARE(table.state().Stage, 3);
+    const Player& finalist = table.state().player(2, 4);
+    QCOMPARE(finalist.name, QStringLiteral("Аня"));
+    QCOMPARE(finalist.kind, PlayerKind::Person);
+    QCOMPARE(finalist.score, 120);
+    QVERIFY(!window->box(1)->isVisible());
+    QVERIFY(!window->spinButton(1)->isVisible());
+    QVERIFY(!window->marker(1)->isVisible());
+}
+
+void GameWindowTest::lastCellOfTheFinalCrownsTheChampion()
+{
+    Table table(QStringLiteral("ЛЕС"), 4,
+                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350}, Seat{PlayerKind::Person, QStringLiteral("Б")},
+                 Seat{PlayerKind::Person, QStringLiteral("В")}});
+    GameWindow* window = table.open();
+    table.spinTo(6);
+    table.press(u'Л');
+    table.state().BoxesOffered.at(1) = true;
+    table.spinTo(6);
+    table.press(u'Е');
+    table.spinTo(6);
+    table.press(u'С');
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня ПОБЕДИТЕЛЬ!"));
+    QCOMPARE(table.state().Stage, 5);
+    QCOMPARE(table.state().Champion.at(1), QStringLiteral("Аня"));
+    QCOMPARE(table.state().Champion.at(2), QStringLiteral("380"));
+}
+
+void GameWindowTest::sayingTheWordInSmallLettersWins()
+{
+    Table table(QStringLiteral("КОРОВА"), 3);
+    GameWindow* window = table.open();
+    table.state().player(1, 3).score = 70;
+    table.test.dialogs.inputs.enqueue(QStringLiteral("корова"));
+    window->sayWordClicked(1);
+    QCOMPARE(table.test.dialogs.prompts.first().prompt, QStringLiteral("Назовите слово:"));
+    QCOMPARE(table.test.dialogs.prompts.first().title, QStringLiteral("Кордамир"));
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня угадал слово!"));
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(window->cell(i)->backgroundColour(), QColor(Qt::white));
+    QCOMPARE(table.state().player(3, 4).name, QStringLiteral("Аня"));
+    QCOMPARE(table.state().player(3, 4).score, 70);
+    QCOMPARE(table.state().Stage, 4);
+    QVERIFY(table.state().WordFinished);
+}
+
+void GameWindowTest::answerWithATrailingBlankLoses()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.test.dialogs.inputs.enqueue(QStringLiteral("КОРОВА "));
+    window->sayWordClicked(1);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня ошибся!"));
+    QVERIFY(!table.state().SeatInPlay.at(1));
+    QVERIFY(!window->stand(1)->isVisible());
+    QVERIFY(!window->scorePlate(1)->isVisible());
+    QVERIFY(!window->scoreLabel(1)->isVisible());
+    QVERIFY(!window->nameLabel(1)->isVisible());
+    QCOMPARE(table.state().CurrentSeat, 2);
+    QVERIFY(window->spinButton(2)->isVisible());
+    QVERIFY(!table.state().WordFinished);
+}
+
+void GameWindowTest::emptyAnswerCostsNothing()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    window->sayWordClicked(1);  // Cancel
+    QVERIFY(table.state().SeatInPlay.at(1));
+    QCOMPARE(table.state().CurrentSeat, 1);
+    QVERIFY(window->spinButton(1)->isVisible());
+    QVERIFY(window->sayButton(1)->isVisible());
+    QVERIFY(window->marker(1)->isVisible());
+}
+
+void GameWindowTest::lastWrongWordEndsTheTrioWithoutWinner()
+{
+    Table table(QStringLiteral("КОРОВА"), 2);
+    GameWindow* window = table.open();
+    for (int seat = 1; seat <= 3; ++seat) {
+        QCOMPARE(table.state().CurrentSeat, seat);
+        table.test.dialogs.inputs.enqueue(QStringLiteral("КОРОБКА"));
+        window->sayWordClicked(seat);
+    }
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Нет победителя!"));
+    QVERIFY(table.state().TrioWithoutWinner.at(2));
+    QVERIFY(table.state().WordFinished);
+    QCOMPARE(table.state().Stage, 3);
+    QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
+}
+
+void GameWindowTest::messageLineLeadsOnOnlyAfterTheWord()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    QTest::mouseClick(window->messageLine(), Qt::LeftButton);
+    QTest::mouseClick(window->marker(1), Qt::LeftButton);
+    QCOMPARE(table.test.platform->windows.find(windownames::game), window);
+
+    table.test.dialogs.inputs.enqueue(QStringLiteral("КОРОВА"));
+    window->sayWordClicked(1);
+    QTest::mouseClick(window->marker(0), Qt::LeftButton);  // the plate behind the message line
+    QVERIFY(!table.test.platform->windows.find(windownames::game));
+    QVERIFY(table.test.platform->windows.find(windownames::setup));
+    QWidget* start = table.test.platform->windows.find(windownames::start);
+    QVERIFY(start);
+    QVERIFY(!start->isEnabled());
+}
+
+void GameWindowTest::plusSectorOpensTheClickedLetterEverywhere()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(drum::plusSector);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Сектор плюс, какую открыть букву?"));
+    QVERIFY(table.state().PlusSectorActive);
+    QCOMPARE(window->cell(3)->cursor().shape(), Qt::WhatsThisCursor);
+    QVERIFY(!window->letterPanel()->isEnabled());
+
+    window->cellClicked(4);  // О also stands in cell 2
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("4 буква это - О"));
+    QCOMPARE(window->cell(2)->backgroundColour(), QColor(Qt::white));
+    QCOMPARE(window->cell(4)->backgroundColour(), QColor(Qt::white));
+    QCOMPARE(table.score(1), 0);
+    QVERIFY(!window->letterButton(letters::number(u'О'))->isVisible());
+    QVERIFY(table.state().FreeLetters.at(letters::number(u'О')).isEmpty());
+    QVERIFY(!table.state().PlusSectorActive);
+    QCOMPARE(window->cell(3)->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(window->spinButton(1)->isVisible());
+    QVERIFY(window->sayButton(1)->isVisible());
+
+    window->cellClicked(1);  // outside the plus state: nothing
+    QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
+}
+
+void GameWindowTest::plusSectorOnTheLastClosedCellFinishesTheWord()
+{
+    Table table(QStringLiteral("ОКО"));
+    GameWindow* window = table.open();
+    table.spinTo(2);
+    table.press(u'О');
+    table.spinTo(drum::plusSector);
+    window->cellClicked(1);  // open: nothing, still waiting
+    QVERIFY(table.state().PlusSectorActive);
+    window->cellClicked(2);
+    QVERIFY(table.state().WordFinished);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня открыл слово!"));
+}
+
+void GameWindowTest::plusSectorReachingThreeCellsOffersTheBoxes()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(2);
+    table.press(u'К');
+    table.spinTo(drum::plusSector);
+    window->cellClicked(2);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Выбирайте шкатулку!"));
+    QVERIFY(window->box(1)->isVisible());
+    QVERIFY(window->box(2)->isVisible());
+    QVERIFY(!window->spinButton(1)->isVisible());
+    QVERIFY(window->marker(1)->isVisible());
+}
+
+void GameWindowTest::prizeBoxAddsAHundredOnce()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.state().player(1, 1).score = 220;
+    table.spinTo(7);
+    table.press(u'О');
+    table.spinTo(7);
+    table.test.random.pushDraw(1, 2);  // the prize in the left box
+    table.press(u'Р');
+    QCOMPARE(table.score(1), 310);  // 220 + 60 + 30: the boxes came with the third cell
+    QVERIFY(window->box(1)->isVisible());
+    QVERIFY(table.state().PrizeInFirstBox);
+
+    table.state().player(1, 1).score = 250;
+    QTest::mouseClick(window->box(1), Qt::LeftButton);
+    QTest::mouseClick(window->box(1), Qt::LeftButton);
+    QTest::mouseClick(window->box(2), Qt::LeftButton);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Наверно вы знали!"));
+    QCOMPARE(table.score(1), 350);
+    QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("350"));
+    QCOMPARE(window->box(1)->y(), 5040 / 15);
+    QCOMPARE(window->box(2)->y(), 5760 / 15);
+    QVERIFY(window->timer(3)->isActive());
+
+    window->closeBoxes();
+    QVERIFY(!window->box(1)->isVisible());
+    QVERIFY(!window->box(2)->isVisible());
+    QCOMPARE(window->box(1)->y(), 5760 / 15);
+    QVERIFY(window->spinButton(1)->isVisible());
+    QVERIFY(window->sayButton(1)->isVisible());
+    QVERIFY(!window->timer(3)->isActive());
+}
+
+void GameWindowTest::emptyBoxLeavesTheScore()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.state().CellsOpened.at(1) = 2;
+    table.spinTo(4);
+    table.test.random.pushDraw(1, 2);
+    table.press(u'К');
+    table.state().player(1, 1).score = 250;
+    window->openBox(2);
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Увы эта шкатулка пуста!"));
+    QCOMPARE(table.score(1), 250);
+    QCOMPARE(window->box(2)->pixmap().cacheKey(),
+             table.test.platform->pictures.picture(QStringLiteral("Prd/ShP.res")).cacheKey());
+}
+
+void GameWindowTest::boxesAreOfferedOncePerWord()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.state().CellsOpened.at(1) = 2;
+    table.spinTo(4);
+    table.press(u'К');
+    window->openBox(1);
+    window->closeBoxes();
+    table.spinTo(4);
+    table.press(u'Р');
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Есть такая буква в этом слове!"));
+    QVERIFY(!window->box(1)->isVisible());
+}
+
+void GameWindowTest::threeComputersPlayAWordToItsEnd()
+{
+    const Seat computer{PlayerKind::Computer, QStringLiteral("Комп")};
+    Table table(QStringLiteral("КОМПЬЮТЕР"), 1, {computer, computer, computer});
+    GameWindow* window = table.open();
+    QSet<int> named;
+    int ticks = 0;
+    while (!table.state().WordFinished && ticks < 5000) {
+        ++ticks;
+        if (window->timer(4)->isActive()) {
+            window->computerSpins();
+        } else if (window->timer(1)->isActive()) {
+            window->drumStep();
+        } else if (window->timer(2)->isActive()) {
+            window->announceSector();
+            QVERIFY(!table.state().PlusSectorActive);
+        } else if (window->timer(5)->isActive()) {
+            window->computerChoosesLetter();
+            const int letter = window->computerLetter();
+            QVERIFY2(!named.contains(letter), "a letter named twice");
+            QVERIFY(window->letterButton(letter)->isVisible() || !window->letterButton(letter)->isVisibleTo(window));
+            named.insert(letter);
+            QVERIFY(window->computerLine(table.state().CurrentSeat)->text().startsWith(QStringLiteral("Буква ")));
+        } else if (window->timer(6)->isActive()) {
+            window->computerPressesLetter();
+        } else {
+            QFAIL("no timer runs while computers play");
+        }
+    }
+    QVERIFY(table.state().WordFinished);
+    QVERIFY(window->messageLine()->text().endsWith(QStringLiteral(" открыл слово!")));
+    for (int seat = 1; seat <= 3; ++seat)
+        QVERIFY(!table.state().BoxesOffered.at(seat));
+    for (int n = 1; n <= 6; ++n)
+        QVERIFY(!window->timer(n)->isActive());
+}
+
+void GameWindowTest::computerNeverStopsOnThePlusSector()
+{
+    Table table(QStringLiteral("КОРОВА"), 1,
+                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{}, Seat{}});
+    GameWindow* window = table.open();
+    table.test.random.pushDraw(drawFor(drum::plusSector), 100);
+    table.test.random.pushDraw(drawFor(11), 100);
+    window->computerSpins();
+    QCOMPARE(table.state().SpinStepsLeft, 24 + 11);
+}
+
+void GameWindowTest::computerWithNoLetterLeftEndsTheProgram()
+{
+    Table table(QStringLiteral("КОРОВА"), 1,
+                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{}, Seat{}});
+    GameWindow* window = table.open();
+    for (int n = 1; n <= 32; ++n)
+        table.state().FreeLetters.at(n).clear();
+    window->computerChoosesLetter();
+    QVERIFY(table.test.exit.hasEnded());
+    QCOMPARE(table.test.dialogs.messages.size(), 1);
+    QCOMPARE(table.test.dialogs.messages.first().text, QStringLiteral("Ошибка! Комп не может выбрать букву!"));
+    QCOMPARE(table.test.dialogs.messages.first().title, QStringLiteral("Ошибка"));
+    QVERIFY(!window->timer(6)->isActive());
+}
+
+void GameWindowTest::ctrlUncoversTheHiddenWord()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    QTest::mouseMove(window->strip(), QPoint(5, 5));
+    QVERIFY(window->strip()->isVisible());
+
+    QTest::keyPress(window, Qt::Key_Shift);
+    QTest::keyPress(window, Qt::Key_A);
+    QVERIFY(!table.state().KeyHeld);
+    QTest::keyPress(window->spinButton(1), Qt::Key_Control);
+    QVERIFY(table.state().KeyHeld);
+    QVERIFY(window->strip()->isVisible());  // only a move over the strip uncovers
+    QTest::mouseMove(window->strip(), QPoint(8, 5));
+    QVERIFY(!window->strip()->isVisible());
+    QCOMPARE(window->hiddenWord()->text(), QStringLiteral("КОРОВА"));
+
+    QTest::keyRelease(window, Qt::Key_Shift);
+    QVERIFY(table.state().KeyHeld);
+    QTest::keyRelease(window, Qt::Key_Control);
+    QVERIFY(!table.state().KeyHeld);
+    QTest::mouseMove(window->hiddenWord(), QPoint(2, 2));
+    QVERIFY(!window->strip()->isVisible());
+    QTest::mouseMove(window->table(), QPoint(790, 60));  // a free spot of the table
+    QVERIFY(window->strip()->isVisible());
+}
+
+QTEST_MAIN(GameWindowTest)
+#include "GameWindowTest.moc"
