@@ -1,0 +1,41 @@
+# Helpers for driving the real program in an X server (sourced by the tests).
+
+# Waits up to $2 seconds for a window whose name matches $1; prints its id.
+wait_for_window() {
+  local name=$1 seconds=${2:-20} id
+  for _ in $(seq $((seconds * 10))); do
+    id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "no window named '$name' within ${seconds}s" >&2
+  return 1
+}
+
+# Waits up to $2 seconds for process $1 to end.
+wait_for_exit() {
+  local pid=$1 seconds=${2:-10}
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  echo "process $pid still running after ${seconds}s" >&2
+  return 1
+}
+
+# Prints "X Y" of a point given relative to the 800 x 600 picture that the
+# start window centres in itself.
+start_picture_point() {
+  local window=$1 x=$2 y=$3
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "$((X + (WIDTH - 800) / 2 + x)) $((Y + (HEIGHT - 600) / 2 + y))"
+}
+
+click_at() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool mousemove "$(($1 + 1))" "$2" click 1
+}
