@@ -252,7 +252,7 @@ void GameWindow::buildSeat(int seat)
 
 void GameWindow::present()
 {
-    showMaximized();
+    presentMaximised();
     setFocus();
 }
 

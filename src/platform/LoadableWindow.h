@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QWidget>
 
 // A window of the game: created when it is shown, its load step run once,
@@ -20,6 +21,15 @@ signals:
     void closedByPlayer();
 
 protected:
+    // Maximised; without a window manager to maximise it, the window still
+    // covers the screen's free area.
+    void presentMaximised()
+    {
+        if (const QScreen* screen = this->screen())
+            setGeometry(screen->availableGeometry());
+        showMaximized();
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         QWidget::closeEvent(event);

@@ -78,7 +78,7 @@ void StartWindow::load()
 
 void StartWindow::present()
 {
-    showMaximized();
+    presentMaximised();
 }
 
 bool StartWindow::checkPictures()
