@@ -1,4 +1,8 @@
 # Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.
+target_sources(kordamir_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ClockGeometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClockGeometry.h
+)
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindow.h
