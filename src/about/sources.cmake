@@ -6,4 +6,8 @@ target_sources(kordamir_core PRIVATE
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/ClockFace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClockFace.h
+  ${CMAKE_CURRENT_LIST_DIR}/EtchedRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EtchedRules.h
 )
