@@ -1,13 +1,182 @@
 #include "records/RecordsWindow.h"
 
+#include "platform/Dialogs.h"
+#include "platform/EventLabel.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "platform/WindowNames.h"
+#include "records/RecordsFile.h"
 #include "state/GameState.h"
+
+#include <QDir>
+#include <QMouseEvent>
+
+#include <utility>
+
+namespace {
+
+const QColor windowColour(0xC0, 0xC0, 0xFF);
+const QColor menuBandColour(0x80, 0xFF, 0x80);
+const QColor pressedColour(0xFF, 0x00, 0x00);
+const QColor enteredColour(0x00, 0xFF, 0x00);
+const QColor plainColour(0x00, 0x00, 0x00);
+
+// Tops of rows 0..4; row 0, the result that did not enter, stands apart below the table.
+constexpr std::array<int, RecordsTable::entryCount + 1> rowTops{3960, 1560, 2100, 2640, 3180};
+
+const QString recordsFileName = QStringLiteral("Cfg.ini");
+
+} // namespace
 
 RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
     : platform_(platform), state_(state)
 {
+    setWindowTitle(Dialogs::applicationTitle);
+    setMouseTracking(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    picture1_ = new EventLabel(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->resize(twipsSize(12000, 9000));
+    picture1_->setScaledContents(true);
+    connect(picture1_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
+
+    QFont rowFont(QStringLiteral("Comic Sans MS"));
+    rowFont.setPointSizeF(14.25);
+    rowFont.setBold(true);
+    for (int row = 0; row <= RecordsTable::entryCount; ++row) {
+        auto* name = new EventLabel(picture1_);
+        name->setObjectName(QStringLiteral("Label1_%1").arg(row));
+        name->setGeometry(twipsRect(180, rowTops.at(row), 4215, 615));
+        auto* score = new EventLabel(picture1_);
+        score->setObjectName(QStringLiteral("Label2_%1").arg(row));
+        score->setGeometry(twipsRect(4500, rowTops.at(row), 1395, 615));
+        for (EventLabel* label : {name, score}) {
+            label->setFont(rowFont);
+            label->setAlignment(Qt::AlignCenter);
+            label->setTextColour(plainColour);
+        }
+        names_.at(row) = name;
+        scores_.at(row) = score;
+    }
+
+    QFont menuFont(QStringLiteral("Comic Sans MS"));
+    menuFont.setPointSize(24);
+    menuFont.setBold(true);
+    label3_ = new EventLabel(QStringLiteral("Меню"), picture1_);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setGeometry(twipsRect(9180, 6960, 2355, 975));
+    label3_->setFont(menuFont);
+    label3_->setAlignment(Qt::AlignCenter);
+    label3_->setTextColour(plainColour);
+    label3_->setBackgroundColour(menuBandColour);
+    label3_->setBackgroundOpaque(true);
+    connect(label3_, &EventLabel::mouseMoved, this, &RecordsWindow::showMenuBand);
+    connect(label3_, &EventLabel::pressed, this, &RecordsWindow::menuPressed);
+    connect(label3_, &EventLabel::released, this, &RecordsWindow::returnToStart);
 }
 
 void RecordsWindow::load()
 {
+    centrePicture();
+    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Kn.res")));
+    readTable();
+    enterPendingResult();
+    showTable();
+    // Cleared only now, so that a later opening does not enter the same result again.
+    state_.Champion.at(1).clear();
+    state_.Champion.at(2).clear();
+}
+
+void RecordsWindow::present()
+{
+    showMaximized();
+    if (!saveFailure_.isEmpty()) {
+        platform_.dialogs.message(std::exchange(saveFailure_, QString()), Dialogs::Icon::Critical,
+                                  Dialogs::Buttons::Ok);
+    }
+}
+
+void RecordsWindow::readTable()
+{
+    table_ = RecordsFile(platform_.data.path(recordsFileName)).read();
+}
+
+void RecordsWindow::enterPendingResult()
+{
+    const QString& name = state_.Champion.at(1);
+    const QString& scoreText = state_.Champion.at(2);
+    if (name.isEmpty() && scoreText.isEmpty())
+        return;
+
+    const qint32 score = RecordsTable::scoreFromText(scoreText);
+    const int row = table_.enter(name, score);
+    if (row == 0) {
+        names_.at(0)->setText(name);
+        scores_.at(0)->setText(QString::number(score));
+    }
+    markRow(row);
+
+    // The file is rewritten even when the table did not change.
+    RecordsFile file(platform_.data.path(recordsFileName));
+    if (!file.write(table_)) {
+        saveFailure_ = QStringLiteral("Не удалось сохранить таблицу рекордов: %1\n%2")
+                           .arg(file.errorString(), QDir::toNativeSeparators(file.path()));
+    }
+}
+
+void RecordsWindow::showTable()
+{
+    for (int row = 1; row <= RecordsTable::entryCount; ++row) {
+        names_.at(row)->setText(table_.RecordName.at(row));
+        scores_.at(row)->setText(QString::number(table_.RecordScore.at(row)));
+    }
+}
+
+void RecordsWindow::markRow(int row)
+{
+    names_.at(row)->setTextColour(enteredColour);
+    scores_.at(row)->setTextColour(enteredColour);
+}
+
+void RecordsWindow::showMenuBand()
+{
+    label3_->setBackgroundOpaque(true);
+}
+
+void RecordsWindow::hideMenuBand()
+{
+    label3_->setBackgroundOpaque(false);
+}
+
+void RecordsWindow::menuPressed()
+{
+    // Stays red until the window closes.
+    label3_->setTextColour(pressedColour);
+}
+
+void RecordsWindow::returnToStart()
+{
+    platform_.windows.unload(windownames::records);
+    platform_.windows.show(windownames::start);
+}
+
+void RecordsWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    hideMenuBand();
+    LoadableWindow::mouseMoveEvent(event);
+}
+
+void RecordsWindow::resizeEvent(QResizeEvent* event)
+{
+    LoadableWindow::resizeEvent(event);
+    centrePicture();
+}
+
+void RecordsWindow::centrePicture()
+{
+    picture1_->move((width() - picture1_->width()) / 2, (height() - picture1_->height()) / 2);
 }

@@ -1,19 +1,56 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
+#include "records/RecordsTable.h"
 
+#include <array>
+
+class EventLabel;
 class Platform;
 struct GameState;
 
-// "Конец".
+// "Конец": the table of the four best results over its picture. On opening it
+// enters a pending champion into the records file; "Меню" returns to the start
+// window.
 class RecordsWindow : public LoadableWindow {
     Q_OBJECT
 public:
     RecordsWindow(Platform& platform, GameState& state);
 
     void load() override;
+    void present() override;
+
+    // Row 0 shows a pending result that did not enter the table; rows 1..4
+    // the table.
+    EventLabel* nameLabel(int row) const { return names_.at(row); }
+    EventLabel* scoreLabel(int row) const { return scores_.at(row); }
+    EventLabel* menuLabel() const { return label3_; }
+    EventLabel* picture() const { return picture1_; }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void centrePicture();
+    void readTable();
+    void enterPendingResult();
+    void showTable();
+    void markRow(int row);
+
+    void showMenuBand();
+    void hideMenuBand();
+    void menuPressed();
+    void returnToStart();
+
     Platform& platform_;
     GameState& state_;
+    RecordsTable table_;
+    // Told once the window is on the screen, so that the table stands behind the box.
+    QString saveFailure_;
+
+    EventLabel* picture1_ = nullptr;
+    std::array<EventLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)
+    std::array<EventLabel*, RecordsTable::entryCount + 1> scores_{};  // Label2(0..4)
+    EventLabel* label3_ = nullptr;
 };

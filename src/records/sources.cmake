@@ -1,4 +1,10 @@
 # Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.
+target_sources(kordamir_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsFile.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.h
+)
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RecordsWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordsWindow.h

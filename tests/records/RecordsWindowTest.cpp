@@ -1,0 +1,340 @@
+#include "TestPlatform.h"
+
+#include "FileSizeLimit.h"
+
+#include "platform/Cp1251.h"
+#include "platform/EventLabel.h"
+#include "platform/WindowNames.h"
+#include "records/RecordsWindow.h"
+#include "start/StartWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+const QColor black(0x00, 0x00, 0x00);
+const QColor green(0x00, 0xFF, 0x00);
+const QColor red(0xFF, 0x00, 0x00);
+const QColor menuBand(0x80, 0xFF, 0x80);
+// Long ago, so that any write of the file shows in its time.
+const QDateTime untouched(QDate(2001, 1, 1), QTime(12, 0), Qt::UTC);
+
+const QString fullText = QStringLiteral("Ира\r\n500\r\nОлег\r\n400\r\nЯна\r\n300\r\nЛёва\r\n200\r\n");
+const QString emptyText = QStringLiteral("\r\n0\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n");
+
+void writeRecords(TestPlatform& test, const QString& text)
+{
+    test.writeData(QStringLiteral("Cfg.ini"), cp1251::encode(text).value());
+    QFile file(test.dataPath(QStringLiteral("Cfg.ini")));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(untouched, QFileDevice::FileModificationTime));
+}
+
+QString recordsText(TestPlatform& test)
+{
+    QFile file(test.dataPath(QStringLiteral("Cfg.ini")));
+    return file.open(QIODevice::ReadOnly) ? cp1251::decode(file.readAll()) : QString();
+}
+
+bool recordsWritten(TestPlatform& test)
+{
+    return QFileInfo(test.dataPath(QStringLiteral("Cfg.ini"))).lastModified() != untouched;
+}
+
+RecordsWindow* openRecords(TestPlatform& test, const QString& name = {}, const QString& score = {})
+{
+    test.state.Champion.at(1) = name;
+    test.state.Champion.at(2) = score;
+    test.defineWindows();
+    return qobject_cast<RecordsWindow*>(test.platform->windows.show(windownames::records));
+}
+
+// Names and scores of rows 1..4 as the file's lines would give them.
+QString shownTable(RecordsWindow* window)
+{
+    QString text;
+    for (int row = 1; row <= 4; ++row)
+        text += window->nameLabel(row)->text() + "\r\n" + window->scoreLabel(row)->text() + "\r\n";
+    return text;
+}
+
+// The row whose name and score are green; -1 when none is, -2 when the colours disagree.
+int greenRow(RecordsWindow* window)
+{
+    QList<int> rows;
+    for (int row = 0; row <= 4; ++row) {
+        if (window->nameLabel(row)->textColour() == green)
+            rows << row;
+        if (window->scoreLabel(row)->textColour() == green)
+            rows << row;
+    }
+    if (rows.isEmpty())
+        return -1;
+    return rows.size() == 2 && rows.first() == rows.last() ? rows.first() : -2;
+}
+
+} // namespace
+
+class RecordsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheTableOverItsPicture();
+    void championEntersAtTheFirstEntryBeatenOrInRowZero_data();
+    void championEntersAtTheFirstEntryBeatenOrInRowZero();
+    void secondOpeningEntersNothing();
+    void unsavedResultIsStillShownAndTheBoxSaysSo_data();
+    void unsavedResultIsStillShownAndTheBoxSaysSo();
+    void menuBandFollowsThePointerAndThePictureStaysCentred();
+    void menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow();
+    void recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu();
+};
+
+void RecordsWindowTest::showsTheTableOverItsPicture()
+{
+    TestPlatform test;
+    writeRecords(test, fullText);
+    RecordsWindow* window = openRecords(test);
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QStringLiteral("Конец"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Кордамир"));
+    QVERIFY(window->windowState() & Qt::WindowMaximized);
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
+    QCOMPARE(window->picture()->objectName(), QStringLiteral("Picture1"));
+    QCOMPARE(window->picture()->size(), QSize(800, 600));
+    QVERIFY(!window->picture()->pixmap().isNull());
+
+    QCOMPARE(shownTable(window), fullText);
+    const std::array<int, 5> tops{264, 104, 140, 176, 212};
+    for (int row = 0; row <= 4; ++row) {
+        EventLabel* name = window->nameLabel(row);
+        EventLabel* score = window->scoreLabel(row);
+        QCOMPARE(name->objectName(), QStringLiteral("Label1_%1").arg(row));
+        QCOMPARE(score->objectName(), QStringLiteral("Label2_%1").arg(row));
+        QCOMPARE(name->parentWidget(), window->picture());
+        QCOMPARE(name->geometry(), QRect(12, tops.at(row), 281, 41));
+        QCOMPARE(score->geometry(), QRect(300, tops.at(row), 93, 41));
+        for (EventLabel* label : {name, score}) {
+            QCOMPARE(label->alignment(), Qt::AlignCenter);
+            QCOMPARE(label->textColour(), black);
+            QVERIFY(!label->isBackgroundOpaque());
+        }
+    }
+    QVERIFY(window->nameLabel(0)->text().isEmpty());
+    QVERIFY(window->scoreLabel(0)->text().isEmpty());
+
+    EventLabel* menu = window->menuLabel();
+    QCOMPARE(menu->objectName(), QStringLiteral("Label3"));
+    QCOMPARE(menu->text(), QStringLiteral("Меню"));
+    QCOMPARE(menu->geometry(), QRect(612, 464, 157, 65));
+    QCOMPARE(menu->textColour(), black);
+    QVERIFY(menu->isBackgroundOpaque());
+    QCOMPARE(menu->backgroundColour(), menuBand);
+    QVERIFY(test.dialogs.messages.isEmpty());
+}
+
+void RecordsWindowTest::championEntersAtTheFirstEntryBeatenOrInRowZero_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("green");  // -1: no row
+
+    QTest::newRow("450 overwrites the 400, nothing shifts")
+        << fullText << "Вика" << "450"
+        << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2;
+    QTest::newRow("400 does not beat an equal 400")
+        << fullText << "Вика" << "400"
+        << "Ира\r\n500\r\nОлег\r\n400\r\nВика\r\n400\r\nЛёва\r\n200\r\n" << 3;
+    QTest::newRow("200 equals the last entry: row 0") << fullText << "Вика" << "200" << fullText << 0;
+    QTest::newRow("100 beats nothing: row 0") << fullText << "Вика" << "100" << fullText << 0;
+    QTest::newRow("40000 tops the table whole")
+        << fullText << "Вика" << "40000"
+        << "Вика\r\n40000\r\nОлег\r\n400\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 1;
+    QTest::newRow("150 into the empty table")
+        << emptyText << "Вика" << "150" << "Вика\r\n150\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n" << 1;
+    QTest::newRow("0 does not beat the empty table") << emptyText << "Вика" << "0" << emptyText << 0;
+    QTest::newRow("no winner: the file is only read") << fullText << "" << "" << fullText << -1;
+}
+
+void RecordsWindowTest::championEntersAtTheFirstEntryBeatenOrInRowZero()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, name);
+    QFETCH(QString, score);
+    QFETCH(QString, after);
+    QFETCH(int, green);
+
+    TestPlatform test;
+    writeRecords(test, before);
+    RecordsWindow* window = openRecords(test, name, score);
+    QVERIFY(window);
+
+    QCOMPARE(recordsText(test), after);
+    QCOMPARE(recordsWritten(test), green != -1);
+    QCOMPARE(shownTable(window), after);
+    QCOMPARE(greenRow(window), green);
+    QCOMPARE(window->nameLabel(0)->text(), green == 0 ? name : QString());
+    QCOMPARE(window->scoreLabel(0)->text(), green == 0 ? score : QString());
+    QVERIFY(test.state.Champion.at(1).isEmpty());
+    QVERIFY(test.state.Champion.at(2).isEmpty());
+    QVERIFY(test.dialogs.messages.isEmpty());
+}
+
+void RecordsWindowTest::secondOpeningEntersNothing()
+{
+    TestPlatform test;
+    writeRecords(test, fullText);
+    QVERIFY(openRecords(test, QStringLiteral("Вика"), QStringLiteral("450")));
+    test.platform->windows.unload(windownames::records);
+    TestPlatform::flushUnloads();
+    const QString entered = recordsText(test);
+    writeRecords(test, entered);
+
+    RecordsWindow* again = openRecords(test, test.state.Champion.at(1), test.state.Champion.at(2));
+    QVERIFY(again);
+    QCOMPARE(shownTable(again), entered);
+    QCOMPARE(greenRow(again), -1);
+    QVERIFY(again->nameLabel(0)->text().isEmpty());
+    QVERIFY(!recordsWritten(test));
+}
+
+void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo_data()
+{
+    QTest::addColumn<bool>("diskFills");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("green");
+    QTest::newRow("the disk fills while writing")
+        << true << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2;
+    // A directory under the file's name: neither readable as a table nor replaceable.
+    QTest::newRow("the file's name is taken by a directory")
+        << false << "Вика\r\n450\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n" << 1;
+}
+
+void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
+{
+    QFETCH(bool, diskFills);
+    QFETCH(QString, shown);
+    QFETCH(int, green);
+
+    TestPlatform test;
+    const QString path = test.dataPath(QStringLiteral("Cfg.ini"));
+    if (diskFills) {
+        writeRecords(test, fullText);
+    } else {
+        test.removeData(QStringLiteral("Cfg.ini"));
+        QVERIFY(QDir().mkdir(path));
+    }
+    QPointer<RecordsWindow> window;
+    bool tableBehindTheBox = false;
+    test.dialogs.whileOpen = [&] {
+        tableBehindTheBox = window && window->isVisible() && shownTable(window) == shown
+                            && greenRow(window) == green;
+    };
+    test.defineWindows();
+    test.state.Champion = {QString(), QStringLiteral("Вика"), QStringLiteral("450")};
+    test.platform->windows.define(windownames::records, [&] {
+        auto created = std::make_unique<RecordsWindow>(*test.platform, test.state);
+        window = created.get();
+        return created;
+    });
+    {
+        std::optional<FileSizeLimit> limit;
+        if (diskFills)
+            limit.emplace(16);
+        QVERIFY(test.platform->windows.show(windownames::records));
+    }
+
+    QCOMPARE(test.dialogs.messages.size(), 1);
+    const auto& box = test.dialogs.messages.first();
+    QVERIFY2(box.text.startsWith(QStringLiteral("Не удалось сохранить таблицу рекордов: ")), qPrintable(box.text));
+    QCOMPARE(box.icon, Dialogs::Icon::Critical);
+    QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(box.title, QStringLiteral("Кордамир"));
+    QVERIFY(tableBehindTheBox);
+    QVERIFY(test.state.Champion.at(2).isEmpty());
+    if (diskFills) {
+        QCOMPARE(recordsText(test), fullText);
+        QVERIFY(!recordsWritten(test));
+    } else {
+        QVERIFY(QFileInfo(path).isDir());
+    }
+    QCOMPARE(QDir(test.dataPath(QString())).entryList(QDir::Files).size(), diskFills ? 1 : 0);
+    // Showing the window again does not repeat the box.
+    window->present();
+    QCOMPARE(test.dialogs.messages.size(), 1);
+}
+
+void RecordsWindowTest::menuBandFollowsThePointerAndThePictureStaysCentred()
+{
+    TestPlatform test;
+    RecordsWindow* window = openRecords(test);
+    QVERIFY(window);
+    window->showNormal();
+    window->resize(1000, 800);
+    QCOMPARE(window->picture()->pos(), QPoint(100, 100));
+
+    EventLabel* menu = window->menuLabel();
+    QVERIFY(menu->isBackgroundOpaque());
+    QTest::mouseMove(window->picture(), QPoint(500, 20));
+    QVERIFY(!menu->isBackgroundOpaque());
+    QTest::mouseMove(menu, menu->rect().center());
+    QVERIFY(menu->isBackgroundOpaque());
+    QTest::mouseMove(window, QPoint(20, 20));
+    QVERIFY(!menu->isBackgroundOpaque());
+    QCOMPARE(menu->textColour(), black);
+}
+
+void RecordsWindowTest::menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow()
+{
+    TestPlatform test;
+    QPointer<RecordsWindow> window = openRecords(test);
+    QVERIFY(window);
+    EventLabel* menu = window->menuLabel();
+    QTest::mousePress(menu, Qt::RightButton, {}, menu->rect().center());
+    QCOMPARE(menu->textColour(), red);
+    QTest::mouseMove(window->picture(), QPoint(500, 20));
+    QTest::mouseMove(menu, menu->rect().center());
+    QCOMPARE(menu->textColour(), red);
+    QVERIFY(test.platform->windows.find(windownames::records));
+    QVERIFY(!test.platform->windows.find(windownames::start));
+
+    QTest::mouseRelease(menu, Qt::RightButton, {}, menu->rect().center());
+    auto* start = test.platform->windows.find<StartWindow>(windownames::start);
+    QVERIFY(start);
+    QVERIFY(start->isVisible());
+    QVERIFY(!start->picture()->pixmap().isNull());
+    QVERIFY(!test.platform->windows.find(windownames::records));
+    TestPlatform::flushUnloads();
+    QVERIFY(!window);
+}
+
+void RecordsWindowTest::recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu()
+{
+    TestPlatform test;
+    writeRecords(test, fullText);
+    test.defineWindows();
+    QPointer<StartWindow> start = qobject_cast<StartWindow*>(test.platform->windows.show(windownames::start));
+    QVERIFY(start);
+    EventLabel* entry = start->menuEntry(2);
+    QTest::mousePress(entry, Qt::LeftButton, {}, entry->rect().center());
+    QTest::mouseRelease(entry, Qt::LeftButton, {}, entry->rect().center());
+
+    auto* records = test.platform->windows.find<RecordsWindow>(windownames::records);
+    QVERIFY(records);
+    QVERIFY(records->isVisible());
+    QCOMPARE(shownTable(records), fullText);
+    QVERIFY(!test.platform->windows.find(windownames::start));
+    TestPlatform::flushUnloads();
+    QVERIFY(!start);
+    QVERIFY(!recordsWritten(test));
+}
+
+QTEST_MAIN(RecordsWindowTest)
+#include "RecordsWindowTest.moc"
