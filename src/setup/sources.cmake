@@ -1,5 +1,9 @@
 # Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.
 target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/NameBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NameBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/NameValidator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NameValidator.h
   ${CMAKE_CURRENT_LIST_DIR}/SetupWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SetupWindow.h
 )
