@@ -1,13 +1,283 @@
 #include "setup/SetupWindow.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "platform/WindowNames.h"
+#include "setup/NameBox.h"
+#include "start/Navigation.h"
 #include "state/GameState.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+const QColor windowColour(0x9D, 0x84, 0xFF);
+const QColor nameColour(0xFF, 0xFF, 0xC0);
+const QSize clientSize(509, 338);
+
+const QString comicSans = QStringLiteral("Comic Sans MS");
+const QString emptyNameText = QStringLiteral("Вы заполнили не все поля!");
+const QString emptyNameTitle = QStringLiteral("Впишите имена игроков");
+const QString endGameQuestion = QStringLiteral("Закончить игру?");
+
+// Green captions sit on the frame's top line; Frame4 has no caption, so its
+// line runs along its top edge. A style sheet on the window replaces the
+// palette of everything below it, so the option buttons and OK take their
+// colours here.
+const QString frameStyle = QStringLiteral(
+    "QGroupBox { background-color: #9D84FF; border: 2px groove #C9BCFF; border-radius: 3px;"
+    " margin-top: 10px; }"
+    "QGroupBox#Frame4 { margin-top: 0px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+    " padding: 0px 2px; color: #00FF00; }"
+    "QRadioButton { background-color: #C0FFC0; }"
+    "QPushButton#Command1 { background-color: #C0C0FF; border: 2px outset #E0E0FF; border-radius: 3px; }"
+    "QPushButton#Command1:focus { border-color: #5A48C8; }"
+    "QPushButton#Command1:pressed { border-style: inset; }");
+
+QFont comicSansFont(qreal points)
+{
+    QFont font(comicSans);
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QGroupBox* createFrame(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    frame->setFont(comicSansFont(12));
+    return frame;
+}
+
+QRadioButton* createOption(int number, const QString& caption, const QRect& geometry, QWidget* frame)
+{
+    auto* option = new QRadioButton(caption, frame);
+    option->setObjectName(QStringLiteral("Option%1").arg(number));
+    option->setGeometry(geometry);
+    return option;
+}
+
+QString defaultName(int seat)
+{
+    return QStringLiteral("Игрок %1").arg(seat);
+}
+
+} // namespace
 
 SetupWindow::SetupWindow(Platform& platform, GameState& state)
     : platform_(platform), state_(state)
 {
+    setWindowTitle(Dialogs::applicationTitle);
+    setFixedSize(clientSize);
+    setColour(this, QPalette::Window, windowColour);
+    setAutoFillBackground(true);
+    setStyleSheet(frameStyle);
+
+    label7_ = new QLabel(this);
+    label7_->setObjectName(QStringLiteral("Label7"));
+    label7_->setGeometry(8, 8, 493, 29);
+    label7_->setAlignment(Qt::AlignCenter);
+    label7_->setFont(comicSansFont(14.25));
+
+    auto* frame4 = createFrame(QStringLiteral("Frame4"), QString(), QRect(8, 36, 493, 293), this);
+
+    command1_ = new QPushButton(QStringLiteral("OK"), frame4);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(8, 232, 477, 53);
+    command1_->setFont(comicSansFont(14.25));
+    // Enter on OK confirms, as Space does; outside a dialog Qt leaves that off.
+    command1_->setAutoDefault(true);
+    connect(command1_, &QPushButton::clicked, this, &SetupWindow::confirm);
+
+    for (int seat = 1; seat <= GameState::seatCount; ++seat)
+        createSeat(seat, frame4);
+
+    // Names first, then OK, then the kinds.
+    QWidget* previous = nameBox(1);
+    const auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    chain(nameBox(2));
+    chain(nameBox(3));
+    chain(command1_);
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        chain(personOption(seat));
+        chain(computerOption(seat));
+    }
+
+    // Esc is the window's, whichever control has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void SetupWindow::createSeat(int seat, QWidget* frame4)
+{
+    static const std::array<QString, 4> kindCaptions{
+        QString(), QStringLiteral("Первый игрок"), QStringLiteral("Второй игрок"),
+        QStringLiteral("Третий игрок")};
+    const int left = 8 + 164 * (seat - 1);
+    SeatControls& controls = seats_.at(seat);
+
+    controls.kindFrame = createFrame(QStringLiteral("Frame%1").arg(seat), kindCaptions.at(seat),
+                                     QRect(left, 8, 149, 157), frame4);
+    controls.person = createOption(2 * seat - 1, QStringLiteral("Человек"), QRect(8, 36, 133, 45),
+                                   controls.kindFrame);
+    controls.computer = createOption(2 * seat, QStringLiteral("Комп"), QRect(8, 92, 133, 45),
+                                     controls.kindFrame);
+    controls.person->setChecked(true);
+    // Also when the program selects "Комп": the finalist's name is written after it.
+    connect(controls.computer, &QRadioButton::toggled, this, [this, seat](bool selected) {
+        if (selected)
+            computerChosen(seat);
+    });
+
+    controls.nameFrame = createFrame(QStringLiteral("Frame%1").arg(seat + 4), QStringLiteral("Имя игрока"),
+                                     QRect(left, 164, 149, 57), frame4);
+    controls.name = new NameBox(controls.nameFrame);
+    controls.name->setObjectName(QStringLiteral("Text%1").arg(seat));
+    controls.name->setGeometry(8, 24, 133, 21);
+    controls.name->setFont(comicSansFont(9.75));
+    setColour(controls.name, QPalette::Base, nameColour);
+    controls.name->setText(defaultName(seat));
 }
 
 void SetupWindow::load()
 {
+    const int stage = state_.Stage;
+    for (int seat = 1; seat <= GameState::seatCount; ++seat)
+        nameBox(seat)->setText(defaultName(seat));
+    // A trio starts with the names of the trio before it, but every seat a person.
+    if (stage == 2 || stage == 3) {
+        for (int seat = 1; seat <= GameState::seatCount; ++seat)
+            nameBox(seat)->setText(state_.player(seat, stage - 1).name);
+    }
+    nameBox(1)->selectAll();
+    label7_->setText(stage > 3 ? QStringLiteral("Финал") : QStringLiteral("%1 тройка").arg(stage));
+    state_.setUpStage();
+    if (stage == GameState::finalStage)
+        setUpFinalSeats();
+    focusFirstControl();
+}
+
+void SetupWindow::setUpFinalSeats()
+{
+    const int stage = GameState::finalStage;
+    // Only a seat whose trio ended without a winner is entered anew.
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        const bool open = state_.TrioWithoutWinner.at(seat);
+        kindFrame(seat)->setEnabled(open);
+        nameFrame(seat)->setEnabled(open);
+    }
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        const PlayerKind kind = state_.player(seat, stage).kind;
+        if (kind == PlayerKind::Person)
+            personOption(seat)->setChecked(true);
+        else if (kind == PlayerKind::Computer)
+            computerOption(seat)->setChecked(true);
+    }
+    // After the kinds, so the finalist's name replaces the one "Комп" wrote.
+    for (int seat = 1; seat <= GameState::seatCount; ++seat)
+        nameBox(seat)->setText(state_.player(seat, stage).name);
+}
+
+void SetupWindow::focusFirstControl()
+{
+    const std::array<QWidget*, 4> tabOrderStart{nameBox(1), nameBox(2), nameBox(3), command1_};
+    for (QWidget* control : tabOrderStart) {
+        if (control->isEnabled()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void SetupWindow::present()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
+    // Kept in front of the start window, which stays behind it disabled.
+    if (LoadableWindow* start = platform_.windows.find(windownames::start)) {
+        winId();
+        start->winId();
+        windowHandle()->setTransientParent(start->windowHandle());
+    }
+    show();
+}
+
+void SetupWindow::computerChosen(int seat)
+{
+    nameBox(seat)->setText(QStringLiteral("Комп-%1%2").arg(state_.Stage).arg(seat));
+}
+
+void SetupWindow::confirm()
+{
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        // Only an empty name is refused: blanks are a name, and are kept as typed.
+        if (nameBox(seat)->text().isEmpty()) {
+            platform_.dialogs.message(emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+                                      emptyNameTitle);
+            return;
+        }
+    }
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        Player& player = state_.player(seat, state_.Stage);
+        player.kind = personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer;
+        player.name = nameBox(seat)->text();
+    }
+    platform_.windows.unload(windownames::setup);
+    platform_.windows.unload(windownames::start);
+    platform_.windows.show(windownames::game);
+}
+
+bool SetupWindow::askToEndGame()
+{
+    const Dialogs::Answer answer = platform_.dialogs.message(endGameQuestion, Dialogs::Icon::Question,
+                                                             Dialogs::Buttons::YesNo);
+    if (answer != Dialogs::Answer::Yes)
+        return false;
+    // The tournament is left as it stands; the next new game clears it.
+    platform_.windows.unload(windownames::setup);
+    navigation::showMenu(platform_.windows);
+    return true;
+}
+
+bool SetupWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        askToEndGame();
+        return true;
+    }
+    return LoadableWindow::eventFilter(watched, event);
+}
+
+void SetupWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed through its frame, the window would leave the player facing a
+    // disabled start window with no menu: the same question as Esc instead.
+    if (askToEndGame())
+        event->accept();
+    else
+        event->ignore();
 }

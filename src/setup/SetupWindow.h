@@ -2,18 +2,61 @@
 
 #include "platform/LoadableWindow.h"
 
+#include <array>
+
+class NameBox;
 class Platform;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 struct GameState;
 
-// "Form2".
+// "Form2": the kinds and names of the three players of the current stage,
+// written into the shared state by OK. Esc, or closing the window, asks
+// whether to abandon the tournament and go back to the menu.
 class SetupWindow : public LoadableWindow {
     Q_OBJECT
 public:
     SetupWindow(Platform& platform, GameState& state);
 
     void load() override;
+    // Centred on the screen, in front of the start window behind it.
+    void present() override;
+
+    // The controls by seat 1..3.
+    QLabel* title() const { return label7_; }
+    QGroupBox* kindFrame(int seat) const { return seats_.at(seat).kindFrame; }
+    QRadioButton* personOption(int seat) const { return seats_.at(seat).person; }
+    QRadioButton* computerOption(int seat) const { return seats_.at(seat).computer; }
+    QGroupBox* nameFrame(int seat) const { return seats_.at(seat).nameFrame; }
+    NameBox* nameBox(int seat) const { return seats_.at(seat).name; }
+    QPushButton* okButton() const { return command1_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct SeatControls {
+        QGroupBox* kindFrame = nullptr;
+        QRadioButton* person = nullptr;
+        QRadioButton* computer = nullptr;
+        QGroupBox* nameFrame = nullptr;
+        NameBox* name = nullptr;
+    };
+
+    void createSeat(int seat, QWidget* frame4);
+    void setUpFinalSeats();
+    void focusFirstControl();
+
+    void computerChosen(int seat);
+    void confirm();
+    bool askToEndGame();
+
     Platform& platform_;
     GameState& state_;
+    QLabel* label7_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    std::array<SeatControls, 4> seats_{};  // 1..3 used
 };
