@@ -93,7 +93,7 @@ void RecordsWindow::load()
 
 void RecordsWindow::present()
 {
-    showMaximized();
+    presentMaximised();
     if (!saveFailure_.isEmpty()) {
         platform_.dialogs.message(std::exchange(saveFailure_, QString()), Dialogs::Icon::Critical,
                                   Dialogs::Buttons::Ok);
