@@ -1,6 +1,7 @@
 #include "platform/EventLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 EventLabel::EventLabel(QWidget* parent)
     : EventLabel(QString(), parent)
@@ -68,4 +69,23 @@ void EventLabel::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     emit mouseMoved();
+}
+
+void EventLabel::paintEvent(QPaintEvent* event)
+{
+    // A picture keeps its colours in a disabled window (the start window as
+    // backdrop); the toolkit would draw it greyed out.
+    const QPixmap picture = pixmap();
+    if (picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    if (hasScaledContents()) {
+        painter.drawPixmap(contentsRect(), picture);
+    } else {
+        QRect place(QPoint(), picture.deviceIndependentSize().toSize());
+        place.moveCenter(contentsRect().center());
+        painter.drawPixmap(place, picture);
+    }
 }
