@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -256,21 +257,9 @@ void GameWindow::present()
     setFocus();
 }
 
-void GameWindow::resizeEvent(QResizeEvent* event)
-{
-    LoadableWindow::resizeEvent(event);
-    centreTables();
-}
-
-void GameWindow::centreTables()
-{
-    for (EventLabel* table : {picture1_, picture2_})
-        table->move((width() - table->width()) / 2, (height() - table->height()) / 2);
-}
-
 void GameWindow::load()
 {
-    centreTables();
+    keepCentred({picture1_, picture2_});
 
     label7_->setText(state_.Stage > 3 ? QStringLiteral("Финал")
                                       : QStringLiteral("%1 тройка").arg(state_.Stage));
@@ -578,25 +567,7 @@ void GameWindow::crownChampion()
 
 void GameWindow::finishWordByLetters()
 {
-    const int seat = state_.CurrentSeat;
-    const QString name = state_.currentPlayer().name;
-    if (state_.Stage == GameState::finalStage) {
-        setMessage(name + QStringLiteral(" ПОБЕДИТЕЛЬ!"));
-        state_.WordFinished = true;
-        showTurnControls(seat, false);
-        frame1_->setEnabled(false);
-        crownChampion();
-        state_.Stage += 1;
-        label8_.at(seat)->hide();
-        return;
-    }
-    setMessage(name + QStringLiteral(" открыл слово!"));
-    label8_.at(seat)->hide();
-    copyWinnerToFinal();
-    state_.WordFinished = true;
-    state_.Stage += 1;
-    showTurnControls(seat, false);
-    frame1_->setEnabled(false);
+    winWord(QStringLiteral(" открыл слово!"));
 }
 
 void GameWindow::openWholeBoard()
@@ -607,27 +578,24 @@ void GameWindow::openWholeBoard()
 
 void GameWindow::finishWordBySaying()
 {
-    const int seat = state_.CurrentSeat;
-    const QString name = state_.currentPlayer().name;
-    if (state_.Stage == GameState::finalStage) {
-        setMessage(name + QStringLiteral(" ПОБЕДИТЕЛЬ!"));
-        state_.WordFinished = true;
-        showTurnControls(seat, false);
-        frame1_->setEnabled(false);
-        crownChampion();
-        state_.Stage = 5;
-        label8_.at(seat)->hide();
-        openWholeBoard();
-        return;
-    }
-    label8_.at(seat)->hide();
-    setMessage(name + QStringLiteral(" угадал слово!"));
     openWholeBoard();
-    copyWinnerToFinal();
-    showTurnControls(seat, false);
-    frame1_->setEnabled(false);
+    winWord(QStringLiteral(" угадал слово!"));
+}
+
+// The current seat has won the word: a trio's winner takes the final's seat of
+// that trio, the final's winner becomes the champion.
+void GameWindow::winWord(const QString& trioMessage)
+{
+    const bool final = state_.Stage == GameState::finalStage;
+    setMessage(state_.currentPlayer().name + (final ? QStringLiteral(" ПОБЕДИТЕЛЬ!") : trioMessage));
+    if (final)
+        crownChampion();
+    else
+        copyWinnerToFinal();
     state_.WordFinished = true;
     state_.Stage += 1;
+    hideSeatControls(state_.CurrentSeat);
+    frame1_->setEnabled(false);
 }
 
 void GameWindow::sayWordClicked(int seat)

@@ -70,12 +70,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildTable();
     void buildSeat(int seat);
-    void centreTables();
     bool loadTopicAndWord();
     void layOutBoard();
     void showScore(int seat);
@@ -85,6 +83,7 @@ private:
     void copyWinnerToFinal();
     void crownChampion();
     void openWholeBoard();
+    void winWord(const QString& trioMessage);
     bool anyCellClosed() const;
     bool isComputer(int seat) const;
     void setMessage(const QString& text);

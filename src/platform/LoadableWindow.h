@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QList>
 #include <QScreen>
 #include <QWidget>
 
@@ -21,6 +22,24 @@ signals:
     void closedByPlayer();
 
 protected:
+    // These children stay in the middle of the window, whatever its size:
+    // the picture boxes that carry a window's controls.
+    void keepCentred(QList<QWidget*> children)
+    {
+        centred_ = std::move(children);
+        centreChildren();
+    }
+    void centreChildren()
+    {
+        for (QWidget* child : std::as_const(centred_))
+            child->move((width() - child->width()) / 2, (height() - child->height()) / 2);
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        centreChildren();
+    }
+
     // Maximised; without a window manager to maximise it, the window still
     // covers the screen's free area.
     void presentMaximised()
@@ -36,4 +55,7 @@ protected:
         if (event->isAccepted())
             emit closedByPlayer();
     }
+
+private:
+    QList<QWidget*> centred_;
 };

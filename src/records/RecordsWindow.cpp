@@ -81,7 +81,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 
 void RecordsWindow::load()
 {
-    centrePicture();
+    keepCentred({picture1_});
     picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Kn.res")));
     readTable();
     enterPendingResult();
@@ -168,15 +168,4 @@ void RecordsWindow::mouseMoveEvent(QMouseEvent* event)
 {
     hideMenuBand();
     LoadableWindow::mouseMoveEvent(event);
-}
-
-void RecordsWindow::resizeEvent(QResizeEvent* event)
-{
-    LoadableWindow::resizeEvent(event);
-    centrePicture();
-}
-
-void RecordsWindow::centrePicture()
-{
-    picture1_->move((width() - picture1_->width()) / 2, (height() - picture1_->height()) / 2);
 }

@@ -29,10 +29,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void centrePicture();
     void readTable();
     void enterPendingResult();
     void showTable();

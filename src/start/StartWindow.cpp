@@ -69,7 +69,7 @@ StartWindow::StartWindow(Platform& platform, GameState& state)
 
 void StartWindow::load()
 {
-    centrePicture();
+    keepCentred({picture1_});
     if (!checkPictures())
         return;
     picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Nch.res")));
@@ -138,18 +138,6 @@ void StartWindow::mouseMoveEvent(QMouseEvent* event)
 {
     clearHighlight();
     LoadableWindow::mouseMoveEvent(event);
-}
-
-void StartWindow::resizeEvent(QResizeEvent* event)
-{
-    LoadableWindow::resizeEvent(event);
-    centrePicture();
-}
-
-void StartWindow::centrePicture()
-{
-    // The picture and its menu stay in the middle of the window, whatever its size.
-    picture1_->move((width() - picture1_->width()) / 2, (height() - picture1_->height()) / 2);
 }
 
 void StartWindow::newGame()

@@ -30,14 +30,12 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool checkPictures();
     void switchDisplayModeIfSmall();
     void highlight(EventLabel* entry, const QColor& colour);
     void clearHighlight();
-    void centrePicture();
 
     void newGame();
     void showRecords();
