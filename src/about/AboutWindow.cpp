@@ -15,7 +15,6 @@
 
 namespace {
 
-const QColor windowColour(0xC0, 0xC0, 0xFF);
 const QColor bandColour(0x00, 0xC0, 0x00);
 const QColor authorColour(0xFF, 0x00, 0x00);
 const QColor authorBackground(0xC0, 0xFF, 0xC0);
@@ -62,10 +61,7 @@ AboutWindow::AboutWindow(Platform& platform, GameState&)
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackgroundColour(gameBackground);
 
     // Bottom up: bands, the rules over their edges, the texts, the clock.
     EventLabel* header = addLabel(QStringLiteral("Label6"), QString(), twipsRect(-120, 240, 5115, 495));

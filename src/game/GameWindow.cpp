@@ -25,7 +25,6 @@
 
 namespace {
 
-const QColor windowColour(0xC0, 0xC0, 0xFF);
 const QColor letterColour(0x80, 0xFF, 0x80);
 const QColor seatButtonColour(0xC0, 0xFF, 0xC0);
 const QColor hiddenWordColour(0x80, 0x80, 0x80);
@@ -78,10 +77,7 @@ GameWindow::GameWindow(Platform& platform, GameState& state)
     : platform_(platform), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackgroundColour(gameBackground);
     resize(twipsSize(15270, 11040));
 
     buildTable();

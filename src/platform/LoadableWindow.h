@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QColor>
+#include <QPalette>
 #include <QList>
 #include <QScreen>
 #include <QWidget>
@@ -17,11 +19,23 @@ public:
     // Shows the window as it wants to be shown (maximised, centred, ...).
     virtual void present() { show(); }
 
+    // The lavender around the pictures of the start, game, records and About windows.
+    static inline const QColor gameBackground{0xC0, 0xC0, 0xFF};
+
 signals:
     // The player closed the window through its frame.
     void closedByPlayer();
 
 protected:
+    // The colour the window fills itself with.
+    void setBackgroundColour(const QColor& colour)
+    {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, colour);
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+
     // These children stay in the middle of the window, whatever its size:
     // the picture boxes that carry a window's controls.
     void keepCentred(QList<QWidget*> children)

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QColor windowColour(0xC0, 0xC0, 0xFF);
 const QColor menuBandColour(0x80, 0xFF, 0x80);
 const QColor pressedColour(0xFF, 0x00, 0x00);
 const QColor enteredColour(0x00, 0xFF, 0x00);
@@ -33,10 +32,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackgroundColour(gameBackground);
 
     picture1_ = new EventLabel(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));

@@ -86,8 +86,7 @@ SetupWindow::SetupWindow(Platform& platform, GameState& state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setFixedSize(clientSize);
-    setColour(this, QPalette::Window, windowColour);
-    setAutoFillBackground(true);
+    setBackgroundColour(windowColour);
     setStyleSheet(frameStyle);
 
     label7_ = new QLabel(this);

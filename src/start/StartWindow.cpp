@@ -17,7 +17,6 @@
 
 namespace {
 
-const QColor windowColour(0xC0, 0xC0, 0xFF);
 const QColor hoverColour(0xFF, 0xFF, 0xC0);
 const QColor pressColour(0x00, 0xFF, 0x00);
 const QSize designClientSize(1018, 736);
@@ -30,10 +29,7 @@ StartWindow::StartWindow(Platform& platform, GameState& state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackgroundColour(gameBackground);
     resize(designClientSize);
 
     picture1_ = new EventLabel(this);
