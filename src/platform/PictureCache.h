@@ -20,7 +20,6 @@ public:
     void preload(const QStringList& relatives);
 
     int decodeCount() const { return decodeCount_; }
-    const DataDir& dataDir() const { return dataDir_; }
 
 private:
     DataDir dataDir_;

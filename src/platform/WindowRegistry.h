@@ -27,10 +27,6 @@ public:
     // exist. Null when the load step ended the program.
     LoadableWindow* show(const QString& name);
 
-    // Creates and loads the window without showing it (a window that has to
-    // be hidden first thing); null when the load step ended the program.
-    LoadableWindow* load(const QString& name);
-
     // Hides and discards the window. Safe from within the window's own
     // handlers: the object is deleted once control is back in the event loop.
     void unload(const QString& name);
@@ -43,6 +39,9 @@ public:
     void unloadAll();
 
 private:
+    // Creates the window and runs its load step; null when that step ended the program.
+    LoadableWindow* load(const QString& name);
+
     ProgramExit& program_;
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<LoadableWindow>> windows_;

@@ -22,8 +22,6 @@ public:
     // The uniform number that makes draw(n) give exactly `result`.
     void pushDraw(int result, int n) { values_.enqueue((result - 0.5) / n); }
     double uniform() override { return values_.isEmpty() ? fallback_.uniform() : values_.dequeue(); }
-    int pending() const { return static_cast<int>(values_.size()); }
-    void clear() { values_.clear(); }
 
 private:
     QQueue<double> values_;
