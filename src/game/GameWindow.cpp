@@ -1,7 +1,7 @@
 #include "game/GameWindow.h"
 
+#include "game/ComputerPlayer.h"
 #include "game/Drum.h"
-#include "game/Seats.h"
 #include "game/TablePictures.h"
 #include "game/TopicDatabase.h"
 #include "platform/Dialogs.h"
@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -29,7 +27,6 @@ const QColor letterColour(0x80, 0xFF, 0x80);
 const QColor seatButtonColour(0xC0, 0xFF, 0xC0);
 const QColor hiddenWordColour(0x80, 0x80, 0x80);
 
-constexpr int prizePoints = 100;
 constexpr int closedBoxTop = 5760;
 constexpr int openBoxTop = 5040;
 
@@ -65,16 +62,10 @@ EventLabel* makePicture(QWidget* parent, const QString& name, const QRect& geome
     return label;
 }
 
-int addPoints(int score, int points)
-{
-    constexpr int largest = std::numeric_limits<int>::max();
-    return score > largest - points ? largest : score + points;
-}
-
 } // namespace
 
 GameWindow::GameWindow(Platform& platform, GameState& state)
-    : platform_(platform), state_(state)
+    : platform_(platform), state_(state), round_(state, platform.random)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setBackgroundColour(gameBackground);
@@ -257,8 +248,7 @@ void GameWindow::load()
 {
     keepCentred({picture1_, picture2_});
 
-    label7_->setText(state_.Stage > 3 ? QStringLiteral("Финал")
-                                      : QStringLiteral("%1 тройка").arg(state_.Stage));
+    label7_->setText(Tournament::stageCaption(state_.Stage));
 
     // Every drum picture is decoded now, so no spin ever waits for the disk.
     QStringList drumPictures;
@@ -275,24 +265,10 @@ void GameWindow::load()
     if (!loadTopicAndWord())
         return;
 
-    state_.WordLength = static_cast<int>(state_.SecretWord.size());
+    round_.begin(state_.SecretWord);
     layOutBoard();
-    state_.CellsOpened.fill(0);
-    state_.BoxesOffered.fill(false);
-    state_.CurrentSeat = 1;
-
-    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        // A trio winner carries the trio's score into the final; everyone else starts at 0.
-        if (state_.Stage != GameState::finalStage || state_.TrioWithoutWinner.at(seat))
-            state_.player(seat, state_.Stage).score = 0;
+    for (int seat = 1; seat <= GameState::seatCount; ++seat)
         showScore(seat);
-    }
-
-    for (int n = 1; n <= letters::count; ++n)
-        state_.FreeLetters.at(n) = QString(letters::letter(n));
-    state_.SeatInPlay.fill(true);
-    state_.DrumSector = 0;
-
     startTurn();
 
     for (EventLabel* prizeBox : {image6_, image5_}) {
@@ -323,19 +299,12 @@ bool GameWindow::loadTopicAndWord()
 void GameWindow::layOutBoard()
 {
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        const bool used = i <= state_.WordLength;
-        state_.ClosedLetters.at(i) = used ? QString(state_.SecretWord.at(i - 1)) : QString();
         label5_.at(i)->setText(state_.ClosedLetters.at(i));
-        label5_.at(i)->setVisible(used);
+        label5_.at(i)->setVisible(i <= state_.WordLength);
     }
 }
 
 // ---- Turns -----------------------------------------------------------------
-
-bool GameWindow::isComputer(int seat) const
-{
-    return state_.player(seat, state_.Stage).kind == PlayerKind::Computer;
-}
 
 void GameWindow::startTurn()
 {
@@ -353,14 +322,15 @@ void GameWindow::startTurn()
 
 void GameWindow::passTurn()
 {
-    hideSeatControls(state_.CurrentSeat);
-    moveToNextSeat();
-    startTurn();
+    const int seat = state_.CurrentSeat;
+    round_.passTurn();
+    showTurnPassed(seat);
 }
 
-void GameWindow::moveToNextSeat()
+void GameWindow::showTurnPassed(int fromSeat)
 {
-    state_.CurrentSeat = nextSeatInPlay(state_.CurrentSeat, state_.SeatInPlay);
+    hideSeatControls(fromSeat);
+    startTurn();
 }
 
 void GameWindow::showTurnControls(int seat, bool shown)
@@ -399,18 +369,15 @@ void GameWindow::spinDrum()
 {
     picture1_->hide();
     picture2_->show();
-    // The stop sector is decided before the drum moves; the steps only show it.
-    const int stop = drum::drawStopSector(platform_.random, isComputer(state_.CurrentSeat));
-    state_.SpinStepsLeft = drum::stepsToStop(stop, state_.DrumSector);
+    round_.spin();
     timers_.at(1)->start();
 }
 
 void GameWindow::drumStep()
 {
-    state_.SpinStepsLeft -= 1;
-    state_.DrumSector = drum::nextPosition(state_.DrumSector);
+    const bool resting = round_.stepDrum();
     picture2_->setPixmap(platform_.pictures.picture(drumPicture("PolV", state_.DrumSector)));
-    if (state_.SpinStepsLeft <= 0) {
+    if (resting) {
         timers_.at(1)->stop();
         image4_->setPixmap(platform_.pictures.picture(drumPicture("PolB", state_.DrumSector)));
         timers_.at(2)->start();
@@ -423,35 +390,29 @@ void GameWindow::announceSector()
     picture1_->show();
     timers_.at(2)->stop();
 
-    const int seat = state_.CurrentSeat;
-    const drum::Sector& sector = drum::sector(state_.DrumSector);
-    setMessage(sector.caption);
-    switch (sector.effect) {
-    case drum::Effect::Points:
-    case drum::Effect::Double:
-        if (isComputer(seat)) {
+    const WordRound::Outcome outcome = round_.announce();
+    const int seat = outcome.seat;
+    setMessage(outcome.message);
+    switch (outcome.next) {
+    case WordRound::Next::LetterWanted:
+        if (round_.isComputer(seat)) {
             label8_.at(seat)->setText(QStringLiteral("Буква..."));
             timers_.at(5)->start();
         } else {
             frame1_->setEnabled(true);
         }
         break;
-    case drum::Effect::PassTurn:
-        passTurn();
+    case WordRound::Next::TurnPassed:
+        label6_.at(seat)->setText(QString::number(outcome.score));  // a bankrupt seat's 0
+        showTurnPassed(seat);
         break;
-    case drum::Effect::Bankrupt:
-        hideSeatControls(seat);
-        state_.player(seat, state_.Stage).score = 0;
-        showScore(seat);
-        moveToNextSeat();
-        startTurn();
-        break;
-    case drum::Effect::Plus:
+    case WordRound::Next::PlusWanted:
         command1_.at(seat)->hide();
         command2_.at(seat)->hide();
-        state_.PlusSectorActive = true;
         for (int i = 1; i <= GameState::maxWordLength; ++i)
             label5_.at(i)->setCursor(Qt::WhatsThisCursor);
+        break;
+    default:
         break;
     }
 }
@@ -460,172 +421,122 @@ void GameWindow::announceSector()
 
 void GameWindow::openCell(int i)
 {
-    state_.CellsOpened.at(state_.CurrentSeat) += 1;
-    state_.ClosedLetters.at(i).clear();
+    round_.openCell(i);
     label5_.at(i)->setBackgroundColour(Qt::white);
 }
 
-bool GameWindow::anyCellClosed() const
+void GameWindow::showOpenedCells(const WordRound::Outcome& outcome)
 {
-    for (int i = 1; i <= state_.WordLength; ++i) {
-        if (!state_.ClosedLetters.at(i).isEmpty())
-            return true;
-    }
-    return false;
+    for (int i : outcome.openedCells)
+        label5_.at(i)->setBackgroundColour(Qt::white);
+    if (outcome.namedLetter > 0)
+        command3_.at(outcome.namedLetter)->hide();
+    label6_.at(outcome.seat)->setText(QString::number(outcome.score));
 }
 
 void GameWindow::letterPressed(int n)
 {
-    if (n < 1 || n > letters::count || state_.WordFinished)
+    const WordRound::Outcome outcome = round_.nameLetter(n);
+    if (outcome.next == WordRound::Next::Ignored)
         return;
-    const int seat = state_.CurrentSeat;
-    const QString letter(letters::letter(n));
-    bool found = false;
-    command3_.at(n)->hide();
-    state_.FreeLetters.at(n).clear();
-
-    Player& player = state_.player(seat, state_.Stage);
-    for (int i = 1; i <= state_.WordLength; ++i) {
-        if (state_.ClosedLetters.at(i) == letter) {
-            found = true;
-            openCell(i);
-            player.score = drum::scoreAfterOpenedCell(player.score, state_.DrumSector);
-            showScore(seat);
-        }
-    }
-
-    if (!anyCellClosed()) {
-        finishWordByLetters();
-        return;
-    }
-    if (found) {
-        if (player.kind == PlayerKind::Person && !state_.BoxesOffered.at(seat)
-            && state_.CellsOpened.at(seat) >= 3) {
-            offerBoxes();
-        } else {
-            setMessage(QStringLiteral("Есть такая буква в этом слове!"));
-            frame1_->setEnabled(false);
-            startTurn();
-        }
-    } else {
-        setMessage(QStringLiteral("Нет такой буквы в этом слове!"));
-        passTurn();
+    showOpenedCells(outcome);
+    switch (outcome.next) {
+    case WordRound::Next::WordWonByLetters:
+        showWordWon(outcome);
+        break;
+    case WordRound::Next::BoxesOffered:
+        showBoxesOffered(outcome);
+        break;
+    case WordRound::Next::SameSeat:
+        setMessage(outcome.message);
         frame1_->setEnabled(false);
+        startTurn();
+        break;
+    case WordRound::Next::TurnPassed:
+        setMessage(outcome.message);
+        showTurnPassed(outcome.seat);
+        frame1_->setEnabled(false);
+        break;
+    default:
+        break;
     }
 }
 
 void GameWindow::cellClicked(int i)
 {
-    if (!state_.PlusSectorActive || state_.ClosedLetters.at(i).isEmpty())
+    const WordRound::Outcome outcome = round_.openByPlus(i);
+    if (outcome.next == WordRound::Next::Ignored)
         return;
-    state_.PlusSectorActive = false;
     for (int cell = 1; cell <= GameState::maxWordLength; ++cell)
         label5_.at(cell)->unsetCursor();
-
-    const QString letter = state_.ClosedLetters.at(i);
-    const int n = letters::number(letter.at(0));
-    if (n > 0) {
-        state_.FreeLetters.at(n).clear();
-        command3_.at(n)->hide();
-    }
-    for (int j = 1; j <= state_.WordLength; ++j) {
-        if (state_.ClosedLetters.at(j) == letter)
-            openCell(j);
-    }
-
-    if (!anyCellClosed()) {
-        finishWordByLetters();
-        return;
-    }
-    const int seat = state_.CurrentSeat;
-    if (!state_.BoxesOffered.at(seat) && state_.CellsOpened.at(seat) >= 3) {
-        offerBoxes();
-    } else {
-        setMessage(QStringLiteral("%1 буква это - %2").arg(i).arg(letter));
+    showOpenedCells(outcome);
+    switch (outcome.next) {
+    case WordRound::Next::WordWonByLetters:
+        showWordWon(outcome);
+        break;
+    case WordRound::Next::BoxesOffered:
+        showBoxesOffered(outcome);
+        break;
+    case WordRound::Next::SameSeat:
+        setMessage(outcome.message);
         frame1_->setEnabled(false);
-        showTurnControls(seat, true);
+        showTurnControls(outcome.seat, true);
+        break;
+    default:
+        break;
     }
 }
 
 // ---- The end of a word and the way on ------------------------------------------
 
-void GameWindow::copyWinnerToFinal()
-{
-    state_.player(state_.Stage, GameState::finalStage) = state_.currentPlayer();
-}
-
-void GameWindow::crownChampion()
-{
-    const Player& winner = state_.player(state_.CurrentSeat, GameState::finalStage);
-    state_.Champion.at(1) = winner.name;
-    state_.Champion.at(2) = QString::number(winner.score);
-}
-
 void GameWindow::finishWordByLetters()
 {
-    winWord(QStringLiteral(" открыл слово!"));
-}
-
-void GameWindow::openWholeBoard()
-{
-    for (int i = 1; i <= state_.WordLength; ++i)
-        label5_.at(i)->setBackgroundColour(Qt::white);
+    showWordWon(round_.finishWordByLetters());
 }
 
 void GameWindow::finishWordBySaying()
 {
-    openWholeBoard();
-    winWord(QStringLiteral(" угадал слово!"));
+    showWordWon(round_.finishWordBySaying());
 }
 
-// The current seat has won the word: a trio's winner takes the final's seat of
-// that trio, the final's winner becomes the champion.
-void GameWindow::winWord(const QString& trioMessage)
+void GameWindow::showWordWon(const WordRound::Outcome& outcome)
 {
-    const bool final = state_.Stage == GameState::finalStage;
-    setMessage(state_.currentPlayer().name + (final ? QStringLiteral(" ПОБЕДИТЕЛЬ!") : trioMessage));
-    if (final)
-        crownChampion();
-    else
-        copyWinnerToFinal();
-    state_.WordFinished = true;
-    state_.Stage += 1;
-    hideSeatControls(state_.CurrentSeat);
+    // A said word leaves cells closed: the whole board is shown open.
+    if (outcome.next == WordRound::Next::WordWonBySaying) {
+        for (int i = 1; i <= state_.WordLength; ++i)
+            label5_.at(i)->setBackgroundColour(Qt::white);
+    }
+    setMessage(outcome.message);
+    hideSeatControls(outcome.seat);
     frame1_->setEnabled(false);
 }
 
 void GameWindow::sayWordClicked(int seat)
 {
     showTurnControls(seat, false);
-    QString answer = platform_.dialogs.input(QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
-    if (answer.isEmpty()) {
+    const QString answer = platform_.dialogs.input(QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
+    const WordRound::Outcome outcome = round_.sayWord(answer);
+    switch (outcome.next) {
+    case WordRound::Next::SameSeat:
         showTurnControls(seat, true);
         return;
-    }
-    // Capitals, but not trimmed: a blank is part of the answer.
-    answer = answer.toUpper();
-    if (answer == state_.SecretWord) {
-        finishWordBySaying();
+    case WordRound::Next::WordWonBySaying:
+        showWordWon(outcome);
         return;
+    case WordRound::Next::Ignored:
+        return;
+    default:
+        break;
     }
-
-    setMessage(state_.currentPlayer().name + QStringLiteral(" ошибся!"));
-    state_.SeatInPlay.at(seat) = false;
-    image2_.at(seat)->hide();
-    image3_.at(seat)->hide();
-    label6_.at(seat)->hide();
-    names_.at(seat)->hide();
-
-    if (std::any_of(state_.SeatInPlay.begin() + 1, state_.SeatInPlay.end(), [](bool inPlay) { return inPlay; })) {
-        moveToNextSeat();
+    setMessage(outcome.message);
+    if (outcome.seatLeft) {
+        image2_.at(outcome.seat)->hide();
+        image3_.at(outcome.seat)->hide();
+        label6_.at(outcome.seat)->hide();
+        names_.at(outcome.seat)->hide();
+    }
+    if (outcome.next == WordRound::Next::TurnPassed)
         startTurn();
-        return;
-    }
-    if (state_.Stage <= 3)
-        state_.TrioWithoutWinner.at(state_.Stage) = true;
-    state_.WordFinished = true;
-    state_.Stage += 1;
-    setMessage(QStringLiteral("Нет победителя!"));
 }
 
 void GameWindow::goOn()
@@ -634,7 +545,7 @@ void GameWindow::goOn()
         return;
     WindowRegistry& windows = platform_.windows;
     windows.unload(windownames::game);
-    if (state_.Stage > GameState::finalStage)
+    if (Tournament(state_).isOver())
         windows.show(windownames::records);
     else
         navigation::showSetupOverBackdrop(windows);
@@ -644,49 +555,42 @@ void GameWindow::goOn()
 
 void GameWindow::offerBoxes()
 {
-    const int seat = state_.CurrentSeat;
-    state_.BoxesOffered.at(seat) = true;
-    state_.PrizeInFirstBox = platform_.random.draw(2) == 1;
+    showBoxesOffered(round_.offerBoxes());
+}
+
+void GameWindow::showBoxesOffered(const WordRound::Outcome& outcome)
+{
     image5_->show();
     image6_->show();
-    setMessage(QStringLiteral("Выбирайте шкатулку!"));
-    command1_.at(seat)->hide();
-    command2_.at(seat)->hide();
+    setMessage(outcome.message);
+    command1_.at(outcome.seat)->hide();
+    command2_.at(outcome.seat)->hide();
     frame1_->setEnabled(false);
 }
 
 void GameWindow::openBox(int b)
 {
-    // One box per offer: while the chosen one stands open, clicks change nothing,
-    // so the prize can never be paid twice.
-    if (timers_.at(3)->isActive() || !image5_->isVisible())
+    const WordRound::BoxOutcome outcome = round_.openBox(b);
+    if (!outcome.opened)
         return;
-    const int seat = state_.CurrentSeat;
     EventLabel* chosen = box(b);
-    Player& player = state_.player(seat, state_.Stage);
-    if ((b == 1) == state_.PrizeInFirstBox) {
-        setMessage(QStringLiteral("Наверно вы знали!"));
-        chosen->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/ShD.res")));
-        chosen->move(chosen->x(), twips(openBoxTop));
-        player.score = addPoints(player.score, prizePoints);
-    } else {
-        chosen->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/ShP.res")));
-        chosen->move(chosen->x(), twips(openBoxTop));
-        setMessage(QStringLiteral("Увы эта шкатулка пуста!"));
-    }
-    showScore(seat);
+    chosen->setPixmap(platform_.pictures.picture(outcome.prize ? QStringLiteral("Prd/ShD.res")
+                                                               : QStringLiteral("Prd/ShP.res")));
+    chosen->move(chosen->x(), twips(openBoxTop));
+    setMessage(outcome.message);
+    showScore(state_.CurrentSeat);
     timers_.at(3)->start();
 }
 
 void GameWindow::closeBoxes()
 {
-    const int seat = state_.CurrentSeat;
+    round_.closeBoxes();
     for (EventLabel* prizeBox : {image6_, image5_}) {
         prizeBox->hide();
         prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res")));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
     }
-    showTurnControls(seat, true);
+    showTurnControls(state_.CurrentSeat, true);
     timers_.at(3)->stop();
 }
 
@@ -701,18 +605,13 @@ void GameWindow::computerSpins()
 void GameWindow::computerChoosesLetter()
 {
     timers_.at(5)->stop();
-    const bool anyFree = std::any_of(state_.FreeLetters.begin() + 1, state_.FreeLetters.end(),
-                                     [](const QString& letter) { return !letter.isEmpty(); });
-    if (!anyFree) {
+    const int choice = ComputerPlayer::chooseLetter(state_, platform_.random);
+    if (choice == 0) {
         platform_.dialogs.message(QStringLiteral("Ошибка! Комп не может выбрать букву!"),
                                   Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Ошибка"));
         platform_.program.end();
         return;
     }
-    int choice = 0;
-    do {
-        choice = platform_.random.draw(letters::count);
-    } while (state_.FreeLetters.at(choice).isEmpty());
     computerLetter_ = choice;
     label8_.at(state_.CurrentSeat)->setText(QStringLiteral("Буква ") + letters::letter(choice));
     timers_.at(6)->start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/WordRound.h"
 #include "platform/LoadableWindow.h"
 
 #include <array>
@@ -12,8 +13,10 @@ class QTimer;
 struct GameState;
 
 // "Игра": one stage of the tournament, from the drawn word to its winner.
-// Every event of a control is one handler; the turn moves on through the
-// window's timers, each started by the step before it and stopped on its tick.
+// The window shows the word; WordRound decides it. Every event of a control is
+// one handler that forwards to the round and shows what it reports; the turn
+// moves on through the window's timers, each started by the step before it and
+// stopped on its tick.
 class GameWindow : public LoadableWindow {
     Q_OBJECT
 public:
@@ -79,17 +82,15 @@ private:
     void showScore(int seat);
     void showTurnControls(int seat, bool shown);
     void hideSeatControls(int seat);
-    void moveToNextSeat();
-    void copyWinnerToFinal();
-    void crownChampion();
-    void openWholeBoard();
-    void winWord(const QString& trioMessage);
-    bool anyCellClosed() const;
-    bool isComputer(int seat) const;
+    void showTurnPassed(int fromSeat);
+    void showOpenedCells(const WordRound::Outcome& outcome);
+    void showWordWon(const WordRound::Outcome& outcome);
+    void showBoxesOffered(const WordRound::Outcome& outcome);
     void setMessage(const QString& text);
 
     Platform& platform_;
     GameState& state_;
+    WordRound round_;
     int computerLetter_ = 0;   // the computer's chosen letter, 1..32
 
     EventLabel* picture1_ = nullptr;

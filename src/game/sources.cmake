@@ -8,6 +8,12 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Drum.h
   ${CMAKE_CURRENT_LIST_DIR}/Seats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Seats.h
+  ${CMAKE_CURRENT_LIST_DIR}/ComputerPlayer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ComputerPlayer.h
+  ${CMAKE_CURRENT_LIST_DIR}/Tournament.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Tournament.h
+  ${CMAKE_CURRENT_LIST_DIR}/WordRound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WordRound.h
 )
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameWindow.cpp

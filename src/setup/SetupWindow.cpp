@@ -1,5 +1,6 @@
 #include "setup/SetupWindow.h"
 
+#include "game/Tournament.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/WindowNames.h"
@@ -170,7 +171,7 @@ void SetupWindow::load()
             nameBox(seat)->setText(state_.player(seat, stage - 1).name);
     }
     nameBox(1)->selectAll();
-    label7_->setText(stage > 3 ? QStringLiteral("Финал") : QStringLiteral("%1 тройка").arg(stage));
+    label7_->setText(Tournament::stageCaption(stage));
     state_.setUpStage();
     if (stage == GameState::finalStage)
         setUpFinalSeats();
@@ -182,7 +183,7 @@ void SetupWindow::setUpFinalSeats()
     const int stage = GameState::finalStage;
     // Only a seat whose trio ended without a winner is entered anew.
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        const bool open = state_.TrioWithoutWinner.at(seat);
+        const bool open = Tournament(state_).isFinalSeatOpen(seat);
         kindFrame(seat)->setEnabled(open);
         nameFrame(seat)->setEnabled(open);
     }

@@ -1,0 +1,24 @@
+#include "game/ComputerPlayer.h"
+
+#include "platform/RandomSource.h"
+#include "state/GameState.h"
+
+#include <algorithm>
+
+namespace ComputerPlayer {
+
+int chooseLetter(const GameState& state, RandomSource& random)
+{
+    const auto& free = state.FreeLetters;
+    if (std::all_of(free.begin() + 1, free.end(), [](const QString& letter) { return letter.isEmpty(); }))
+        return 0;
+    // Drawn among all 32 and drawn again on a named one, so every free letter
+    // stays equally likely.
+    int choice = 0;
+    do {
+        choice = random.draw(letters::count);
+    } while (choice < 1 || choice > letters::count || free.at(choice).isEmpty());
+    return choice;
+}
+
+} // namespace ComputerPlayer

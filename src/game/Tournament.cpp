@@ -1,0 +1,44 @@
+#include "game/Tournament.h"
+
+QString Tournament::stageCaption(int stage)
+{
+    return stage > 3 ? QStringLiteral("Финал") : QStringLiteral("%1 тройка").arg(stage);
+}
+
+bool Tournament::isFinalSeatOpen(int seat) const
+{
+    return state_.TrioWithoutWinner.at(seat);
+}
+
+void Tournament::seatPlayer(int seat, PlayerKind kind, const QString& name)
+{
+    Player& player = state_.player(seat, state_.Stage);
+    player.kind = kind;
+    player.name = name;
+}
+
+int Tournament::startingScore(int seat) const
+{
+    if (isFinal() && !isFinalSeatOpen(seat))
+        return state_.player(seat, state_.Stage).score;
+    return 0;
+}
+
+void Tournament::wordWon(int seat)
+{
+    const Player& winner = state_.player(seat, state_.Stage);
+    if (isFinal()) {
+        state_.Champion.at(1) = winner.name;
+        state_.Champion.at(2) = QString::number(winner.score);
+    } else {
+        state_.player(state_.Stage, GameState::finalStage) = winner;
+    }
+    state_.Stage += 1;
+}
+
+void Tournament::wordWithoutWinner()
+{
+    if (state_.Stage >= 1 && state_.Stage <= 3)
+        state_.TrioWithoutWinner.at(state_.Stage) = true;
+    state_.Stage += 1;
+}

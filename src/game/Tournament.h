@@ -1,0 +1,45 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <QString>
+
+// The way through a tournament: trios 1..3, then the final (stage 4); the
+// stage becomes 5 once the final is decided. The winner of trio t takes seat t
+// of the final with kind, name and score; a trio without a winner leaves its
+// final seat open, to be filled anew at the setup of the final.
+// Works on the shared state, which holds everything of it.
+class Tournament {
+public:
+    explicit Tournament(GameState& state) : state_(state) {}
+
+    // A new tournament: stage 1, every seat of every stage cleared.
+    void start() { state_.newGame(); }
+
+    int stage() const { return state_.Stage; }
+    bool isFinal() const { return state_.Stage == GameState::finalStage; }
+    bool isOver() const { return state_.Stage > GameState::finalStage; }
+
+    // "1 тройка" .. "3 тройка", "Финал" from stage 4 on.
+    static QString stageCaption(int stage);
+
+    // 1 <= seat <= 3. A seat of the final whose trio had no winner.
+    bool isFinalSeatOpen(int seat) const;
+
+    // Seats a player at `seat` of the current stage.
+    void seatPlayer(int seat, PlayerKind kind, const QString& name);
+
+    // The score the seat brings into the word of the current stage: a trio's
+    // winner keeps the trio's score in the final, every other seat starts at 0.
+    int startingScore(int seat) const;
+
+    // The current stage's word was won by `seat`: a trio's winner is copied to
+    // the final, the final's winner becomes the champion; the stage moves on.
+    void wordWon(int seat);
+
+    // Every seat said a wrong word: a trio leaves its final seat open; the stage moves on.
+    void wordWithoutWinner();
+
+private:
+    GameState& state_;
+};
