@@ -46,12 +46,10 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-struct Topic {
-    QString name;
-    QStringList words;
-};
+} // namespace
 
-// The topics of topicDir that hold at least one valid word, in file-name order.
+namespace TopicDatabase {
+
 std::vector<Topic> readTopics(const QString& topicDir)
 {
     const QDir dir(topicDir);
@@ -83,6 +81,10 @@ std::vector<Topic> readTopics(const QString& topicDir)
     }
     return topics;
 }
+
+} // namespace TopicDatabase
+
+namespace {
 
 // A draw of 1..count turned into an index. RandomSource promises r < 1, but one
 // out-of-range number must not read past the end of a list.
@@ -136,7 +138,11 @@ std::optional<QStringList> readWords(const QString& filePath)
 
 std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random)
 {
-    const std::vector<Topic> topics = readTopics(topicDir);
+    return draw(readTopics(topicDir), random);
+}
+
+std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& random)
+{
     if (topics.empty())
         return std::nullopt;
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class RandomSource;
 
@@ -30,9 +31,20 @@ bool isValidWord(const QString& word);
 // first line is not a whole number.
 std::optional<QStringList> readWords(const QString& filePath);
 
+// A topic file that holds at least one valid word.
+struct Topic {
+    QString name;
+    QStringList words;
+};
+
+// The topics of topicDir, in file-name order.
+std::vector<Topic> readTopics(const QString& topicDir);
+
 // Draws a topic among the files of topicDir that hold at least one valid word,
 // then a word of that topic: exactly two numbers from random, topic first.
 // nullopt, with nothing taken from random, when no topic yields a word.
 std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random);
+// The same draw among topics read before.
+std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& random);
 
 } // namespace TopicDatabase

@@ -1,0 +1,302 @@
+#include "Simulator.h"
+
+#include "game/ComputerPlayer.h"
+#include "game/Tournament.h"
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Russian letters from the most to the least frequent in running text (Ё counted as Е).
+const QString byFrequency = QStringLiteral("ОЕАИНТСРВЛКМДПУЯЫЬГЗБЧЙХЖШЮЦЩЭФЪ");
+
+// No word of 11 letters needs anywhere near this many steps; reaching it means
+// the rules stopped moving the word towards its end.
+constexpr int stepLimit = 100000;
+
+} // namespace
+
+Simulator::Simulator(Options options) : options_(std::move(options)), random_(options_.seed) {}
+
+bool Simulator::run()
+{
+    // Read once: every word is drawn exactly as the game draws it from the directory.
+    topics_ = TopicDatabase::readTopics(options_.topicDir);
+    for (int number = 1; number <= options_.tournaments; ++number) {
+        if (!playTournament(number))
+            return false;
+    }
+    return true;
+}
+
+void Simulator::check(bool holds, const QString& what)
+{
+    if (!holds)
+        figures_.broken << QStringLiteral("%1: %2").arg(where_, what);
+}
+
+bool Simulator::playTournament(int number)
+{
+    Tournament tournament(state_);
+    tournament.start();
+    while (!tournament.isOver()) {
+        const int stage = tournament.stage();
+        where_ = QStringLiteral("tournament %1, stage %2").arg(number).arg(stage);
+        // What the setup window does before every word.
+        state_.setUpStage();
+        for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+            if (tournament.isFinal() && !tournament.isFinalSeatOpen(seat))
+                continue;  // the trio's winner sits here already
+            const bool person = options_.person && seat == 1 && !tournament.isFinal();
+            tournament.seatPlayer(seat, person ? PlayerKind::Person : PlayerKind::Computer,
+                                  QStringLiteral("%1-%2%3")
+                                      .arg(person ? QStringLiteral("Человек") : QStringLiteral("Комп"))
+                                      .arg(stage)
+                                      .arg(seat));
+        }
+        if (!playWord())
+            return false;
+        check(tournament.stage() == stage + 1, QStringLiteral("a finished word moves the stage on by one"));
+    }
+    check(tournament.stage() == GameState::finalStage + 1, QStringLiteral("the tournament ends after the final"));
+    return true;
+}
+
+int Simulator::score(int seat, int stage) const
+{
+    return state_.player(seat, stage).score;
+}
+
+bool Simulator::playWord()
+{
+    const auto drawn = TopicDatabase::draw(topics_, random_);
+    if (!drawn)
+        return false;
+    if (drawn->word.size() > figures_.longestWord.size())
+        figures_.longestWord = drawn->word;
+
+    const int stage = state_.Stage;
+    WordRound round(state_, random_);
+    round.begin(drawn->word);
+    ++figures_.words;
+    for (int seat = 1; seat <= GameState::seatCount; ++seat) {
+        const bool carried = stage == GameState::finalStage && !state_.TrioWithoutWinner.at(seat);
+        check(carried || score(seat, stage) == 0, QStringLiteral("a new word starts at 0 but for a finalist"));
+    }
+
+    std::array<int, GameState::seatCount + 1> offers{};
+    Phase phase = Phase::Spin;
+    int spins = 0;
+    int steps = 0;
+    WordRound::Outcome last;
+    while (!state_.WordFinished) {
+        if (++steps > stepLimit) {
+            check(false, QStringLiteral("the word never ends"));
+            break;
+        }
+        const int seat = state_.CurrentSeat;
+        if (seat < 1 || seat > GameState::seatCount || !state_.SeatInPlay.at(seat)) {
+            check(false, QStringLiteral("the seat to move is in play"));
+            break;
+        }
+        const bool person = !round.isComputer(seat);
+        std::array<int, GameState::seatCount + 1> before{};
+        for (int s = 1; s <= GameState::seatCount; ++s)
+            before.at(s) = score(s, stage);
+        bool bankrupt = false;
+
+        switch (phase) {
+        case Phase::Spin:
+            if (person && personSaysWord()) {
+                last = round.sayWord(state_.SecretWord.toLower());
+            } else {
+                ++spins;
+                last = spin(round);
+                bankrupt = state_.DrumSector == drum::bankruptSector;
+            }
+            break;
+        case Phase::Letter: {
+            const int n = person ? personLetter() : ComputerPlayer::chooseLetter(state_, random_);
+            if (n == 0) {
+                check(false, QStringLiteral("a letter is left while cells are closed"));
+                return true;
+            }
+            check(!state_.FreeLetters.at(n).isEmpty(), QStringLiteral("a letter is named once per word"));
+            last = round.nameLetter(n);
+            break;
+        }
+        case Phase::Plus:
+            check(person, QStringLiteral("only a person stops on the plus sector"));
+            last = round.openByPlus(personPlusCell());
+            check(last.next == WordRound::Next::WordWonByLetters || score(seat, stage) == before.at(seat),
+                  QStringLiteral("the plus sector scores nothing"));
+            break;
+        case Phase::Boxes:
+            openBoxes(round);
+            last = {};
+            last.next = WordRound::Next::SameSeat;
+            break;
+        }
+
+        // Scores only grow, but for the bankrupt seat's fall to 0.
+        for (int s = 1; s <= GameState::seatCount && !state_.WordFinished; ++s) {
+            if (bankrupt && s == seat)
+                check(score(s, stage) == 0, QStringLiteral("bankrupt leaves 0"));
+            else
+                check(score(s, stage) >= before.at(s), QStringLiteral("a score never falls but by bankrupt"));
+        }
+        if (last.next == WordRound::Next::BoxesOffered) {
+            ++figures_.boxesOffered;
+            check(person, QStringLiteral("only persons are offered the boxes"));
+            check(++offers.at(seat) == 1, QStringLiteral("the boxes come once per seat and word"));
+            check(state_.CellsOpened.at(seat) >= 3, QStringLiteral("the boxes come after three cells"));
+        }
+        phase = follow(round, last);
+        checkBoard();
+    }
+    figures_.spinsPerWord.push_back(spins);
+    checkWinner(stage, last);
+    return true;
+}
+
+WordRound::Outcome Simulator::spin(WordRound& round)
+{
+    const int seat = state_.CurrentSeat;
+    const bool computer = round.isComputer(seat);
+    const int stop = round.spin();
+    (computer ? figures_.computerStops : figures_.personStops).at(stop) += 1;
+    check(!computer || stop != drum::plusSector, QStringLiteral("a computer never stops on the plus sector"));
+    int pictures = 1;
+    while (!round.stepDrum())
+        ++pictures;
+    check(state_.DrumSector == stop, QStringLiteral("the drum rests on the drawn sector"));
+    check(pictures >= 13 && pictures <= 36, QStringLiteral("a spin shows 13 to 36 pictures"));
+    return round.announce();
+}
+
+void Simulator::openBoxes(WordRound& round)
+{
+    const int seat = state_.CurrentSeat;
+    const int before = state_.player(seat, state_.Stage).score;
+    const int b = random_.draw(2);
+    const WordRound::BoxOutcome first = round.openBox(b);
+    const WordRound::BoxOutcome again = round.openBox(b);
+    const WordRound::BoxOutcome other = round.openBox(3 - b);
+    check(first.opened && !again.opened && !other.opened, QStringLiteral("an offer opens one box, once"));
+    constexpr int largest = std::numeric_limits<int>::max();
+    const int paid = before > largest - WordRound::prizePoints ? largest : before + WordRound::prizePoints;
+    check(state_.player(seat, state_.Stage).score == (first.prize ? paid : before),
+          QStringLiteral("the prize pays 100 points once"));
+    if (first.prize)
+        ++figures_.prizesWon;
+    round.closeBoxes();
+}
+
+Simulator::Phase Simulator::follow(const WordRound& round, const WordRound::Outcome& outcome)
+{
+    switch (outcome.next) {
+    case WordRound::Next::LetterWanted:
+        return Phase::Letter;
+    case WordRound::Next::PlusWanted:
+        return Phase::Plus;
+    case WordRound::Next::BoxesOffered:
+        return Phase::Boxes;
+    case WordRound::Next::WordWonByLetters:
+        ++figures_.wonByLetters;
+        check(!round.anyCellClosed(), QStringLiteral("a word won by letters has every cell open"));
+        return Phase::Spin;
+    case WordRound::Next::WordWonBySaying:
+        ++figures_.wonBySaying;
+        return Phase::Spin;
+    case WordRound::Next::NoWinner:
+        ++figures_.noWinner;
+        return Phase::Spin;
+    case WordRound::Next::Ignored:
+        check(false, QStringLiteral("the rules refused a move that was theirs to take"));
+        return Phase::Spin;
+    case WordRound::Next::SameSeat:
+    case WordRound::Next::TurnPassed:
+        break;
+    }
+    return Phase::Spin;
+}
+
+void Simulator::checkBoard()
+{
+    int open = 0;
+    for (int i = 1; i <= state_.WordLength; ++i) {
+        if (state_.ClosedLetters.at(i).isEmpty())
+            ++open;
+    }
+    const int credited = state_.CellsOpened.at(1) + state_.CellsOpened.at(2) + state_.CellsOpened.at(3);
+    check(open == credited, QStringLiteral("every opened cell is credited to one seat"));
+}
+
+void Simulator::checkWinner(int stage, const WordRound::Outcome& last)
+{
+    const bool won = last.next == WordRound::Next::WordWonByLetters || last.next == WordRound::Next::WordWonBySaying;
+    check(state_.WordFinished && (won || last.next == WordRound::Next::NoWinner),
+          QStringLiteral("a word ends with a winner or with nobody"));
+    if (stage == GameState::finalStage) {
+        if (!won) {
+            check(state_.Champion.at(1).isEmpty(), QStringLiteral("a final without winner crowns nobody"));
+            return;
+        }
+        const Player& winner = state_.player(last.seat, stage);
+        check(state_.Champion.at(1) == winner.name && state_.Champion.at(2) == QString::number(winner.score),
+              QStringLiteral("the final's winner is the champion, with the score"));
+        figures_.championScores.push_back(winner.score);
+        return;
+    }
+    if (!won) {
+        check(state_.TrioWithoutWinner.at(stage), QStringLiteral("a trio without winner leaves its final seat open"));
+        return;
+    }
+    const Player& winner = state_.player(last.seat, stage);
+    const Player& finalist = state_.player(stage, GameState::finalStage);
+    check(!state_.TrioWithoutWinner.at(stage) && finalist.kind == winner.kind && finalist.name == winner.name
+              && finalist.score == winner.score,
+          QStringLiteral("the trio's winner takes its seat in the final"));
+}
+
+// ---- The scripted person ------------------------------------------------------------
+
+int Simulator::personLetter() const
+{
+    for (const QChar letter : byFrequency) {
+        const int n = letters::number(letter);
+        if (!state_.FreeLetters.at(n).isEmpty())
+            return n;
+    }
+    return 0;
+}
+
+// The closed cell whose letter is the hardest to guess.
+int Simulator::personPlusCell() const
+{
+    int best = 0;
+    qsizetype rarity = -1;
+    for (int i = 1; i <= state_.WordLength; ++i) {
+        const QString& letter = state_.ClosedLetters.at(i);
+        if (letter.isEmpty())
+            continue;
+        const qsizetype rank = byFrequency.indexOf(letter);
+        if (rank > rarity) {
+            rarity = rank;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Says the word, rightly, once three quarters of its cells stand open.
+bool Simulator::personSaysWord() const
+{
+    int closed = 0;
+    for (int i = 1; i <= state_.WordLength; ++i) {
+        if (!state_.ClosedLetters.at(i).isEmpty())
+            ++closed;
+    }
+    return closed > 0 && closed * 4 <= state_.WordLength;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "game/Drum.h"
+#include "game/TopicDatabase.h"
+#include "game/WordRound.h"
+#include "platform/RandomSource.h"
+#include "state/GameState.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+// Whole tournaments played by the core rules alone, the way the game window
+// drives them, with computers in every seat or a scripted person in seat 1 of
+// each trio. Counts what a designer wants to know and checks the rules'
+// invariants after every step.
+class Simulator {
+public:
+    struct Options {
+        int tournaments = 1000;
+        unsigned seed = 1;
+        QString topicDir;
+        bool person = false;
+    };
+
+    struct Figures {
+        int words = 0;
+        std::vector<int> spinsPerWord;
+        int wonByLetters = 0;
+        int wonBySaying = 0;
+        int noWinner = 0;
+        std::vector<int> championScores;   // finals with a winner
+        std::array<int, drum::sectorCount + 1> personStops{};
+        std::array<int, drum::sectorCount + 1> computerStops{};
+        int boxesOffered = 0;
+        int prizesWon = 0;
+        QString longestWord;
+        QStringList broken;                 // invariants broken, with where
+    };
+
+    explicit Simulator(Options options);
+
+    // Plays every tournament; false when the topic directory yields no word.
+    bool run();
+    const Figures& figures() const { return figures_; }
+
+private:
+    enum class Phase { Spin, Letter, Plus, Boxes };
+
+    bool playTournament(int number);
+    bool playWord();
+    WordRound::Outcome spin(WordRound& round);
+    void openBoxes(WordRound& round);
+    Phase follow(const WordRound& round, const WordRound::Outcome& outcome);
+    int score(int seat, int stage) const;
+    int personLetter() const;
+    int personPlusCell() const;
+    bool personSaysWord() const;
+    void check(bool holds, const QString& what);
+    void checkBoard();
+    void checkWinner(int stage, const WordRound::Outcome& last);
+
+    Options options_;
+    SeededRandom random_;
+    GameState state_;
+    Figures figures_;
+    QString where_;
+    std::vector<TopicDatabase::Topic> topics_;
+};
