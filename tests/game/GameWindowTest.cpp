@@ -11,8 +11,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <limits>
-
 namespace {
 
 // A first draw of 1..100 that stops the drum on each sector.
@@ -105,8 +103,6 @@ private slots:
     void turnPassSkipsASeatOutOfTheWord();
 
     void letterStandingTwiceScoresPerCell();
-    void doublingZeroStaysZero();
-    void doublingABigScoreDoesNotWrap();
     void wrongLetterPassesTheTurn();
     void rightLetterKeepsTheTurn();
     void lastCellInTrioTwoMakesTheFinalist();
@@ -124,10 +120,8 @@ private slots:
 
     void prizeBoxAddsAHundredOnce();
     void emptyBoxLeavesTheScore();
-    void boxesAreOfferedOncePerWord();
 
     void threeComputersPlayAWordToItsEnd();
-    void computerNeverStopsOnThePlusSector();
     void computerWithNoLetterLeftEndsTheProgram();
 
     void ctrlUncoversTheHiddenWord();
@@ -371,25 +365,6 @@ void GameWindowTest::letterStandingTwiceScoresPerCell()
     QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
     QVERIFY(!window->letterButton(letters::number(u'О'))->isVisible());
     QVERIFY(table.state().FreeLetters.at(letters::number(u'О')).isEmpty());
-}
-
-void GameWindowTest::doublingZeroStaysZero()
-{
-    Table table(QStringLiteral("КОРОВА"));
-    table.open();
-    table.spinTo(3);
-    table.press(u'К');
-    QCOMPARE(table.score(1), 0);
-}
-
-void GameWindowTest::doublingABigScoreDoesNotWrap()
-{
-    Table table(QStringLiteral("ААААБ"));
-    table.open();
-    table.state().player(1, 1).score = 300'000'000;
-    table.spinTo(12);
-    table.press(u'А');  // four cells: x 16
-    QCOMPARE(table.score(1), std::numeric_limits<int>::max());
 }
 
 void GameWindowTest::wrongLetterPassesTheTurn()
@@ -647,21 +622,6 @@ void GameWindowTest::emptyBoxLeavesTheScore()
              table.test.platform->pictures.picture(QStringLiteral("Prd/ShP.res")).cacheKey());
 }
 
-void GameWindowTest::boxesAreOfferedOncePerWord()
-{
-    Table table(QStringLiteral("КОРОВА"));
-    GameWindow* window = table.open();
-    table.state().CellsOpened.at(1) = 2;
-    table.spinTo(4);
-    table.press(u'К');
-    window->openBox(1);
-    window->closeBoxes();
-    table.spinTo(4);
-    table.press(u'Р');
-    QCOMPARE(window->messageLine()->text(), QStringLiteral("Есть такая буква в этом слове!"));
-    QVERIFY(!window->box(1)->isVisible());
-}
-
 void GameWindowTest::threeComputersPlayAWordToItsEnd()
 {
     const Seat computer{PlayerKind::Computer, QStringLiteral("Комп")};
@@ -697,17 +657,6 @@ void GameWindowTest::threeComputersPlayAWordToItsEnd()
         QVERIFY(!table.state().BoxesOffered.at(seat));
     for (int n = 1; n <= 6; ++n)
         QVERIFY(!window->timer(n)->isActive());
-}
-
-void GameWindowTest::computerNeverStopsOnThePlusSector()
-{
-    Table table(QStringLiteral("КОРОВА"), 1,
-                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{}, Seat{}});
-    GameWindow* window = table.open();
-    table.test.random.pushDraw(drawFor(drum::plusSector), 100);
-    table.test.random.pushDraw(drawFor(11), 100);
-    window->computerSpins();
-    QCOMPARE(table.state().SpinStepsLeft, 24 + 11);
 }
 
 void GameWindowTest::computerWithNoLetterLeftEndsTheProgram()
