@@ -11,10 +11,11 @@
 
 namespace {
 
+// Scripted draws; one nobody scripted (a box offer beside the point) draws 1.
 class QueuedRandom final : public RandomSource {
 public:
     void pushDraw(int result, int n) { values.enqueue((result - 0.5) / n); }
-    double uniform() override { return values.dequeue(); }
+    double uniform() override { return values.isEmpty() ? 0.0 : values.dequeue(); }
     QQueue<double> values;
 };
 
