@@ -68,6 +68,9 @@ Q_DECLARE_METATYPE(WordRound::Next)
 class WordRoundTest : public QObject {
     Q_OBJECT
 private slots:
+    void sectorDecidesTheTurn_data();
+    void sectorDecidesTheTurn();
+    void plusPickOpensTheLetterEverywhereWithoutPoints();
     void letterScoresEveryOpenedCell_data();
     void letterScoresEveryOpenedCell();
     void boxesComeOncePerSeatAndWordAndNeverToTheComputer();
@@ -76,6 +79,56 @@ private slots:
     void wordEndMovesTheTournamentOn();
     void computerNeverStopsOnThePlusAndChoosesOnlyFreeLetters();
 };
+
+void WordRoundTest::sectorDecidesTheTurn_data()
+{
+    QTest::addColumn<int>("sector");
+    QTest::addColumn<Next>("next");
+    QTest::addColumn<int>("seatAfter");
+    QTest::addColumn<int>("scoreAfter");
+    QTest::newRow("letter") << 9 << Next::LetterWanted << 1 << 350;
+    QTest::newRow("pass skips the seat out") << 5 << Next::TurnPassed << 3 << 350;
+    QTest::newRow("bankrupt") << drum::bankruptSector << Next::TurnPassed << 3 << 0;
+    QTest::newRow("plus") << drum::plusSector << Next::PlusWanted << 1 << 350;
+}
+
+void WordRoundTest::sectorDecidesTheTurn()
+{
+    QFETCH(int, sector);
+    QFETCH(Next, next);
+    QFETCH(int, seatAfter);
+    QFETCH(int, scoreAfter);
+    Round r(QStringLiteral("КОРОВА"));
+    r.state.SeatInPlay.at(2) = false;
+    r.score(1) = 350;
+    const WordRound::Outcome outcome = r.spinTo(sector);
+    QCOMPARE(outcome.next, next);
+    QCOMPARE(outcome.message, drum::sector(sector).caption);
+    QCOMPARE(outcome.seat, 1);
+    QCOMPARE(outcome.score, scoreAfter);
+    QCOMPARE(r.score(1), scoreAfter);
+    QCOMPARE(r.state.CurrentSeat, seatAfter);
+    QCOMPARE(r.state.PlusSectorActive, next == Next::PlusWanted);
+}
+
+void WordRoundTest::plusPickOpensTheLetterEverywhereWithoutPoints()
+{
+    Round r(QStringLiteral("КОРОВА"));
+    QCOMPARE(r.round.openByPlus(2).next, Next::Ignored);  // no plus sector yet
+    r.score(1) = 40;
+    r.spinTo(drum::plusSector);
+    const WordRound::Outcome outcome = r.round.openByPlus(4);
+    QCOMPARE(outcome.next, Next::SameSeat);
+    QCOMPARE(outcome.message, QStringLiteral("4 буква это - О"));
+    QCOMPARE(outcome.openedCells, (QList<int>{2, 4}));
+    QCOMPARE(outcome.namedLetter, letters::number(u'О'));
+    QCOMPARE(r.score(1), 40);
+    QCOMPARE(r.round.openByPlus(1).next, Next::Ignored);  // one pick per plus sector
+
+    r.spinTo(drum::plusSector);
+    QCOMPARE(r.round.openByPlus(2).next, Next::Ignored);  // an open cell waits for a closed one
+    QCOMPARE(r.round.openByPlus(1).next, Next::BoxesOffered);
+}
 
 void WordRoundTest::letterScoresEveryOpenedCell_data()
 {
