@@ -3,10 +3,73 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+#ifndef KORDAMIR_VERSION
+#define KORDAMIR_VERSION "?"
+#endif
+
+namespace {
+
+const char* const helpText =
+    "Использование: kordamir [--help | --version]\n"
+    "\n"
+    "Кордамир — игра в угадывание слов: три тройки игроков и финал,\n"
+    "барабан, буквы и призовые шкатулки. Без параметров открывает окно игры.\n"
+    "\n"
+    "  --help     показать эту справку и выйти\n"
+    "  --version  показать версию и выйти\n"
+    "\n"
+    "Картинки и темы лежат в каталоге Data рядом с программой, а у\n"
+    "установленной игры — в share/kordamir. Рекорды установленной игры\n"
+    "хранятся в ~/.local/share/kordamir/Cfg.ini.\n";
+
+// Answers --help and --version before anything needs a display; -1 when
+// the game should start.
+int answerCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(helpText, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Кордамир %s\n", KORDAMIR_VERSION);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+// Without a display Qt aborts with advice to reinstall, which helps nobody.
+bool displayMissing()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "xcb" && !platform.startsWith("wayland"))
+        return false;
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const int answered = answerCommandLine(argc, argv); answered >= 0)
+        return answered;
+    if (displayMissing()) {
+        std::fputs("Кордамир: нет графического дисплея (переменные DISPLAY и WAYLAND_DISPLAY пусты).\n"
+                   "Запустите игру в графическом сеансе.\n"
+                   "Kordamir: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset).\n"
+                   "Start the game from a graphical session.\n",
+                   stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Кордамир"));
+    // ASCII: it names the player's data folder, ~/.local/share/kordamir.
+    QApplication::setApplicationName(QStringLiteral("kordamir"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kordamir.Kordamir"));
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::installSubstitutes();
 

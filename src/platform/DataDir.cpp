@@ -2,23 +2,93 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef KORDAMIR_INSTALLED_DATA
+#define KORDAMIR_INSTALLED_DATA "../share/kordamir"
+#endif
+
+namespace {
+
+const QString recordsName = QStringLiteral("Cfg.ini");
+
+// The records are replaced by writing a new file and renaming it, so the
+// directory must take new files as well.
+bool canRewrite(const QString& file)
+{
+    const QFileInfo info(file);
+    const QFileInfo dir(info.absolutePath());
+    return dir.isDir() && dir.isWritable() && (!info.exists() || info.isWritable());
+}
+
+} // namespace
 
 DataDir::DataDir(QString baseDir)
-    : baseDir_(std::move(baseDir))
+    : root_(QDir(baseDir).filePath(QStringLiteral("Data")))
 {
 }
 
-DataDir DataDir::besideExecutable()
+DataDir DataDir::installed(QString root, QString playerDir)
 {
-    return DataDir(QCoreApplication::applicationDirPath());
+    DataDir data;
+    data.root_ = std::move(root);
+    data.installed_ = true;
+    data.playerDir_ = std::move(playerDir);
+    return data;
+}
+
+QString DataDir::locateRoot(const QString& executableDir, const QString& installedRelative,
+                            bool* isInstalled)
+{
+    const QDir dir(executableDir);
+    const QString beside = dir.filePath(QStringLiteral("Data"));
+    const QString installed = QDir::cleanPath(dir.filePath(installedRelative));
+    const bool useInstalled = !QFileInfo(beside).isDir() && QFileInfo(installed).isDir();
+    if (isInstalled != nullptr)
+        *isInstalled = useInstalled;
+    return useInstalled ? installed : beside;
+}
+
+DataDir DataDir::forProgram()
+{
+    bool isInstalled = false;
+    const QString root = locateRoot(QCoreApplication::applicationDirPath(),
+                                    QStringLiteral(KORDAMIR_INSTALLED_DATA), &isInstalled);
+    if (isInstalled)
+        return installed(root);
+    DataDir data;
+    data.root_ = root;
+    return data;
 }
 
 QString DataDir::path(const QString& relative) const
 {
-    return QDir(root()).filePath(relative);
+    return QDir(root_).filePath(relative);
 }
 
 QString DataDir::root() const
 {
-    return QDir(baseDir_).filePath(QStringLiteral("Data"));
+    return root_;
+}
+
+QString DataDir::recordsFile() const
+{
+    const QString shipped = path(recordsName);
+    // An installed Data stays untouched even for a user who could write it
+    // (root): the package manager owns it and would replace the records.
+    if (!installed_ && canRewrite(shipped))
+        return shipped;
+
+    const QString playerDir = playerDir_.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        : playerDir_;
+    const QString own = QDir(playerDir).filePath(recordsName);
+    if (!QFileInfo::exists(own) && QFileInfo::exists(shipped) && QDir().mkpath(playerDir)
+        && QFile::copy(shipped, own)) {
+        // The copy keeps the shipped file's read-only mode.
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner);
+    }
+    return own;
 }

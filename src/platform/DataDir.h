@@ -2,19 +2,41 @@
 
 #include <QString>
 
-// Everything the game shows or keeps lies below the directory Data beside the
-// executable. Paths are formed from the executable's directory, never from the
-// working directory.
+// Everything the game shows or keeps lies below one directory, Data. Paths are
+// formed from the executable's directory, never from the working directory:
+// Data beside the executable (the build folder, an unpacked copy) wins; an
+// installed game finds its read-only Data in share/ relative to the executable.
 class DataDir {
 public:
-    // The directory that holds Data: by default the executable's directory.
+    // Data below baseDir, e.g. DataDir("/opt/kordamir") is /opt/kordamir/Data.
     explicit DataDir(QString baseDir);
-    static DataDir besideExecutable();
+    // The Data of an installed game at `root`: read only, whoever runs it.
+    // Records go to `playerDir`; empty means the player's data folder.
+    static DataDir installed(QString root, QString playerDir = {});
+    // The Data the running program uses.
+    static DataDir forProgram();
+    // The root that forProgram() picks for an executable in `executableDir`:
+    // Data beside it, else `installedRelative` taken from it, else (nothing
+    // there) Data beside it again, so a start-up check names the missing file.
+    static QString locateRoot(const QString& executableDir, const QString& installedRelative,
+                              bool* isInstalled = nullptr);
 
     // Full path of a file below Data, e.g. path("Scr/Osn.res").
     QString path(const QString& relative) const;
     QString root() const;
+    bool isInstalled() const { return installed_; }
+
+    // Where the records table is read and rewritten. Data/Cfg.ini while it
+    // can be rewritten there (Data beside the executable); otherwise Cfg.ini
+    // in the player's data folder, which this call first seeds with a copy of
+    // the shipped table, so that a package upgrade never touches a player's
+    // records.
+    QString recordsFile() const;
 
 private:
-    QString baseDir_;
+    DataDir() = default;
+
+    QString root_;
+    bool installed_ = false;
+    QString playerDir_;
 };

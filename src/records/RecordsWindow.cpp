@@ -23,8 +23,6 @@ const QColor plainColour(0x00, 0x00, 0x00);
 // Tops of rows 0..4; row 0, the result that did not enter, stands apart below the table.
 constexpr std::array<int, RecordsTable::entryCount + 1> rowTops{3960, 1560, 2100, 2640, 3180};
 
-const QString recordsFileName = QStringLiteral("Cfg.ini");
-
 } // namespace
 
 RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
@@ -98,7 +96,7 @@ void RecordsWindow::present()
 
 void RecordsWindow::readTable()
 {
-    table_ = RecordsFile(platform_.data.path(recordsFileName)).read();
+    table_ = RecordsFile(platform_.data.recordsFile()).read();
 }
 
 void RecordsWindow::enterPendingResult()
@@ -117,7 +115,7 @@ void RecordsWindow::enterPendingResult()
     markRow(row);
 
     // The file is rewritten even when the table did not change.
-    RecordsFile file(platform_.data.path(recordsFileName));
+    RecordsFile file(platform_.data.recordsFile());
     if (!file.write(table_)) {
         saveFailure_ = QStringLiteral("Не удалось сохранить таблицу рекордов: %1\n%2")
                            .arg(file.errorString(), QDir::toNativeSeparators(file.path()));

@@ -20,7 +20,7 @@ void defineGameWindows(Platform& platform, GameState& state)
 
 GameApplication::GameApplication()
     : display_(XRandrDisplayMode::forCurrentPlatform()),
-      platform_(std::make_unique<Platform>(DataDir::besideExecutable(), dialogs_, random_, exit_,
+      platform_(std::make_unique<Platform>(DataDir::forProgram(), dialogs_, random_, exit_,
                                            *display_))
 {
     exit_.onEnd([this] { display_->restore(); });
