@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The game as a package installs it: `cmake --install` into a scratch DESTDIR
+# with share/ made read only, started from an unrelated working directory by a
+# player with a home of their own. It must find its pictures (the start window
+# comes up instead of the missing-file box) and its topics (a tournament
+# reaches the game table), and keep its records in the player's data folder,
+# leaving share/ exactly as installed.
+set -euo pipefail
+build=$1
+source "$(dirname "$0")/lib.sh"
+
+scratch=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  chmod -R u+w "$scratch" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
+share="$scratch/root/usr/share/kordamir"
+program="$scratch/root/usr/bin/kordamir"
+chmod -R a-w "$scratch/root/usr/share"
+before=$(cd "$share" && find . -printf '%p %s %T@\n' | sort)
+
+export HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/data"
+mkdir -p "$HOME" "$scratch/elsewhere"
+cd "$scratch/elsewhere"
+records="$XDG_DATA_HOME/kordamir/Cfg.ini"
+
+"$program" &
+pid=$!
+start=$(wait_for_window '^Кордамир$' 60)
+
+# Рекорды: the records window reads the table, seeded from the installed one.
+read -r x y < <(start_picture_point "$start" $((548 + 112)) $((364 + 30)))
+click_at "$x" "$y"
+for _ in $(seq 100); do [ -f "$records" ] && break; sleep 0.1; done
+cmp "$records" "$share/Cfg.ini" || { echo "records not seeded into $records" >&2; exit 1; }
+[ -w "$records" ] || { echo "$records is not writable" >&2; exit 1; }
+
+# Меню, back to the start window; Новая игра, and OK on the names it offers.
+recordsWindow=$(wait_for_window '^Кордамир$')
+read -r x y < <(start_picture_point "$recordsWindow" $((612 + 78)) $((464 + 32)))
+click_at "$x" "$y"
+sleep 1
+start=$(wait_for_window '^Кордамир$')
+read -r x y < <(start_picture_point "$start" $((548 + 112)) $((296 + 30)))
+click_at "$x" "$y"
+setup=
+for _ in $(seq 100); do
+  setup=$(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null | grep -vx "$start" | head -n 1 || true)
+  [ -n "$setup" ] && break
+  sleep 0.1
+done
+[ -n "$setup" ] || { echo "no player setup after Новая игра" >&2; exit 1; }
+sleep 0.5
+# OK spans the bottom of the setup's frame.
+eval "$(xdotool getwindowgeometry --shell "$setup")"
+click_at $((X + 254)) $((Y + 294))
+
+# The game table fills the screen; the missing-topics box would be small and
+# would end the program.
+table=
+for _ in $(seq 100); do
+  for id in $(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$WIDTH" -ge 1024 ] && [ "$id" != "$start" ]; then table=$id; fi
+  done
+  [ -n "$table" ] && break
+  sleep 0.1
+done
+[ -n "$table" ] || { echo "no game table after the setup" >&2; exit 1; }
+sleep 2
+kill -0 "$pid" || { echo "the program ended at the game table" >&2; exit 1; }
+for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  if [ "$WIDTH" -lt 800 ]; then
+    echo "a message box is open: $(xdotool getwindowname "$id")" >&2
+    exit 1
+  fi
+done
+
+after=$(cd "$share" && find . -printf '%p %s %T@\n' | sort)
+[ "$before" = "$after" ] || { echo "share/ changed under the game" >&2; exit 1; }
+[ -z "$(ls -A "$scratch/elsewhere")" ] || { echo "files left in the working directory" >&2; exit 1; }
+echo "installed game started, reached the game table, records in $records"
