@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Кордамир need on Debian 12:
 # the compiler and CMake, Qt 6, XRandR, the fonts the game's texts are set in,
-# and Xvfb with xdotool for the tests of the real program. Packages already
-# present are left alone; nothing is downloaded when all are there.
+# Xvfb with xdotool for the tests of the real program, the validators of the
+# menu entry and of the metainfo, and what `cpack -G DEB` uses. Packages
+# already present are left alone; nothing is downloaded when all are there.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
   libxrandr-dev libx11-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
   xvfb xauth xdotool
+  desktop-file-utils appstream
+  dpkg-dev file
 )
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  cat >&2 <<MESSAGE
+Нет apt-get: это не Debian и не Ubuntu. Установите пакеты сами
+(ниже их имена в Debian; в других дистрибутивах имена похожи), затем
+повторите команду.
+No apt-get: this is not Debian or Ubuntu. Install these packages (their
+Debian names; other distributions name them similarly) and run again:
+
+  ${packages[*]}
+MESSAGE
+  exit 1
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,11 +37,15 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Установка / installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
-else
+elif command -v sudo >/dev/null; then
   sudo=(sudo)
+else
+  echo "Нужны права root или sudo / root or sudo is needed to install: ${missing[*]}" >&2
+  exit 1
 fi
-"${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# sudo drops the caller's environment, so the variable goes through env.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"

@@ -25,8 +25,8 @@ bool canRewrite(const QString& file)
 
 } // namespace
 
-DataDir::DataDir(QString baseDir)
-    : root_(QDir(baseDir).filePath(QStringLiteral("Data")))
+DataDir::DataDir(QString baseDir, QString playerDir)
+    : root_(QDir(baseDir).filePath(QStringLiteral("Data"))), playerDir_(std::move(playerDir))
 {
 }
 

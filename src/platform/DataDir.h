@@ -9,9 +9,10 @@
 class DataDir {
 public:
     // Data below baseDir, e.g. DataDir("/opt/kordamir") is /opt/kordamir/Data.
-    explicit DataDir(QString baseDir);
+    // Records that cannot stay there go to `playerDir`; empty means the
+    // player's data folder.
+    explicit DataDir(QString baseDir, QString playerDir = {});
     // The Data of an installed game at `root`: read only, whoever runs it.
-    // Records go to `playerDir`; empty means the player's data folder.
     static DataDir installed(QString root, QString playerDir = {});
     // The Data the running program uses.
     static DataDir forProgram();
