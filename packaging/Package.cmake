@@ -4,10 +4,10 @@ set(CPACK_PACKAGE_NAME kordamir)
 set(CPACK_PACKAGE_VENDOR "Кордамир")
 set(CPACK_PACKAGE_CONTACT "Kordamir developers <kordamir@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-guessing game with a drum and prize boxes")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Three trios of players and a final, each seat a person or a computer.\n"
-    "Spin the drum, name letters, open the prize boxes and say the word.\n"
-    "The interface is in Russian.")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Three trios of players and a final, each seat a person or a computer. \
+Spin the drum, name letters, open the prize boxes and say the word. \
+The interface is in Russian.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kordamir)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
