@@ -3,14 +3,15 @@
 #include "platform/Cp1251.h"
 #include "platform/RandomSource.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -28,8 +29,9 @@ std::optional<int> parseCount(const QString& line)
     const QString text = line.trimmed();
     if (!wholeNumber.match(text).hasMatch())
         return std::nullopt;
+    // "-0" is 0; any other negative count, however long, asks for nothing.
     if (text.startsWith(u'-'))
-        return text.mid(1).toLongLong() == 0 ? 1 : 0;
+        return QStringView(text).mid(1).count(u'0') == text.size() - 1 ? 1 : 0;
     bool ok = false;
     const qint64 count = text.toLongLong(&ok);
     // Only a count too long for 64 bits fails here: it asks for every line there is.
@@ -46,21 +48,32 @@ qsizetype drawIndex(RandomSource& random, qsizetype count)
     return std::clamp<qsizetype>(drawn - 1, 0, count - 1);
 }
 
-// The visible topic files of topicDir, in file-name order. Ordinary files
-// only: a FIFO or device (QDir::System) could block the reader or never end.
-QStringList listTopics(const QString& topicDir)
+// The visible topic files of topicDir, as the file system spells their names.
+// Regular files only, or links to them: a FIFO or device could block the
+// reader or never end. Read straight from the directory: the entry's type
+// comes with its name, so a folder of a hundred thousand topics costs no file
+// status and no decoding per entry.
+std::vector<QByteArray> listTopics(const QString& topicDir)
 {
-    QStringList names;
-    QDirIterator entries(topicDir, QDir::Files | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString name = entries.fileName();
-        if (name.size() > topicSuffix.size() && name.endsWith(topicSuffix, Qt::CaseInsensitive))
-            names.append(name);
+    std::vector<QByteArray> names;
+    DIR* dir = ::opendir(QFile::encodeName(topicDir).constData());
+    if (!dir)
+        return names;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const size_t length = std::strlen(entry->d_name);
+        // Hidden files (and "." and "..") are no topics, nor is ".dat" alone.
+        if (entry->d_name[0] == '.' || length <= 4 || ::strcasecmp(entry->d_name + length - 4, ".dat") != 0)
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            regular = ::fstatat(dirFd, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
+        }
+        if (regular)
+            names.emplace_back(entry->d_name, static_cast<qsizetype>(length));
     }
-    // Listing order is whatever the file system gives; a fixed order makes a draw
-    // depend on the directory's contents and the random numbers alone.
-    std::sort(names.begin(), names.end());
+    ::closedir(dir);
     return names;
 }
 
@@ -213,15 +226,18 @@ std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& ra
 
 std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, DrawReport* report)
 {
-    QStringList names = listTopics(topicDir);
+    std::vector<QByteArray> names = listTopics(topicDir);
     if (report)
         report->topicFiles = static_cast<int>(names.size());
 
     const QString dirPrefix = topicDir.endsWith(u'/') ? topicDir : topicDir + u'/';
     // Topic first, then a word of it: every usable topic equally likely, whatever its size.
-    while (!names.isEmpty()) {
-        const qsizetype index = drawIndex(random, names.size());
-        const QString name = names.at(index);
+    while (!names.empty()) {
+        // The drawn number counts in file-name order, whatever order the listing
+        // gave; only the one name drawn is put in its place, not all of them.
+        const auto drawn = names.begin() + drawIndex(random, static_cast<qsizetype>(names.size()));
+        std::nth_element(names.begin(), drawn, names.end());
+        const QString name = QFile::decodeName(*drawn);
         const TopicFile topic = read(dirPrefix + name);
         if (topic.problem == Problem::None) {
             const QString& word = topic.words.at(drawIndex(random, topic.words.size()));
@@ -229,9 +245,9 @@ std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, Dra
         }
         if (report)
             report->rejected.append(name + QStringLiteral(": ") + describe(topic.problem));
-        // Out of the running, and without moving every later name.
-        names.swapItemsAt(index, names.size() - 1);
-        names.removeLast();
+        // Out of the running; the draw repeats among the rest.
+        std::swap(*drawn, names.back());
+        names.pop_back();
     }
     return std::nullopt;
 }

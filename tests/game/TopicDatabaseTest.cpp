@@ -199,6 +199,9 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
         << topicFile({u"3"_s, u"КОТ"_s, QString(255, u'Ж'), u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count negative")
         << topicFile({u"-2"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count negative beyond 64 bits")
+        << topicFile({u"-23456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{};
+    QTest::newRow("count minus zero") << topicFile({u"-00"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("count with blanks and tab")
         << topicFile({u" 2 \t"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count with plus sign")
