@@ -10,7 +10,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <limits>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -44,8 +44,8 @@ struct TopicFile {
 
 // Reads a topic as a stream, never past line N + 1: N is the count line, taken
 // as 1 when it is 0 and at most maxWordCount; a count below 0 asks for no word.
-// Lines of word that break the rules are skipped; reading also stops at the
-// end of the file or at a line longer than maxLineBytes.
+// Word lines that break the rules are skipped; reading also stops at the end
+// of the file or at a line longer than maxLineBytes (its CR aside).
 TopicFile parse(QIODevice& device);
 // The same from a file, which is opened only when it is a regular file (a
 // FIFO or device is never waited for).
@@ -72,9 +72,9 @@ struct DrawReport {
     QStringList rejected;   // "<file name>: <problem>" for each file drawn that gave no word
 };
 
-// Lists the visible "*.dat" files of topicDir in file-name order and draws
-// one (one number from random); when that file yields no valid word it is
-// left out and the draw repeats among the rest. Then a word of the topic is
+// Lists the visible "*.dat" files of topicDir and draws one, counted in
+// file-name order (one number from random); when that file yields no valid
+// word it is left out and the draw repeats among the rest. Then a word of the topic is
 // drawn (one more number). Only the drawn files are read. nullopt when no
 // topic yields a word, with nothing taken from random when none is listed.
 std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, DrawReport* report = nullptr);
