@@ -15,11 +15,13 @@
 #include "start/Navigation.h"
 #include "state/GameState.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
 
 namespace {
 
@@ -251,11 +253,15 @@ void GameWindow::load()
     label7_->setText(Tournament::stageCaption(state_.Stage));
 
     // Every drum picture is decoded now, so no spin ever waits for the disk.
-    QStringList drumPictures;
-    for (int position = 1; position <= drum::sectorCount; ++position)
-        drumPictures << drumPicture("PolV", position) << drumPicture("PolB", position);
-    platform_.pictures.preload(drumPictures);
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Osn.res")));
+    QStringList turning;
+    QStringList resting;
+    for (int position = 1; position <= drum::sectorCount; ++position) {
+        turning << drumPicture("PolV", position);
+        resting << drumPicture("PolB", position);
+    }
+    platform_.pictures.preload(turning, picture2_->size());
+    platform_.pictures.preload(resting, image4_->size());
+    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Osn.res"), picture1_->size()));
     picture2_->setPixmap(platform_.pictures.picture(drumPicture("PolV", 1)));
     image4_->setPixmap(platform_.pictures.picture(drumPicture("PolB", 1)));
 
@@ -272,7 +278,7 @@ void GameWindow::load()
     startTurn();
 
     for (EventLabel* prizeBox : {image6_, image5_}) {
-        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res")));
+        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res"), prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
         prizeBox->hide();
     }
@@ -283,10 +289,20 @@ void GameWindow::load()
 
 bool GameWindow::loadTopicAndWord()
 {
-    const auto drawn = TopicDatabase::draw(platform_.data.path(QStringLiteral("Baz")), platform_.random);
+    const QString topicDir = platform_.data.path(QStringLiteral("Baz"));
+    TopicDatabase::DrawReport report;
+    const auto drawn = TopicDatabase::draw(topicDir, platform_.random, &report);
     if (!drawn) {
+        // Files that are there but hold no word are not a missing database:
+        // the player is told so, and each file's fault goes to the terminal.
+        for (const QString& rejected : std::as_const(report.rejected))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("Кордамир: Baz/") + rejected));
         platform_.dialogs.message(
-            QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных"),
+            report.topicFiles == 0
+                ? QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных")
+                : QStringLiteral("Работа программы будет завершена: ни один файл темы в папке %1 "
+                                 "не содержит слова из 1–11 букв А–Я.")
+                      .arg(QDir::toNativeSeparators(topicDir)),
             Dialogs::Icon::Critical);
         platform_.program.end();
         return false;
@@ -575,7 +591,8 @@ void GameWindow::openBox(int b)
         return;
     EventLabel* chosen = box(b);
     chosen->setPixmap(platform_.pictures.picture(outcome.prize ? QStringLiteral("Prd/ShD.res")
-                                                               : QStringLiteral("Prd/ShP.res")));
+                                                               : QStringLiteral("Prd/ShP.res"),
+                                                 chosen->size()));
     chosen->move(chosen->x(), twips(openBoxTop));
     setMessage(outcome.message);
     showScore(state_.CurrentSeat);
@@ -587,7 +604,7 @@ void GameWindow::closeBoxes()
     round_.closeBoxes();
     for (EventLabel* prizeBox : {image6_, image5_}) {
         prizeBox->hide();
-        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res")));
+        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res"), prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
     }
     showTurnControls(state_.CurrentSeat, true);

@@ -3,13 +3,16 @@
 #include "platform/Cp1251.h"
 #include "platform/RandomSource.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <limits>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -17,74 +20,24 @@ namespace {
 const QString topicSuffix = QStringLiteral(".dat");
 
 // How many word lines the count line asks for; nullopt when it is no whole number.
-// The count is taken at its word, however large: the lines the file really holds
-// bound the reading anyway. A count of zero or below asks for no word at all:
-// taking line 2 for a count of 0 would put a word on the board from a file that
-// says it holds none.
-std::optional<qint64> parseCount(const QString& line)
+// A count of 0 asks for line 2, as files written for the original format expect;
+// below 0 nothing; beyond maxWordCount no more than that.
+std::optional<int> parseCount(const QString& line)
 {
     static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
     const QString text = line.trimmed();
     if (!wholeNumber.match(text).hasMatch())
         return std::nullopt;
+    // "-0" is 0; any other negative count, however long, asks for nothing.
     if (text.startsWith(u'-'))
-        return 0;
+        return QStringView(text).mid(1).count(u'0') == text.size() - 1 ? 1 : 0;
     bool ok = false;
     const qint64 count = text.toLongLong(&ok);
     // Only a count too long for 64 bits fails here: it asks for every line there is.
-    return ok ? count : std::numeric_limits<qint64>::max();
+    if (!ok)
+        return TopicDatabase::maxWordCount;
+    return static_cast<int>(std::clamp<qint64>(count, 1, TopicDatabase::maxWordCount));
 }
-
-// Lines split at LF with a trailing CR taken off, so CR LF and LF-only files read alike.
-QStringList splitLines(const QString& text)
-{
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-    return lines;
-}
-
-} // namespace
-
-namespace TopicDatabase {
-
-std::vector<Topic> readTopics(const QString& topicDir)
-{
-    const QDir dir(topicDir);
-    if (!dir.exists())
-        return {};
-
-    // Ordinary files only: a directory cannot hold words, and a FIFO or device
-    // (QDir::System) could block the reader or never end. Hidden files count:
-    // a topic is a topic by its extension alone.
-    QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
-
-    // Listing order is whatever the file system gives; a fixed order makes a draw
-    // depend on the directory's contents and the random numbers alone.
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        return a.fileName() < b.fileName();
-    });
-
-    std::vector<Topic> topics;
-    for (const QFileInfo& entry : entries) {
-        const QString fileName = entry.fileName();
-        if (!fileName.endsWith(topicSuffix, Qt::CaseInsensitive))
-            continue;
-        const QString name = fileName.chopped(topicSuffix.size());
-        if (name.isEmpty())
-            continue; // ".dat" alone names no topic to show
-        std::optional<QStringList> words = TopicDatabase::readWords(entry.filePath());
-        if (words && !words->isEmpty())
-            topics.push_back({name, std::move(*words)});
-    }
-    return topics;
-}
-
-} // namespace TopicDatabase
-
-namespace {
 
 // A draw of 1..count turned into an index. RandomSource promises r < 1, but one
 // out-of-range number must not read past the end of a list.
@@ -92,6 +45,35 @@ qsizetype drawIndex(RandomSource& random, qsizetype count)
 {
     const int drawn = random.draw(static_cast<int>(count));
     return std::clamp<qsizetype>(drawn - 1, 0, count - 1);
+}
+
+// The visible topic files of topicDir, as the file system spells their names.
+// Regular files only, or links to them: a FIFO or device could block the
+// reader or never end. Read straight from the directory: the entry's type
+// comes with its name, so a folder of a hundred thousand topics costs no file
+// status and no decoding per entry.
+std::vector<QByteArray> listTopics(const QString& topicDir)
+{
+    std::vector<QByteArray> names;
+    DIR* dir = ::opendir(QFile::encodeName(topicDir).constData());
+    if (!dir)
+        return names;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const size_t length = std::strlen(entry->d_name);
+        // Hidden files (and "." and "..") are no topics, nor is ".dat" alone.
+        if (entry->d_name[0] == '.' || length <= 4 || ::strcasecmp(entry->d_name + length - 4, ".dat") != 0)
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            regular = ::fstatat(dirFd, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
+        }
+        if (regular)
+            names.emplace_back(entry->d_name, static_cast<qsizetype>(length));
+    }
+    ::closedir(dir);
+    return names;
 }
 
 } // namespace
@@ -107,49 +89,166 @@ bool isValidWord(const QString& word)
     });
 }
 
-std::optional<QStringList> readWords(const QString& filePath)
+QString describe(Problem problem)
 {
-    if (!QFileInfo(filePath).isFile())
-        return std::nullopt;
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-
-    const QStringList lines = splitLines(cp1251::decode(bytes));
-    const std::optional<qint64> count = parseCount(lines.first());
-    if (!count)
-        return std::nullopt;
-
-    // Only the lines the file really holds: a count promising more words than
-    // there are yields the words present, never empty ones. A word the board
-    // cannot show is passed over, as are blank lines at the end.
-    const qint64 lastLine = std::min<qint64>(*count, lines.size() - 1);
-    QStringList words;
-    for (qint64 i = 1; i <= lastLine; ++i) {
-        const QString& line = lines.at(static_cast<qsizetype>(i));
-        if (isValidWord(line))
-            words.append(line);
+    switch (problem) {
+    case Problem::None:
+        return {};
+    case Problem::CannotOpen:
+        return QStringLiteral("файл не открывается");
+    case Problem::NotRegularFile:
+        return QStringLiteral("это не обычный файл");
+    case Problem::ReadError:
+        return QStringLiteral("ошибка чтения");
+    case Problem::NoCount:
+        return QStringLiteral("первая строка не число слов");
+    case Problem::NoWord:
+        break;
     }
-    return words;
+    return QStringLiteral("нет ни одного слова из 1–11 букв А–Я");
 }
 
-std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random)
+TopicFile parse(QIODevice& device)
 {
-    return draw(readTopics(topicDir), random);
+    TopicFile topic;
+    std::optional<int> count;
+    int lineNumber = 1;
+    QByteArray line;
+    bool overlong = false;
+    bool done = false;
+
+    // Takes a finished line; false once nothing more is to be read.
+    const auto takeLine = [&]() {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (lineNumber == 1) {
+            count = overlong ? std::nullopt : parseCount(cp1251::decode(line));
+            if (!count)
+                return false;
+        } else if (overlong) {
+            return false;
+        } else if (line.size() <= maxWordLength) {
+            const QString word = cp1251::decode(line);
+            if (isValidWord(word))
+                topic.words.append(word);
+        }
+        line.clear();
+        return lineNumber++ <= *count && *count > 0;
+    };
+
+    char chunk[16384];
+    bool atEnd = false;
+    while (!done) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got < 0) {
+            topic.problem = Problem::ReadError;
+            topic.words.clear();
+            return topic;
+        }
+        if (got == 0) {
+            atEnd = true;
+            break;
+        }
+        for (qint64 i = 0; i < got && !done; ++i) {
+            const char byte = chunk[i];
+            if (byte == '\n') {
+                done = !takeLine();
+            } else if (line.size() > maxLineBytes) {
+                // Nothing after a line with no end in sight is read.
+                overlong = true;
+                takeLine();
+                done = true;
+            } else {
+                line.append(byte);
+            }
+        }
+    }
+    // The last line counts without its line end, and so does an empty file's only line.
+    if (atEnd && (!line.isEmpty() || lineNumber == 1))
+        takeLine();
+
+    if (!count)
+        topic.problem = Problem::NoCount;
+    else if (topic.words.isEmpty())
+        topic.problem = Problem::NoWord;
+    return topic;
+}
+
+TopicFile read(const QString& filePath)
+{
+    const int fd = ::open(QFile::encodeName(filePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {Problem::CannotOpen, {}};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return {Problem::NotRegularFile, {}};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {Problem::CannotOpen, {}};
+    }
+    return parse(file);
+}
+
+std::optional<QStringList> readWords(const QString& filePath)
+{
+    TopicFile topic = read(filePath);
+    if (topic.problem != Problem::None && topic.problem != Problem::NoWord)
+        return std::nullopt;
+    return std::move(topic.words);
+}
+
+std::vector<Topic> readTopics(const QString& topicDir)
+{
+    std::vector<QByteArray> names = listTopics(topicDir);
+    std::sort(names.begin(), names.end());
+    const QString dirPrefix = topicDir.endsWith(u'/') ? topicDir : topicDir + u'/';
+    std::vector<Topic> topics;
+    for (const QByteArray& fileName : names) {
+        const QString name = QFile::decodeName(fileName);
+        TopicFile topic = read(dirPrefix + name);
+        if (topic.problem == Problem::None)
+            topics.push_back({name.chopped(topicSuffix.size()), std::move(topic.words)});
+    }
+    return topics;
 }
 
 std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& random)
 {
     if (topics.empty())
         return std::nullopt;
-
-    // Topic first, then a word of it: every topic equally likely, whatever its size.
     const Topic& topic = topics.at(static_cast<size_t>(drawIndex(random, static_cast<qsizetype>(topics.size()))));
-    const QString& word = topic.words.at(drawIndex(random, topic.words.size()));
-    return TopicWord{topic.name, word};
+    return TopicWord{topic.name, topic.words.at(drawIndex(random, topic.words.size()))};
+}
+
+std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, DrawReport* report)
+{
+    std::vector<QByteArray> names = listTopics(topicDir);
+    if (report)
+        report->topicFiles = static_cast<int>(names.size());
+
+    const QString dirPrefix = topicDir.endsWith(u'/') ? topicDir : topicDir + u'/';
+    // Topic first, then a word of it: every usable topic equally likely, whatever its size.
+    while (!names.empty()) {
+        // The drawn number counts in file-name order, whatever order the listing
+        // gave; only the one name drawn is put in its place, not all of them.
+        const auto drawn = names.begin() + drawIndex(random, static_cast<qsizetype>(names.size()));
+        std::nth_element(names.begin(), drawn, names.end());
+        const QString name = QFile::decodeName(*drawn);
+        const TopicFile topic = read(dirPrefix + name);
+        if (topic.problem == Problem::None) {
+            const QString& word = topic.words.at(drawIndex(random, topic.words.size()));
+            return TopicWord{name.chopped(topicSuffix.size()), word};
+        }
+        if (report)
+            report->rejected.append(name + QStringLiteral(": ") + describe(topic.problem));
+        // Out of the running; the draw repeats among the rest.
+        std::swap(*drawn, names.back());
+        names.pop_back();
+    }
+    return std::nullopt;
 }
 
 } // namespace TopicDatabase

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+class QIODevice;
 class RandomSource;
 
 // One draw from the word database: the topic shown to the player and the word
@@ -22,13 +23,37 @@ namespace TopicDatabase {
 
 // The longest word the board can hold.
 inline constexpr int maxWordLength = 11;
+// The count line is a 16-bit number: no file is read past this many words.
+inline constexpr int maxWordCount = 32767;
+// A line longer than this many bytes ends the reading of its file. No word is
+// that long, and a line whose end may lie megabytes away must not be read whole.
+inline constexpr int maxLineBytes = 255;
 
 // 1..11 letters, each one of the 32 capitals А..Я (Ё is not a letter of the game).
 bool isValidWord(const QString& word);
 
+// Why a topic file gave no word.
+enum class Problem { None, CannotOpen, NotRegularFile, ReadError, NoCount, NoWord };
+// The problem in a few Russian words, for the player or the topic's author.
+QString describe(Problem problem);
+
+struct TopicFile {
+    Problem problem = Problem::None;
+    QStringList words;  // the valid words, in file order; empty unless problem is None
+};
+
+// Reads a topic as a stream, never past line N + 1: N is the count line, taken
+// as 1 when it is 0 and at most maxWordCount; a count below 0 asks for no word.
+// Word lines that break the rules are skipped; reading also stops at the end
+// of the file or at a line longer than maxLineBytes (its CR aside).
+TopicFile parse(QIODevice& device);
+// The same from a file, which is opened only when it is a regular file (a
+// FIFO or device is never waited for).
+TopicFile read(const QString& filePath);
+
 // The valid words of lines 2..N+1 in file order. Empty when the file holds no
-// valid word (N <= 0 included); nullopt when the file cannot be read or its
-// first line is not a whole number.
+// valid word; nullopt when the file cannot be read or its first line is not a
+// whole number.
 std::optional<QStringList> readWords(const QString& filePath);
 
 // A topic file that holds at least one valid word.
@@ -37,14 +62,23 @@ struct Topic {
     QStringList words;
 };
 
-// The topics of topicDir, in file-name order.
+// Every topic of topicDir that yields a word, read in full, in file-name
+// order: for drawing many times over the same folder.
 std::vector<Topic> readTopics(const QString& topicDir);
 
-// Draws a topic among the files of topicDir that hold at least one valid word,
-// then a word of that topic: exactly two numbers from random, topic first.
-// nullopt, with nothing taken from random, when no topic yields a word.
-std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random);
-// The same draw among topics read before.
+// What a draw met on its way, for telling a missing database from a useless one.
+struct DrawReport {
+    int topicFiles = 0;     // visible "*.dat" files listed
+    QStringList rejected;   // "<file name>: <problem>" for each file drawn that gave no word
+};
+
+// Lists the visible "*.dat" files of topicDir and draws one, counted in
+// file-name order (one number from random); when that file yields no valid
+// word it is left out and the draw repeats among the rest. Then a word of the topic is
+// drawn (one more number). Only the drawn files are read. nullopt when no
+// topic yields a word, with nothing taken from random when none is listed.
+std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, DrawReport* report = nullptr);
+// The same draw among topics read before: exactly two numbers from random.
 std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& random);
 
 } // namespace TopicDatabase

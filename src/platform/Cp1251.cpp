@@ -2,7 +2,7 @@
 
 #include <iconv.h>
 
-#include <cerrno>
+#include <array>
 #include <vector>
 
 namespace {
@@ -27,45 +27,66 @@ std::optional<QByteArray> convert(const char* to, const char* from, const QByteA
     return QByteArray(output.data(), static_cast<qsizetype>(output.size() - outLeft));
 }
 
+// The code page both ways, asked of iconv once per process: iconv stays the
+// authority on what each byte means, but a name or a topic file costs a table
+// look-up per character instead of a converter per character.
+struct CodePage {
+    std::array<QChar, 256> decoded{};
+    // Byte of each UTF-16 unit the code page holds; -1 where it holds none.
+    std::vector<qint16> encoded = std::vector<qint16>(0x10000, -1);
+
+    CodePage()
+    {
+        for (int code = 0; code < 256; ++code) {
+            const auto utf8 = convert("UTF-8", "WINDOWS-1251", QByteArray(1, static_cast<char>(code)));
+            const QString character = utf8 ? QString::fromUtf8(*utf8) : QString();
+            if (character.size() == 1) {
+                decoded.at(code) = character.at(0);
+                encoded.at(character.at(0).unicode()) = static_cast<qint16>(code);
+            } else {
+                decoded.at(code) = QChar(QChar::ReplacementCharacter);
+            }
+        }
+    }
+};
+
+const CodePage& codePage()
+{
+    static const CodePage table;
+    return table;
+}
+
 } // namespace
 
 namespace cp1251 {
 
 QString decode(const QByteArray& bytes)
 {
-    // The 256 characters of the code page, asked of iconv once.
-    static const QString table = [] {
-        QString characters;
-        for (int code = 0; code < 256; ++code) {
-            const auto decoded = convert("UTF-8", "WINDOWS-1251", QByteArray(1, static_cast<char>(code)));
-            const QString character = decoded ? QString::fromUtf8(*decoded) : QString();
-            characters += character.size() == 1 ? character.at(0) : QChar(QChar::ReplacementCharacter);
-        }
-        return characters;
-    }();
-
-    QString text;
-    text.reserve(bytes.size());
+    const CodePage& table = codePage();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char byte : bytes)
-        text += table.at(static_cast<unsigned char>(byte));
+        *out++ = table.decoded.at(static_cast<unsigned char>(byte));
     return text;
 }
 
 std::optional<QByteArray> encode(const QString& text)
 {
+    const CodePage& table = codePage();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QChar character : text) {
-        if (!canHold(character))
+        const qint16 code = table.encoded.at(character.unicode());
+        if (code < 0)
             return std::nullopt;
+        *out++ = static_cast<char>(code);
     }
-    return convert("WINDOWS-1251", "UTF-8", text.toUtf8());
+    return bytes;
 }
 
 bool canHold(QChar character)
 {
-    if (character.isSurrogate())
-        return false;
-    const auto encoded = convert("WINDOWS-1251", "UTF-8", QString(character).toUtf8());
-    return encoded && encoded->size() == 1;
+    return codePage().encoded.at(character.unicode()) >= 0;
 }
 
 } // namespace cp1251

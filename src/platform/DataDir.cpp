@@ -85,7 +85,9 @@ QString DataDir::recordsFile() const
         ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
         : playerDir_;
     const QString own = QDir(playerDir).filePath(recordsName);
-    if (!QFileInfo::exists(own) && QFileInfo::exists(shipped) && QDir().mkpath(playerDir)
+    // Only a regular file is copied: opening a FIFO named Cfg.ini would wait
+    // for a writer for good.
+    if (!QFileInfo::exists(own) && QFileInfo(shipped).isFile() && QDir().mkpath(playerDir)
         && QFile::copy(shipped, own)) {
         // The copy keeps the shipped file's read-only mode.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner);

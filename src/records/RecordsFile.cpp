@@ -2,12 +2,41 @@
 
 #include "platform/Cp1251.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray lineEnd("\r\n");
+
+RecordsFile::Failure failureOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return RecordsFile::Failure::NoPermission;
+    case EROFS:
+        return RecordsFile::Failure::ReadOnlyDisk;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return RecordsFile::Failure::DiskFull;
+    case EISDIR:
+    case ELOOP:
+    case ENXIO:
+        return RecordsFile::Failure::NotRegularFile;
+    default:
+        return RecordsFile::Failure::Other;
+    }
+}
 
 } // namespace
 
@@ -16,38 +45,121 @@ RecordsFile::RecordsFile(QString path)
 {
 }
 
-RecordsTable RecordsFile::read() const
+QString RecordsFile::reason(Failure failure)
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
+    switch (failure) {
+    case Failure::None:
         return {};
-    QByteArray bytes;
-    for (int line = 0; line < lineCount && !file.atEnd(); ++line)
-        bytes += file.readLine();
+    case Failure::NoPermission:
+        return QStringLiteral("нет прав доступа к файлу");
+    case Failure::ReadOnlyDisk:
+        return QStringLiteral("диск защищён от записи");
+    case Failure::DiskFull:
+        return QStringLiteral("на диске нет места");
+    case Failure::NotRegularFile:
+        return QStringLiteral("на месте файла лежит не обычный файл");
+    case Failure::Other:
+        break;
+    }
+    return QStringLiteral("ошибка ввода-вывода");
+}
+
+RecordsTable RecordsFile::read()
+{
+    readFailure_ = failure_ = Failure::None;
+    // Opened without waiting: a FIFO under the file's name would otherwise
+    // block here for good. What it is gets decided on the open descriptor.
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            readFailure_ = failure_ = failureOf(errno);
+        return {};
+    }
+    QByteArray bytes(maxFileBytes, Qt::Uninitialized);
+    qsizetype size = 0;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        readFailure_ = failureOf(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        readFailure_ = Failure::NotRegularFile;
+    } else {
+        while (size < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + size, static_cast<size_t>(bytes.size() - size));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                readFailure_ = failureOf(errno);
+            if (got <= 0)
+                break;
+            size += got;
+        }
+    }
+    ::close(fd);
+    failure_ = readFailure_;
+    if (readFailed())
+        return {};
+    bytes.truncate(size);
     return parse(bytes);
 }
 
 bool RecordsFile::write(const RecordsTable& table)
 {
-    error_.clear();
+    failure_ = Failure::None;
+    // QSaveFile would rename its copy over a FIFO, a device or a socket, and
+    // a directory gets an English reason from it: such names are refused here.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path_).constData(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            failure_ = Failure::NotRegularFile;
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        failure_ = failureOf(errno);
+        return false;
+    }
+
     QSaveFile file(path_);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        error_ = file.errorString();
+        failure_ = failureOf(errno);
         return false;
     }
     const QByteArray bytes = format(table);
     // Flushed by hand: commit() ignores a failed last flush (QTBUG-75077) and
     // would put a file cut short by a full disk in place of the old one.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        error_ = QStringLiteral("запись в файл прервалась, прежняя таблица не изменена");
+        failure_ = errno == 0 ? Failure::DiskFull : failureOf(errno);
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        error_ = file.errorString();
+        failure_ = failureOf(errno);
         return false;
     }
     return true;
+}
+
+int RecordsFile::removeLeftovers() const
+{
+    const QFileInfo records(path_);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(records.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir dir = records.absoluteDir();
+    int removed = 0;
+    const QStringList names = dir.entryList({records.fileName() + QStringLiteral(".*")},
+                                            QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        // Only a regular file itself: never a link, and never what a link points at.
+        struct stat status {};
+        const QByteArray native = QFile::encodeName(dir.filePath(name));
+        if (::lstat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && ::unlink(native.constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 RecordsTable RecordsFile::parse(const QByteArray& bytes)
@@ -61,6 +173,7 @@ RecordsTable RecordsFile::parse(const QByteArray& bytes)
         QByteArray line = lines.at(index);
         if (line.endsWith('\r'))
             line.chop(1);
+        line.truncate(maxLineBytes);
         const int entry = index / 2 + 1;
         if (index % 2 == 0)
             table.RecordName.at(entry) = cp1251::decode(line);
@@ -84,6 +197,8 @@ QByteArray RecordsFile::encodeName(const QString& name)
 {
     QString holdable;
     for (const char32_t codePoint : name.toUcs4()) {
+        if (holdable.size() == maxLineBytes)
+            break;
         const bool single = codePoint <= 0xFFFF;
         const QChar character = single ? QChar(static_cast<char16_t>(codePoint)) : QChar(u'?');
         const bool lineBreak = character == u'\r' || character == u'\n';

@@ -11,30 +11,57 @@
 class RecordsFile {
 public:
     static constexpr int lineCount = 2 * RecordsTable::entryCount;
+    // A line is cut after this many bytes. A name box takes 17 characters and
+    // a score 11; the margin is for names typed into the file by hand, and the
+    // cut keeps a damaged file from costing more than eight such lines.
+    static constexpr int maxLineBytes = 255;
+    // The most the reader takes from the file: eight full lines with CR LF.
+    static constexpr int maxFileBytes = lineCount * (maxLineBytes + 2);
+
+    // Why the file could not be read or replaced, as far as a player can act on it.
+    enum class Failure { None, NoPermission, ReadOnlyDisk, DiskFull, NotRegularFile, Other };
 
     explicit RecordsFile(QString path);
 
-    // The table the file holds. A missing or unreadable file is the empty
-    // table, and so is every entry the file does not reach.
-    RecordsTable read() const;
+    static QString fileName() { return QStringLiteral("Cfg.ini"); }
+
+    // The table the file holds, read from its first maxFileBytes bytes; every
+    // entry the file does not reach is empty. A missing file is the empty
+    // table. A file that exists but cannot be read, or is no regular file (a
+    // FIFO is never waited for), reads as the empty table with readFailed():
+    // such a file must be left as it is.
+    RecordsTable read();
+    bool readFailed() const { return readFailure_ != Failure::None; }
 
     // Replaces the file with the table, all at once: a write that fails at
-    // any point leaves the old file whole. False on failure, see errorString().
+    // any point leaves the old file whole, and nothing but a regular file (or
+    // a link to one) is ever replaced. False on failure, see errorString().
     bool write(const RecordsTable& table);
-    QString errorString() const { return error_; }
+
+    Failure failure() const { return failure_; }
+    // The last failure of read() or write() in a few Russian words.
+    QString errorString() const { return reason(failure_); }
+    static QString reason(Failure failure);
+
+    // Removes what killed writes left beside the file: regular files named
+    // like it plus "." and six letters or digits. Nothing else is touched.
+    // Returns how many were removed.
+    int removeLeftovers() const;
 
     QString path() const { return path_; }
 
-    // Line k lands in entry (k + 1) div 2; lines past the eighth are ignored.
-    // CR LF and bare LF line ends are both read.
+    // Line k lands in entry (k + 1) div 2; lines past the eighth are ignored,
+    // every line is cut after maxLineBytes. CR LF and bare LF line ends are both read.
     static RecordsTable parse(const QByteArray& bytes);
     static QByteArray format(const RecordsTable& table);
-    // A name as one line of the file. The name boxes refuse what Windows-1251
-    // cannot hold; should such a character arrive anyway, it is written as
-    // "?", and so are line breaks, which would shift every line below.
+    // A name as one line of the file, at most maxLineBytes long. The name
+    // boxes refuse what Windows-1251 cannot hold; should such a character
+    // arrive anyway, it is written as "?", and so are line breaks, which
+    // would shift every line below.
     static QByteArray encodeName(const QString& name);
 
 private:
     QString path_;
-    QString error_;
+    Failure readFailure_ = Failure::None;
+    Failure failure_ = Failure::None;
 };

@@ -17,6 +17,14 @@ int RecordsTable::enter(const QString& name, qint32 score)
 
 qint32 RecordsTable::scoreFromText(QStringView text)
 {
+    // Blanks around the number and a plus sign are how people write it by
+    // hand; reading them as 0 would lose the score at the next rewrite.
+    text = text.trimmed();
+    if (text.startsWith(u'+')) {
+        text = text.mid(1);
+        if (text.startsWith(u'-'))
+            return 0;
+    }
     const QStringView digits = text.startsWith(u'-') ? text.mid(1) : text;
     if (digits.isEmpty())
         return 0;

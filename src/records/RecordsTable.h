@@ -18,8 +18,9 @@ struct RecordsTable {
     // no entry was beaten and the table is unchanged.
     int enter(const QString& name, qint32 score);
 
-    // A score written as a whole decimal number, "-" allowed; anything else is
-    // 0, and a number beyond 32 bits stays at the nearest limit instead of wrapping.
+    // A score written as a whole decimal number, "-" or "+" allowed, blanks
+    // around it ignored; anything else is 0, and a number beyond 32 bits stays
+    // at the nearest limit instead of wrapping.
     static qint32 scoreFromText(QStringView text);
 
     friend bool operator==(const RecordsTable&, const RecordsTable&) = default;

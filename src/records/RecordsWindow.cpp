@@ -8,7 +8,6 @@
 #include "records/RecordsFile.h"
 #include "state/GameState.h"
 
-#include <QDir>
 #include <QMouseEvent>
 
 #include <utility>
@@ -76,7 +75,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 void RecordsWindow::load()
 {
     keepCentred({picture1_});
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Kn.res")));
+    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Kn.res"), picture1_->size()));
     readTable();
     enterPendingResult();
     showTable();
@@ -88,15 +87,28 @@ void RecordsWindow::load()
 void RecordsWindow::present()
 {
     presentMaximised();
-    if (!saveFailure_.isEmpty()) {
-        platform_.dialogs.message(std::exchange(saveFailure_, QString()), Dialogs::Icon::Critical,
+    if (!fileFailure_.isEmpty()) {
+        platform_.dialogs.message(std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
                                   Dialogs::Buttons::Ok);
     }
 }
 
+QString RecordsWindow::recordsPath() const
+{
+    return platform_.data.recordsFile();
+}
+
 void RecordsWindow::readTable()
 {
-    table_ = RecordsFile(platform_.data.recordsFile()).read();
+    RecordsFile file(recordsPath());
+    table_ = file.read();
+    // A file that is there but could not be read still holds the records:
+    // writing the table shown here over it would lose them all.
+    tableUnread_ = file.readFailed();
+    if (tableUnread_) {
+        fileFailure_ = QStringLiteral("Не удалось прочитать таблицу рекордов: %1. Файл оставлен как есть.")
+                           .arg(file.errorString());
+    }
 }
 
 void RecordsWindow::enterPendingResult()
@@ -107,27 +119,36 @@ void RecordsWindow::enterPendingResult()
         return;
 
     const qint32 score = RecordsTable::scoreFromText(scoreText);
-    const int row = table_.enter(name, score);
+    const int row = tableUnread_ ? 0 : table_.enter(name, score);
     if (row == 0) {
-        names_.at(0)->setText(name);
-        scores_.at(0)->setText(QString::number(score));
+        showRow(0, name, score);
     }
     markRow(row);
+    if (tableUnread_) {
+        fileFailure_ += QStringLiteral(" Результат не сохранён.");
+        return;
+    }
 
     // The file is rewritten even when the table did not change.
-    RecordsFile file(platform_.data.recordsFile());
+    RecordsFile file(recordsPath());
     if (!file.write(table_)) {
-        saveFailure_ = QStringLiteral("Не удалось сохранить таблицу рекордов: %1\n%2")
-                           .arg(file.errorString(), QDir::toNativeSeparators(file.path()));
+        fileFailure_ = QStringLiteral("Не удалось сохранить таблицу рекордов: %1. Прежняя таблица не изменена.")
+                           .arg(file.errorString());
     }
 }
 
 void RecordsWindow::showTable()
 {
-    for (int row = 1; row <= RecordsTable::entryCount; ++row) {
-        names_.at(row)->setText(table_.RecordName.at(row));
-        scores_.at(row)->setText(QString::number(table_.RecordScore.at(row)));
-    }
+    for (int row = 1; row <= RecordsTable::entryCount; ++row)
+        showRow(row, table_.RecordName.at(row), table_.RecordScore.at(row));
+}
+
+void RecordsWindow::showRow(int row, const QString& name, qint32 score)
+{
+    // A name typed into the file by hand may be far wider than its row.
+    EventLabel* nameLabel = names_.at(row);
+    nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideRight, nameLabel->width()));
+    scores_.at(row)->setText(QString::number(score));
 }
 
 void RecordsWindow::markRow(int row)

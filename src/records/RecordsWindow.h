@@ -31,9 +31,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    QString recordsPath() const;
     void readTable();
     void enterPendingResult();
     void showTable();
+    void showRow(int row, const QString& name, qint32 score);
     void markRow(int row);
 
     void showMenuBand();
@@ -44,8 +46,10 @@ private:
     Platform& platform_;
     GameState& state_;
     RecordsTable table_;
+    // The file exists but could not be read: it is shown empty and never written.
+    bool tableUnread_ = false;
     // Told once the window is on the screen, so that the table stands behind the box.
-    QString saveFailure_;
+    QString fileFailure_;
 
     EventLabel* picture1_ = nullptr;
     std::array<EventLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)

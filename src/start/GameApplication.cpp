@@ -4,6 +4,7 @@
 #include "game/GameWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/XRandrDisplayMode.h"
+#include "records/RecordsFile.h"
 #include "records/RecordsWindow.h"
 #include "setup/SetupWindow.h"
 #include "start/StartWindow.h"
@@ -35,5 +36,8 @@ GameApplication::~GameApplication()
 
 bool GameApplication::start()
 {
+    // A write killed before its rename leaves its copy beside the records file
+    // where the file system offers no anonymous temporary files.
+    RecordsFile(platform_->data.recordsFile()).removeLeftovers();
     return platform_->windows.show(windownames::start) != nullptr;
 }

@@ -68,7 +68,7 @@ void StartWindow::load()
     keepCentred({picture1_});
     if (!checkPictures())
         return;
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Nch.res")));
+    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Nch.res"), picture1_->size()));
     switchDisplayModeIfSmall();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/WindowNames.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -93,7 +94,9 @@ private slots:
     void loadPreparesTheFirstTurnOfAPerson();
     void computerInSeatOneSpinsAfterItsDelay();
     void finalistKeepsHisScoreAndANewSeatStartsAtZero();
+    void noTopicEndsTheProgramWithTheDatabaseBox_data();
     void noTopicEndsTheProgramWithTheDatabaseBox();
+    void bloatedPicturesCostNoMoreThanTheirControls();
 
     void firstSpinShowsTwoTurnsAndTheStopSector();
     void spinFromTwelveToOneAndBack();
@@ -228,17 +231,58 @@ void GameWindowTest::finalistKeepsHisScoreAndANewSeatStartsAtZero()
     QCOMPARE(table.state().CurrentSeat, 1);
 }
 
+void GameWindowTest::noTopicEndsTheProgramWithTheDatabaseBox_data()
+{
+    QTest::addColumn<QByteArray>("topic");  // empty: no topic file at all
+    QTest::addColumn<bool>("keepFolder");
+    QTest::addColumn<QString>("text");
+
+    const QString missing = QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных");
+    QTest::newRow("no folder") << QByteArray() << false << missing;
+    QTest::newRow("empty folder") << QByteArray() << true << missing;
+    QTest::newRow("topic files without a word")
+        << QByteArray("2\r\ncat\r\ndog\r\n") << true
+        << QStringLiteral("Работа программы будет завершена: ни один файл темы в папке %1 "
+                          "не содержит слова из 1–11 букв А–Я.");
+}
+
 void GameWindowTest::noTopicEndsTheProgramWithTheDatabaseBox()
 {
+    QFETCH(QByteArray, topic);
+    QFETCH(bool, keepFolder);
+    QFETCH(QString, text);
+
     Table table(QStringLiteral("КОРОВА"));
-    QDir(table.test.dataPath(QStringLiteral("Baz"))).removeRecursively();
+    const QString folder = table.test.dataPath(QStringLiteral("Baz"));
+    QDir(folder).removeRecursively();
+    if (keepFolder)
+        QVERIFY(QDir().mkpath(folder));
+    if (!topic.isEmpty())
+        table.test.writeData(QStringLiteral("Baz/Звери.dat"), topic);
     QVERIFY(!table.open());
     QVERIFY(table.test.exit.hasEnded());
     QCOMPARE(table.test.dialogs.messages.size(), 1);
-    QCOMPARE(table.test.dialogs.messages.first().text,
-             QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных"));
+    QCOMPARE(table.test.dialogs.messages.first().text, text.contains(u'%') ? text.arg(folder) : text);
     QCOMPARE(table.test.dialogs.messages.first().title, QStringLiteral("Кордамир"));
     QCOMPARE(table.test.dialogs.messages.first().icon, Dialogs::Icon::Critical);
+}
+
+void GameWindowTest::bloatedPicturesCostNoMoreThanTheirControls()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    QImage huge(2400, 2000, QImage::Format_RGB32);
+    huge.fill(Qt::darkGreen);
+    for (const QString& name : {QStringLiteral("PolV/1.res"), QStringLiteral("PolB/1.res"), QStringLiteral("Scr/Osn.res")}) {
+        QVERIFY(huge.save(table.test.dataPath(name), "PNG"));
+    }
+    GameWindow* window = table.open();
+    QVERIFY(window);
+    const QSize turning = table.test.platform->pictures.picture(QStringLiteral("PolV/1.res")).size();
+    const QSize resting = table.test.platform->pictures.picture(QStringLiteral("PolB/1.res")).size();
+    const QSize background = table.test.platform->pictures.picture(QStringLiteral("Scr/Osn.res")).size();
+    QCOMPARE(turning, QSize(360, 360));
+    QCOMPARE(resting, QSize(600, 246));
+    QCOMPARE(background, QSize(800, 600));
 }
 
 void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()

@@ -49,6 +49,34 @@ QByteArray topicFile(const QStringList& lines)
     return bytes;
 }
 
+// A topic that never ends: `start`, then `filler` over and over. Counts what
+// the reader took, so a reader that reads to the end shows as never returning.
+class EndlessTopic final : public QIODevice {
+public:
+    EndlessTopic(QByteArray start, QByteArray filler) : start_(std::move(start)), filler_(std::move(filler))
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 handed() const { return handed_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        for (qint64 i = 0; i < maxSize; ++i, ++handed_) {
+            data[i] = handed_ < start_.size() ? start_.at(handed_)
+                                              : filler_.at((handed_ - start_.size()) % filler_.size());
+        }
+        return maxSize;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray start_;
+    QByteArray filler_;
+    qint64 handed_ = 0;
+};
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -70,6 +98,8 @@ private slots:
     void rejectsFileWhoseFirstLineIsNoWholeNumber_data();
     void rejectsFileWhoseFirstLineIsNoWholeNumber();
     void rejectsWhatCannotBeReadAsAFile();
+    void readsAStreamNoFurtherThanItsLastCountedLine_data();
+    void readsAStreamNoFurtherThanItsLastCountedLine();
 
     void drawsTheOnlyTopicNamedAfterItsFile_data();
     void drawsTheOnlyTopicNamedAfterItsFile();
@@ -157,10 +187,21 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
         << topicFile({u"40000"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("count beyond 64 bits")
         << topicFile({u"123456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
-    QTest::newRow("count zero")
-        << topicFile({u"0"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count zero takes line two")
+        << topicFile({u"0"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
+    QStringList many{u"40000"_s};
+    for (int i = 0; i < 32768; ++i)
+        many << (i < 32767 ? u"КОТ"_s : u"ПЕС"_s);
+    QTest::newRow("no more than 32767 words") << topicFile(many) << many.mid(1, 32767);
+    QTest::newRow("a line longer than 255 bytes ends the reading")
+        << topicFile({u"3"_s, u"КОТ"_s, QString(256, u'Ж'), u"ПЕС"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("255 bytes with CR LF are still a line")
+        << topicFile({u"3"_s, u"КОТ"_s, QString(255, u'Ж'), u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count negative")
         << topicFile({u"-2"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count negative beyond 64 bits")
+        << topicFile({u"-23456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{};
+    QTest::newRow("count minus zero") << topicFile({u"-00"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("count with blanks and tab")
         << topicFile({u" 2 \t"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count with plus sign")
@@ -211,6 +252,7 @@ void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber_data()
     QTest::newRow("hexadecimal") << topicFile({u"0x2"_s, u"КОТ"_s});
     QTest::newRow("sign alone") << topicFile({u"-"_s, u"КОТ"_s});
     QTest::newRow("number with word") << topicFile({u"2 слова"_s, u"КОТ"_s});
+    QTest::newRow("count line with no end in sight") << QByteArray(100000, '1');
 }
 
 void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber()
@@ -232,6 +274,42 @@ void TopicDatabaseTest::rejectsWhatCannotBeReadAsAFile()
 
     QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Нет такой.dat"_s)).has_value());
     QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Папка.dat"_s)).has_value());
+}
+
+void TopicDatabaseTest::readsAStreamNoFurtherThanItsLastCountedLine_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("filler");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("endless words after the counted ones")
+        << cp(u"2\r\nКОТ\r\nПЕС\r\n"_s) << cp(u"СЛОН\r\n"_s) << int(TopicDatabase::Problem::None)
+        << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("endless line among the words")
+        << cp(u"3\r\nКОТ\r\n"_s) << cp(u"Ж"_s) << int(TopicDatabase::Problem::None) << QStringList{u"КОТ"_s};
+    QTest::newRow("endless count line") << QByteArray() << QByteArray("7") << int(TopicDatabase::Problem::NoCount)
+                                        << QStringList{};
+    QTest::newRow("huge count over endless words")
+        << QByteArray("99999\r\n") << cp(u"КОТ\r\n"_s) << int(TopicDatabase::Problem::None)
+        << QStringList(TopicDatabase::maxWordCount, u"КОТ"_s);
+    QTest::newRow("endless unplayable words") << QByteArray("5\r\n") << QByteArray("cat\r\n")
+                                              << int(TopicDatabase::Problem::NoWord) << QStringList{};
+}
+
+void TopicDatabaseTest::readsAStreamNoFurtherThanItsLastCountedLine()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, filler);
+    QFETCH(int, problem);
+    QFETCH(QStringList, words);
+
+    EndlessTopic stream(start, filler);
+    const TopicDatabase::TopicFile topic = TopicDatabase::parse(stream);
+    QCOMPARE(int(topic.problem), problem);
+    QCOMPARE(topic.words, words);
+    // What lies past the last counted line is never read, or hardly.
+    QVERIFY2(stream.handed() < 512 * 1024, qPrintable(QString::number(stream.handed())));
 }
 
 void TopicDatabaseTest::drawsTheOnlyTopicNamedAfterItsFile_data()
@@ -346,6 +424,7 @@ void TopicDatabaseTest::ignoresFilesThatAreNotTopics()
     QVERIFY(writeFile(dir.filePath(u"Животные.dat.bak"_s), words));
     QVERIFY(writeFile(dir.filePath(u"Птицы"_s), words));
     QVERIFY(writeFile(dir.filePath(u".dat"_s), words));
+    QVERIFY(writeFile(dir.filePath(u".Скрытая.dat"_s), words));
     QVERIFY(QDir(dir.path()).mkdir(u"Папка.dat"_s));
     QVERIFY(writeFile(dir.filePath(u"Папка.dat/Вложенная.dat"_s), words));
     QVERIFY(writeFile(dir.filePath(u"Рыбы.DAT"_s), topicFile({u"1"_s, u"ОКУНЬ"_s})));
@@ -376,7 +455,7 @@ void TopicDatabaseTest::neverDrawsTopicWithoutWord_data()
 
     QTest::newRow("no count line") << topicFile({u"КОТ"_s, u"ПЕС"_s});
     QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("count zero") << topicFile({u"0"_s, u"КОТ"_s});
+    QTest::newRow("count zero, line two unplayable") << topicFile({u"0"_s, u"кот"_s, u"КОТ"_s});
     QTest::newRow("count negative") << topicFile({u"-1"_s, u"КОТ"_s});
     QTest::newRow("count line alone") << topicFile({u"5"_s});
     QTest::newRow("blank lines only") << topicFile({u"2"_s, QString(), QString()});
@@ -424,17 +503,23 @@ void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<bool>("createDirectory");
+    QTest::addColumn<QStringList>("rejected");
 
-    QTest::newRow("missing directory") << QStringList{} << false;
-    QTest::newRow("empty directory") << QStringList{} << true;
-    QTest::newRow("only files that are no topics") << QStringList{u"Ребус.txt"_s, u"Звери"_s} << true;
-    QTest::newRow("only topics without a word") << QStringList{u"Звери.dat"_s, u"Птицы.DAT"_s} << true;
+    QTest::newRow("missing directory") << QStringList{} << false << QStringList{};
+    QTest::newRow("empty directory") << QStringList{} << true << QStringList{};
+    QTest::newRow("only files that are no topics") << QStringList{u"Ребус.txt"_s, u".Звери.dat"_s} << true
+                                                   << QStringList{};
+    QTest::newRow("only topics without a word")
+        << QStringList{u"Звери.dat"_s, u"Птицы.DAT"_s} << true
+        << QStringList{u"Звери.dat: нет ни одного слова из 1–11 букв А–Я"_s,
+                       u"Птицы.DAT: первая строка не число слов"_s};
 }
 
 void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord()
 {
     QFETCH(QStringList, files);
     QFETCH(bool, createDirectory);
+    QFETCH(QStringList, rejected);
 
     QTemporaryDir root;
     QVERIFY(root.isValid());
@@ -442,16 +527,23 @@ void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord()
     if (createDirectory)
         QVERIFY(QDir(root.path()).mkdir(u"Baz"_s));
     for (const QString& name : files) {
-        // Topic files here count no word; the others hold a good one.
-        const QByteArray content = name.endsWith(u".dat"_s, Qt::CaseInsensitive)
-                                       ? topicFile({u"0"_s, u"КОТ"_s})
-                                       : topicFile({u"1"_s, u"КОТ"_s});
+        // Visible topic files here hold no word; the others hold a good one.
+        QByteArray content = topicFile({u"1"_s, u"КОТ"_s});
+        if (name.endsWith(u".dat"_s) && !name.startsWith(u'.'))
+            content = topicFile({u"-1"_s, u"КОТ"_s});
+        else if (name.endsWith(u".DAT"_s))
+            content = topicFile({u"КОТ"_s});
         QVERIFY(writeFile(topicDir + u'/' + name, content));
     }
 
     ScriptedRandom random({0.5, 0.5});
-    QCOMPARE(TopicDatabase::draw(topicDir, random).has_value(), false);
-    QCOMPARE(random.taken(), 0);
+    TopicDatabase::DrawReport report;
+    QCOMPARE(TopicDatabase::draw(topicDir, random, &report).has_value(), false);
+    // A database that is there but useless must be told apart from a missing one.
+    QCOMPARE(report.topicFiles, rejected.size());
+    report.rejected.sort();
+    QCOMPARE(report.rejected, rejected);
+    QCOMPARE(random.taken(), rejected.size());
 }
 
 void TopicDatabaseTest::drawsEveryTopicAndEveryWordEquallyOften()

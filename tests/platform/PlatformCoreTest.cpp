@@ -8,6 +8,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <dlfcn.h>
+#include <iconv.h>
+
+namespace {
+
+int iconvOpens = 0;
+
+} // namespace
+
+// Counts the converters the code page opens; the real iconv does the work.
+extern "C" iconv_t iconv_open(const char* to, const char* from)
+{
+    ++iconvOpens;
+    using Open = iconv_t (*)(const char*, const char*);
+    static const auto real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "iconv_open"));
+    return real(to, from);
+}
+
 namespace {
 
 class RecordingDisplay final : public DisplayModeService {
@@ -35,6 +53,7 @@ private slots:
 
     void everyCyrillicLetterSurvivesTheCodePage();
     void charactersOutsideTheCodePageAreRefused();
+    void codePageAgreesWithIconvWithoutAConverterPerCharacter();
 
     void dataPathIsBelowTheBaseDirectoryWhateverTheWorkingDirectory();
 
@@ -83,6 +102,38 @@ void PlatformCoreTest::charactersOutsideTheCodePageAreRefused()
     QVERIFY(!cp1251::encode(QStringLiteral("Аня 😀")).has_value());
     QVERIFY(cp1251::canHold(QChar(u'Ё')));
     QVERIFY(cp1251::canHold(QChar(u'-')));
+}
+
+void PlatformCoreTest::codePageAgreesWithIconvWithoutAConverterPerCharacter()
+{
+    // One converter for the whole check: every UTF-16 unit that iconv turns
+    // into a single Windows-1251 byte must be held, and no other.
+    iconv_t reference = iconv_open("WINDOWS-1251", "UTF-16LE");
+    QVERIFY(reference != reinterpret_cast<iconv_t>(-1));
+    cp1251::canHold(QChar(u'А'));
+    const int opensBefore = iconvOpens;
+    QString all;
+    for (int unit = 0; unit <= 0xFFFF; ++unit) {
+        const char16_t code = static_cast<char16_t>(unit);
+        char in[2] = {static_cast<char>(code & 0xFF), static_cast<char>(code >> 8)};
+        char out[4] = {};
+        char* inPtr = in;
+        char* outPtr = out;
+        size_t inLeft = 2;
+        size_t outLeft = sizeof out;
+        iconv(reference, nullptr, nullptr, nullptr, nullptr);
+        const bool held = iconv(reference, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)
+                          && sizeof out - outLeft == 1;
+        QCOMPARE(cp1251::canHold(QChar(code)), held);
+        if (held) {
+            all += QChar(code);
+            QCOMPARE(cp1251::encode(QString(QChar(code)))->at(0), out[0]);
+        }
+    }
+    iconv_close(reference);
+    QCOMPARE(all.size(), 255);  // 0x98 alone has no character
+    QCOMPARE(cp1251::decode(*cp1251::encode(all)), all);
+    QCOMPARE(iconvOpens, opensBefore);
 }
 
 void PlatformCoreTest::dataPathIsBelowTheBaseDirectoryWhateverTheWorkingDirectory()

@@ -1,4 +1,5 @@
 #include "records/RecordsFile.h"
+#include "AsPlainUser.h"
 #include "FileSizeLimit.h"
 
 #include "platform/Cp1251.h"
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(RecordsTable)
 
@@ -65,6 +68,11 @@ private slots:
     void namesTheFileCannotHoldAreWrittenAsQuestionMarks_data();
     void namesTheFileCannotHoldAreWrittenAsQuestionMarks();
     void missingFileReadsAsTheEmptyTableAndWriteCreatesIt();
+    void fileThatCannotBeReadIsReportedAndNeverReplaced_data();
+    void fileThatCannotBeReadIsReportedAndNeverReplaced();
+    void linkToARegularFileIsReadAndWrittenThrough();
+    void hugeLinesCostNoMoreThanEightShortenedLines();
+    void leftoversOfKilledWritesAreRemovedAndNothingElse();
     void failedWriteLeavesTheOldFileWhole_data();
     void failedWriteLeavesTheOldFileWhole();
 
@@ -99,6 +107,15 @@ void RecordsFileTest::readsEveryLayoutIntoFourEntries_data()
     QTest::newRow("scores beyond 32 bits stay at the limit")
         << QStringLiteral("а\r\n4294967296\r\nб\r\n-99999999999999999999999\r\n")
         << table({{"а", 2147483647}, {"б", -2147483647 - 1}});
+    QTest::newRow("blanks around a score and a plus are read as written")
+        << QStringLiteral("а\r\n300 \r\nб\r\n 300\r\nв\r\n+5\r\nг\r\n\t-7\t\r\n")
+        << table({{"а", 300}, {"б", 300}, {"в", 5}, {"г", -7}});
+    QTest::newRow("signs that make no number read as 0")
+        << QStringLiteral("а\r\n+-5\r\nб\r\n+\r\nв\r\n++5\r\nг\r\n- 5\r\n")
+        << table({{"а", 0}, {"б", 0}, {"в", 0}, {"г", 0}});
+    QTest::newRow("a name cut after 255 bytes")
+        << QString(300, u'Щ') + QStringLiteral("\r\n9\r\nОлег\r\n8\r\n")
+        << table({{QString(255, u'Щ'), 9}, {"Олег", 8}});
 }
 
 void RecordsFileTest::readsEveryLayoutIntoFourEntries()
@@ -198,7 +215,8 @@ void RecordsFileTest::failedWriteLeavesTheOldFileWhole()
         written = file.write(longer);
     }
     QVERIFY(!written);
-    QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.errorString(), diskFillsMidWrite ? QStringLiteral("на диске нет места")
+                                                   : QStringLiteral("на месте файла лежит не обычный файл"));
     if (targetIsDirectory)
         QVERIFY(QFileInfo(path()).isDir());
     else
@@ -206,6 +224,113 @@ void RecordsFileTest::failedWriteLeavesTheOldFileWhole()
     // No half-written neighbour is left behind either.
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Cfg.ini")});
+}
+
+void RecordsFileTest::fileThatCannotBeReadIsReportedAndNeverReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "fifo" << "на месте файла лежит не обычный файл";
+    QTest::newRow("directory") << "directory" << "на месте файла лежит не обычный файл";
+    QTest::newRow("link to itself") << "loop" << "на месте файла лежит не обычный файл";
+    QTest::newRow("no permission to read") << "closed" << "нет прав доступа к файлу";
+}
+
+void RecordsFileTest::fileThatCannotBeReadIsReportedAndNeverReplaced()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cfg.ini"));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(native.constData(), 0644), 0);
+    else if (kind == "directory")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "loop")
+        QCOMPARE(symlink("Cfg.ini", native.constData()), 0);
+    else
+        QVERIFY(writeAll(path, inCodePage(fullText)) && chmod(native.constData(), 0200) == 0);
+    // The directory open to all, so that only the file's own bits keep "nobody" out.
+    QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    struct stat before {};
+    QCOMPARE(lstat(native.constData(), &before), 0);
+
+    RecordsFile file(path);
+    RecordsTable read;
+    {
+        AsPlainUser plain;
+        read = file.read();
+    }
+    QVERIFY(file.readFailed());
+    QCOMPARE(describe(read), describe(RecordsTable{}));
+    QCOMPARE(file.errorString(), reason);
+    if (kind != "closed") {
+        QVERIFY(!file.write(table({{"Вика", 450}})));
+        QCOMPARE(file.errorString(), reason);
+    }
+    struct stat after {};
+    QCOMPARE(lstat(native.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Cfg.ini")});
+}
+
+void RecordsFileTest::linkToARegularFileIsReadAndWrittenThrough()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Рекорды.txt"));
+    const QString link = dir.filePath(QStringLiteral("Cfg.ini"));
+    QVERIFY(writeAll(target, inCodePage(fullText)));
+    QVERIFY(QFile::link(target, link));
+    RecordsFile file(link);
+    RecordsTable read = file.read();
+    QVERIFY(!file.readFailed());
+    QCOMPARE(read.RecordName.at(1), QStringLiteral("Ира"));
+    read.enter(QStringLiteral("Вика"), 450);
+    QVERIFY(file.write(read));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readAll(target), inCodePage(QStringLiteral("Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n")));
+}
+
+void RecordsFileTest::hugeLinesCostNoMoreThanEightShortenedLines()
+{
+    // A name of 20 MB: read as its first 255 bytes; the lines behind it lie
+    // beyond what eight lines may take and are not reached.
+    QFile::remove(path());
+    {
+        QFile huge(path());
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        const QByteArray block(1 << 20, '\xDF');
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(huge.write(block), block.size());
+        QVERIFY(huge.write("\r\n500\r\n") > 0);
+    }
+    RecordsFile file(path());
+    RecordsTable read = file.read();
+    QVERIFY(!file.readFailed());
+    QCOMPARE(describe(read), describe(table({{QString(255, u'Я'), 0}})));
+    // Written back shortened: the name line, then "0" and three empty entries.
+    QVERIFY(file.write(read));
+    QCOMPARE(QFileInfo(path()).size(), 255 + 2 + 1 + 2 + 3 * 5);
+}
+
+void RecordsFileTest::leftoversOfKilledWritesAreRemovedAndNothingElse()
+{
+    QTemporaryDir dir;
+    const QStringList leftovers{"Cfg.ini.AbCdEf", "Cfg.ini.x1Y2z3"};
+    const QStringList kept{"Cfg.ini", "Cfg.ini.bak", "Cfg.ini.AbCdEfG", "Cfg.ini.AbCd-f", "cfg.ini.AbCdEf",
+                           "Other.ini.AbCdEf", "Cfg.ini.AbCdEf.dat"};
+    for (const QString& name : leftovers + kept)
+        QVERIFY(writeAll(dir.filePath(name), "x"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Cfg.ini.Folder")));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("Other.ini.AbCdEf")), dir.filePath(QStringLiteral("Cfg.ini.Linked"))));
+
+    QCOMPARE(RecordsFile(dir.filePath(QStringLiteral("Cfg.ini"))).removeLeftovers(), 2);
+    QStringList expected = kept + QStringList{"Cfg.ini.Folder", "Cfg.ini.Linked"};
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name), expected);
 }
 
 QTEST_GUILESS_MAIN(RecordsFileTest)

@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 
+#include "AsPlainUser.h"
 #include "FileSizeLimit.h"
 
 #include "platform/Cp1251.h"
@@ -12,9 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -207,30 +211,51 @@ void RecordsWindowTest::secondOpeningEntersNothing()
 
 void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo_data()
 {
-    QTest::addColumn<bool>("diskFills");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("green");
+    QTest::addColumn<QString>("box");
+    const QString unread = QStringLiteral("Не удалось прочитать таблицу рекордов: %1. Файл оставлен как есть. "
+                                          "Результат не сохранён.");
+    const QString notRegular = unread.arg(QStringLiteral("на месте файла лежит не обычный файл"));
     QTest::newRow("the disk fills while writing")
-        << true << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2;
-    // A directory under the file's name: neither readable as a table nor replaceable.
-    QTest::newRow("the file's name is taken by a directory")
-        << false << "Вика\r\n450\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n" << 1;
+        << "full" << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2
+        << "Не удалось сохранить таблицу рекордов: на диске нет места. Прежняя таблица не изменена.";
+    // Files that are there but cannot be read: shown empty, the result in row 0, never replaced.
+    QTest::newRow("the file's name is taken by a directory") << "directory" << emptyText << 0 << notRegular;
+    QTest::newRow("a FIFO under the file's name") << "fifo" << emptyText << 0 << notRegular;
+    QTest::newRow("a file the player may not read")
+        << "closed" << emptyText << 0 << unread.arg(QStringLiteral("нет прав доступа к файлу"));
 }
 
 void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
 {
-    QFETCH(bool, diskFills);
+    QFETCH(QString, kind);
     QFETCH(QString, shown);
     QFETCH(int, green);
+    QFETCH(QString, box);
+    const bool diskFills = kind == "full";
 
     TestPlatform test;
     const QString path = test.dataPath(QStringLiteral("Cfg.ini"));
-    if (diskFills) {
+    const QByteArray native = QFile::encodeName(path);
+    if (diskFills || kind == "closed") {
         writeRecords(test, fullText);
     } else {
         test.removeData(QStringLiteral("Cfg.ini"));
-        QVERIFY(QDir().mkdir(path));
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(native.constData(), 0644), 0);
+        else
+            QVERIFY(QDir().mkdir(path));
     }
+    if (kind == "closed") {
+        // Only the file's own bits keep the player out; its folder is open to all.
+        QCOMPARE(chmod(native.constData(), 0200), 0);
+        QCOMPARE(chmod(QFile::encodeName(test.baseDir.path()).constData(), 0755), 0);
+        QCOMPARE(chmod(QFile::encodeName(test.dataPath(QString())).constData(), 0777), 0);
+    }
+    struct stat before {};
+    QCOMPARE(lstat(native.constData(), &before), 0);
     QPointer<RecordsWindow> window;
     bool tableBehindTheBox = false;
     test.dialogs.whileOpen = [&] {
@@ -246,26 +271,32 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     });
     {
         std::optional<FileSizeLimit> limit;
+        std::optional<AsPlainUser> plain;
         if (diskFills)
             limit.emplace(16);
+        if (kind == "closed")
+            plain.emplace();
         QVERIFY(test.platform->windows.show(windownames::records));
     }
 
     QCOMPARE(test.dialogs.messages.size(), 1);
-    const auto& box = test.dialogs.messages.first();
-    QVERIFY2(box.text.startsWith(QStringLiteral("Не удалось сохранить таблицу рекордов: ")), qPrintable(box.text));
-    QCOMPARE(box.icon, Dialogs::Icon::Critical);
-    QCOMPARE(box.buttons, Dialogs::Buttons::Ok);
-    QCOMPARE(box.title, QStringLiteral("Кордамир"));
+    const auto& shownBox = test.dialogs.messages.first();
+    QCOMPARE(shownBox.text, box);
+    QCOMPARE(shownBox.icon, Dialogs::Icon::Critical);
+    QCOMPARE(shownBox.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(shownBox.title, QStringLiteral("Кордамир"));
     QVERIFY(tableBehindTheBox);
+    QCOMPARE(window->nameLabel(0)->text(), green == 0 ? QStringLiteral("Вика") : QString());
     QVERIFY(test.state.Champion.at(2).isEmpty());
-    if (diskFills) {
+    struct stat after {};
+    QCOMPARE(lstat(native.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    if (diskFills || kind == "closed") {
         QCOMPARE(recordsText(test), fullText);
         QVERIFY(!recordsWritten(test));
-    } else {
-        QVERIFY(QFileInfo(path).isDir());
     }
-    QCOMPARE(QDir(test.dataPath(QString())).entryList(QDir::Files).size(), diskFills ? 1 : 0);
+    QCOMPARE(QDir(test.dataPath(QString())).entryList(QDir::Files | QDir::System).size(), kind == "directory" ? 0 : 1);
     // Showing the window again does not repeat the box.
     window->present();
     QCOMPARE(test.dialogs.messages.size(), 1);
