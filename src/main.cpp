@@ -1,4 +1,5 @@
 #include "platform/Fonts.h"
+#include "platform/ScreenScaling.h"
 #include "start/GameApplication.h"
 
 #include <QApplication>
@@ -13,13 +14,15 @@
 namespace {
 
 const char* const helpText =
-    "Использование: kordamir [--help | --version]\n"
+    "Использование: kordamir [--help | --version | --no-scale]\n"
     "\n"
     "Кордамир — игра в угадывание слов: три тройки игроков и финал,\n"
     "барабан, буквы и призовые шкатулки. Без параметров открывает окно игры.\n"
     "\n"
     "  --help     показать эту справку и выйти\n"
     "  --version  показать версию и выйти\n"
+    "  --no-scale не растягивать игру на экран: сцена 800 × 600 точек\n"
+    "             (то же, что KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 задаёт свой масштаб)\n"
     "\n"
     "Картинки и темы лежат в каталоге Data рядом с программой, а у\n"
     "установленной игры — в share/kordamir. Рекорды установленной игры\n"
@@ -66,7 +69,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    screenscaling::scaleToScreen(argc, argv);
     QApplication app(argc, argv);
+    screenscaling::repaintWholeWindowsAtFractionalScale();
     // ASCII: it names the player's data folder, ~/.local/share/kordamir.
     QApplication::setApplicationName(QStringLiteral("kordamir"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kordamir.Kordamir"));

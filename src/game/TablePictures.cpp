@@ -1,5 +1,6 @@
 #include "game/TablePictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +11,10 @@ namespace {
 
 QPixmap transparentCanvas(QSize size)
 {
-    QPixmap pixmap(size);
+    // As many pixels as the screen shows for it, so a scaled-up table stays sharp.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }

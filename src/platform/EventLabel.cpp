@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 EventLabel::EventLabel(QWidget* parent)
     : EventLabel(QString(), parent)
@@ -71,16 +72,33 @@ void EventLabel::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved();
 }
 
+textfit::Fitted EventLabel::shownText() const
+{
+    if (!fitting_ || text().isEmpty())
+        return {font(), text()};
+    return textfit::fit(text(), font(), contentsRect().width() - 2 * qMax(margin(), 0));
+}
+
 void EventLabel::paintEvent(QPaintEvent* event)
 {
     // A picture keeps its colours in a disabled window (the start window as
     // backdrop); the toolkit would draw it greyed out.
     const QPixmap picture = pixmap();
     if (picture.isNull()) {
-        QLabel::paintEvent(event);
+        const textfit::Fitted shown = shownText();
+        if (shown.text == text() && shown.font == font()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setFont(shown.font);
+        style()->drawItemText(&painter, contentsRect().marginsRemoved(QMargins(margin(), 0, margin(), 0)),
+                              int(alignment()), palette(), isEnabled(), shown.text, foregroundRole());
         return;
     }
     QPainter painter(this);
+    // The picture may be drawn larger or smaller than its pixels: smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (hasScaledContents()) {
         painter.drawPixmap(contentsRect(), picture);
     } else {

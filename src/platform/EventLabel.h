@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFit.h"
+
 #include <QColor>
 #include <QLabel>
 
@@ -22,6 +24,12 @@ public:
     void setTextColour(const QColor& colour);
     QColor textColour() const;
 
+    // A one-line text that never runs past the label's edges: shrunk, then
+    // elided, when drawn; text() stays the whole text.
+    void setTextFitting(bool fitting) { fitting_ = fitting; update(); }
+    // The font and text as the label draws them.
+    textfit::Fitted shownText() const;
+
 signals:
     void pressed();
     void released();
@@ -39,4 +47,5 @@ private:
 
     QColor background_ = Qt::white;
     bool opaque_ = false;
+    bool fitting_ = false;
 };

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
+
 // A window of the game: created when it is shown, its load step run once,
 // discarded when it is unloaded. Nothing of a window survives its unload.
 class LoadableWindow : public QWidget {
@@ -58,9 +60,16 @@ protected:
     // covers the screen's free area.
     void presentMaximised()
     {
-        if (const QScreen* screen = this->screen())
-            setGeometry(screen->availableGeometry());
+        if (const QScreen* screen = this->screen()) {
+            QRect area = screen->availableGeometry();
+            // Scaled by a fraction, the area's last screen pixel may lie past its last whole pixel.
+            if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio()))
+                area.adjust(0, 0, 1, 1);
+            setGeometry(area);
+        }
         showMaximized();
+        // The keyboard goes with the window that comes up, window manager or not.
+        activateWindow();
     }
 
     void closeEvent(QCloseEvent* event) override

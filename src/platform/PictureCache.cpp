@@ -1,6 +1,8 @@
 #include "platform/PictureCache.h"
 
-#include <QImageReader>
+#include "platform/LargePicture.h"
+
+#include <QGuiApplication>
 
 PictureCache::PictureCache(DataDir dataDir)
     : dataDir_(std::move(dataDir))
@@ -11,14 +13,9 @@ const QPixmap& PictureCache::picture(const QString& relative, QSize largest)
 {
     auto found = pictures_.find(relative);
     if (found == pictures_.end()) {
-        QImageReader reader(dataDir_.path(relative));
-        reader.setDecideFormatFromContent(true);
-        const QSize size = reader.size();
-        if (largest.isValid() && size.isValid()
-            && (size.width() > largest.width() || size.height() > largest.height()))
-            reader.setScaledSize(size.boundedTo(largest));
+        const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
         ++decodeCount_;
-        found = pictures_.insert(relative, QPixmap::fromImage(reader.read()));
+        found = pictures_.insert(relative, QPixmap::fromImage(largepicture::read(dataDir_, relative, deviceRatio, largest)));
     }
     return found.value();
 }

@@ -7,6 +7,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DisplayMode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DisplayMode.h
   ${CMAKE_CURRENT_LIST_DIR}/RandomSource.h
+  ${CMAKE_CURRENT_LIST_DIR}/SceneScale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SceneScale.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
 )
 target_sources(kordamir_ui PRIVATE
@@ -16,12 +18,18 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EventLabel.h
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/LargePicture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LargePicture.h
   ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.h
   ${CMAKE_CURRENT_LIST_DIR}/Platform.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.h
+  ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.h
+  ${CMAKE_CURRENT_LIST_DIR}/TextFit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextFit.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowNames.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.h

@@ -224,6 +224,7 @@ void SetupWindow::present()
         windowHandle()->setTransientParent(start->windowHandle());
     }
     show();
+    activateWindow();
 }
 
 void SetupWindow::computerChosen(int seat)

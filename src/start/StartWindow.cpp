@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/WindowNames.h"
+#include "start/MenuKeys.h"
 #include "start/Navigation.h"
 #include "start/StartupCheck.h"
 #include "state/GameState.h"
@@ -61,6 +62,7 @@ StartWindow::StartWindow(Platform& platform, GameState& state)
         connect(entry, &EventLabel::released, this, actions.at(number));
         entries_.at(number) = entry;
     }
+    new MenuKeys(*this);
 }
 
 void StartWindow::load()
@@ -93,8 +95,10 @@ bool StartWindow::checkPictures()
 void StartWindow::switchDisplayModeIfSmall()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    // In the screen's own pixels: a scaled-up program sees a smaller screen.
     if (screen)
-        displaymode::switchIfSmall(screen->size(), platform_.display);
+        displaymode::switchIfSmall((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize(),
+                                   platform_.display);
 }
 
 void StartWindow::enterMenuState()

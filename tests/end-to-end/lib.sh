@@ -27,11 +27,13 @@ wait_for_exit() {
 }
 
 # Prints "X Y" of a point given relative to the 800 x 600 picture that the
-# start window centres in itself.
+# start window centres in itself, on the screen of a program run with the
+# scale in KORDAMIR_SCALE (1 when unset).
 start_picture_point() {
-  local window=$1 x=$2 y=$3
+  local window=$1 x=$2 y=$3 scale=${KORDAMIR_SCALE:-1}
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  echo "$((X + (WIDTH - 800) / 2 + x)) $((Y + (HEIGHT - 600) / 2 + y))"
+  awk -v X="$X" -v Y="$Y" -v W="$WIDTH" -v H="$HEIGHT" -v s="$scale" -v x="$x" -v y="$y" \
+    'BEGIN { printf "%d %d\n", X + (W - 800 * s) / 2 + x * s, Y + (H - 600 * s) / 2 + y * s }'
 }
 
 click_at() {

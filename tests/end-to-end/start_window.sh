@@ -6,6 +6,8 @@ program=$1
 source "$(dirname "$0")/lib.sh"
 
 cd "$(mktemp -d)"
+# Scaled by a factor of the player's choice; the menu is where the scale puts it.
+export KORDAMIR_SCALE=1.5
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

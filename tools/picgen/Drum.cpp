@@ -319,7 +319,7 @@ void paintDrum(QPainter& painter, const DrumPose& pose)
         // Equal-weight average of copies along the swept angle (opacity 1/(i+1)).
         // Each copy must be one flat layer, or the rim under the sectors shows through.
         const QImage face = faceLayer(r);
-        const QRectF box(-r - kLayerMargin, -r - kLayerMargin, face.width(), face.height());
+        const QRectF box(QPointF(-r - kLayerMargin, -r - kLayerMargin), face.deviceIndependentSize());
         for (int i = 0; i < kBlurCopies; ++i) {
             painter.setOpacity(1.0 / (i + 1));
             painter.setTransform(turned(pose.turnDegrees - pose.blurDegrees * i / (kBlurCopies - 1)));
@@ -462,7 +462,9 @@ QImage drumSpinning(int sector)
 
 QImage drumAtRest(int sector, const QImage& table)
 {
-    QImage image = table.copy(kDrumPlaceOnTable);
+    const qreal scale = table.devicePixelRatio();
+    QImage image = table.copy(QRectF(QRectF(kDrumPlaceOnTable).topLeft() * scale,
+                                     QSizeF(kDrumPlaceOnTable.size()) * scale).toRect());
     QPainter painter(&image);
     prepare(painter);
     const DrumPose pose{.centre = QPointF(kDrumPlaceOnTable.width() / 2.0, kRestCentreY),

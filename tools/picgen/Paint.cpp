@@ -7,11 +7,26 @@
 
 namespace picgen {
 
+namespace {
+int gPictureScale = 1;
+}
+
+void setPictureScale(int scale)
+{
+    gPictureScale = scale;
+}
+
+int pictureScale()
+{
+    return gPictureScale;
+}
+
 QImage blankImage(QSize size, const QColor& fill)
 {
     const auto format = fill.alpha() == 255 ? QImage::Format_RGB32
                                             : QImage::Format_ARGB32_Premultiplied;
-    QImage image(size, format);
+    QImage image(size * gPictureScale, format);
+    image.setDevicePixelRatio(gPictureScale);
     image.fill(fill);
     return image;
 }

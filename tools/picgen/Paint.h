@@ -18,8 +18,15 @@ inline const QString kValueFamily = QStringLiteral("DejaVu Sans");
 inline const QString kTitleFamily = QStringLiteral("Z003");
 inline const QString kSerifFamily = QStringLiteral("Liberation Serif");
 
+// Pictures are drawn in the game's pixels; at a picture scale of 2 every
+// image has twice as many pixels each way (device pixel ratio 2), for the
+// game on a scaled-up screen.
+void setPictureScale(int scale);
+int pictureScale();
+
 // Transparent images stay ARGB; a fully opaque fill gives an RGB image,
-// which keeps the backdrops free of a useless alpha channel.
+// which keeps the backdrops free of a useless alpha channel. `size` is in the
+// game's pixels.
 QImage blankImage(QSize size, const QColor& fill = Qt::transparent);
 
 // Sets up a painter the way every picture wants it.

@@ -4,6 +4,7 @@
 
 #include "Drum.h"
 #include "Icon.h"
+#include "Paint.h"
 #include "Pictures.h"
 
 #include <QDir>
@@ -54,16 +55,23 @@ int main(int argc, char* argv[])
 
     using namespace picgen;
     PictureWriter out{QDir(QString::fromLocal8Bit(argv[1]))};
-    const QImage table = tableBackdrop();
-    out.write(QStringLiteral("Scr/Osn.res"), table);
-    out.write(QStringLiteral("Scr/Nch.res"), startBackdrop());
-    out.write(QStringLiteral("Scr/Kn.res"), recordsBackdrop());
-    out.write(QStringLiteral("Prd/Sh.res"), casket(CasketState::Closed));
-    out.write(QStringLiteral("Prd/ShD.res"), casket(CasketState::WithPrize));
-    out.write(QStringLiteral("Prd/ShP.res"), casket(CasketState::Empty));
-    for (int sector = 1; sector <= kSectorCount; ++sector) {
-        out.write(QStringLiteral("PolB/%1.res").arg(sector), drumAtRest(sector, table));
-        out.write(QStringLiteral("PolV/%1.res").arg(sector), drumSpinning(sector));
+    // Every picture twice: as the game shows it, and at twice the size under
+    // the same name with "@2x" ("Scr/Osn@2x.res") for a scaled-up screen.
+    for (const int scale : {1, 2}) {
+        setPictureScale(scale);
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        const auto name = [&suffix](const QString& stem) { return stem + suffix + QStringLiteral(".res"); };
+        const QImage table = tableBackdrop();
+        out.write(name(QStringLiteral("Scr/Osn")), table);
+        out.write(name(QStringLiteral("Scr/Nch")), startBackdrop());
+        out.write(name(QStringLiteral("Scr/Kn")), recordsBackdrop());
+        out.write(name(QStringLiteral("Prd/Sh")), casket(CasketState::Closed));
+        out.write(name(QStringLiteral("Prd/ShD")), casket(CasketState::WithPrize));
+        out.write(name(QStringLiteral("Prd/ShP")), casket(CasketState::Empty));
+        for (int sector = 1; sector <= kSectorCount; ++sector) {
+            out.write(name(QStringLiteral("PolB/%1").arg(sector)), drumAtRest(sector, table));
+            out.write(name(QStringLiteral("PolV/%1").arg(sector)), drumSpinning(sector));
+        }
     }
     return out.succeeded() ? 0 : 1;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class DataDir;
+
+// Each picture of Data also comes drawn at twice its size, beside it under
+// the same name with "@2x" before the extension ("Scr/Osn@2x.res"). On a
+// screen scaled up, the larger one is decoded, so the picture stays sharp;
+// without it (or when it cannot be decoded) the normal one serves.
+namespace largepicture {
+
+inline constexpr int largeRatio = 2;
+
+// "Scr/Osn.res" -> "Scr/Osn@2x.res".
+QString largeName(const QString& relative);
+
+// The picture for a screen of the given device pixel ratio, carrying the
+// ratio it was drawn at. Null when neither file can be decoded. When
+// `largest` is given (the control's size), the picture is decoded no larger
+// than the control covers on the screen.
+QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest = {});
+
+} // namespace largepicture

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The game's scene is 800 x 600 pixels at the middle of each maximised
+// window. On a larger screen the whole program is scaled up, windows, fonts
+// and boxes alike, so the scene fills the screen; "--no-scale" on the command
+// line or KORDAMIR_SCALE=1 keeps one pixel of the scene on one pixel of the
+// screen. KORDAMIR_SCALE may also name a factor ("1.5").
+namespace scenescale {
+
+inline constexpr QSize sceneSize{800, 600};
+// Room kept free for a maximised window's title bar.
+inline constexpr int titleBarAllowance = 40;
+inline const QString noScaleOption = QStringLiteral("--no-scale");
+inline constexpr char environmentVariable[] = "KORDAMIR_SCALE";
+
+// The factor the player asked for; none when the game is to fit the screen.
+std::optional<double> requested(const QStringList& arguments, const QString& environmentValue);
+
+// The largest factor at which the scene fits a free screen area of this many
+// device pixels, in steps of 0.05; never below 1, since a small screen is
+// handled by switching its display mode instead.
+double fitting(QSize availablePixels);
+
+} // namespace scenescale

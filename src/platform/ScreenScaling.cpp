@@ -1,0 +1,79 @@
+#include "platform/ScreenScaling.h"
+
+#include "platform/SceneScale.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+#include <vector>
+
+namespace screenscaling {
+
+void scaleToScreen(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::optional<double> wanted =
+        scenescale::requested(arguments, qEnvironmentVariable(scenescale::environmentVariable));
+    if (wanted && *wanted == 1.0)
+        return;
+
+    // The screen is known only to an application object, and the scale only
+    // counts for one created after it: a short-lived one looks first. It gets
+    // its own copy of the arguments, since it takes the toolkit's out of them.
+    double platformRatio = 1.0;
+    QSize available;
+    {
+        int probeArgc = argc;
+        std::vector<char*> probeArgv(argv, argv + argc + 1);
+        const QGuiApplication probe(probeArgc, probeArgv.data());
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        platformRatio = screen->devicePixelRatio();
+        available = (QSizeF(screen->availableGeometry().size()) * platformRatio).toSize();
+    }
+    const double total = wanted ? *wanted : scenescale::fitting(available);
+    // The toolkit multiplies its own ratio of the screen by this factor.
+    const double factor = total / platformRatio;
+    if (qFuzzyCompare(factor, 1.0))
+        return;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'f', 4));
+}
+
+namespace {
+
+class WholeWindowRepaint final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Move) {
+            if (watched->isWidgetType()) {
+                auto* widget = static_cast<QWidget*>(watched);
+                if (!widget->isWindow() && widget->window()->isVisible())
+                    widget->window()->update();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void repaintWholeWindowsAtFractionalScale()
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio != std::floor(ratio))
+        qApp->installEventFilter(new WholeWindowRepaint(qApp));
+}
+
+} // namespace screenscaling
