@@ -2,7 +2,9 @@
 
 #include "game/ComputerPlayer.h"
 #include "game/Drum.h"
+#include "game/TableKeys.h"
 #include "game/TablePictures.h"
+#include "game/TableTexts.h"
 #include "game/TopicDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
@@ -93,6 +95,8 @@ GameWindow::GameWindow(Platform& platform, GameState& state)
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+    new TableKeys(*this, state_);
+    fitTableTexts(*this);
 }
 
 void GameWindow::buildTable()

@@ -19,5 +19,9 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/TablePictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableKeys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableKeys.h
   ${CMAKE_CURRENT_LIST_DIR}/TablePictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/TableTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableTexts.h
 )

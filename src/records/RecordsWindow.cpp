@@ -51,6 +51,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
             label->setFont(rowFont);
             label->setAlignment(Qt::AlignCenter);
             label->setTextColour(plainColour);
+            label->setTextFitting(true);
         }
         names_.at(row) = name;
         scores_.at(row) = score;

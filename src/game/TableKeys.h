@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class GameWindow;
+class QKeyEvent;
+struct GameState;
+
+// Keyboard play on the game table. A key stands for one control: a letter
+// for its letter button, Space for "Кручу барабан", Enter for "Скажу слово",
+// 1 and 2 (or ← and →) for the prize boxes, 1 … 9, 0, − for the cells under
+// the plus sector, Enter or Space for the message line once the word is
+// finished. The key acts only when that control is on the table and enabled,
+// and then through the very handler its click runs, so a key can never do
+// what a click could not do at that moment. While a computer has the turn
+// no key acts.
+class TableKeys : public QObject {
+    Q_OBJECT
+public:
+    enum class Action { None, Letter, Spin, SayWord, Number, PreviousBox, NextBox };
+    struct Command {
+        Action action = Action::None;
+        int number = 0;  // the letter 1..32, or the number key 1..11
+        bool operator==(const Command&) const = default;
+    };
+
+    // What a key means. A Russian letter names itself (Ё names Е); on a Latin
+    // layout the key at a letter's place on the standard Russian layout names
+    // that letter: by the X key code where `x11KeyCode` says the scan code is
+    // one, else by the Latin key.
+    static Command commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers,
+                              quint32 scanCode, bool x11KeyCode);
+
+    // Listens to the keys of the window and of all its controls.
+    TableKeys(GameWindow& window, const GameState& state);
+
+    // Acts on one key; false when it did nothing.
+    bool press(const Command& command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool onTable(const QWidget* control) const;
+    bool clickIfAvailable(class QAbstractButton* button) const;
+
+    GameWindow& window_;
+    const GameState& state_;
+    bool x11_ = false;
+};

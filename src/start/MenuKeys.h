@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class StartWindow;
+
+// The start window's menu from the keyboard: ↑ and ↓ move the highlight as
+// the mouse moving onto an entry does, Enter chooses the highlighted entry as
+// pressing and releasing the mouse on it does.
+class MenuKeys : public QObject {
+    Q_OBJECT
+public:
+    explicit MenuKeys(StartWindow& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int highlighted() const;  // 1..4, 0 for none
+    void move(int step);
+    void choose();
+
+    StartWindow& window_;
+};
