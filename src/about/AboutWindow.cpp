@@ -2,6 +2,7 @@
 
 #include "about/ClockFace.h"
 #include "about/EtchedRules.h"
+#include "about/KeepInFront.h"
 #include "platform/EventLabel.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -117,6 +118,8 @@ AboutWindow::AboutWindow(Platform& platform, GameState&)
     clockTimer_->setObjectName(QStringLiteral("Часы"));
     clockTimer_->setInterval(100);
     connect(clockTimer_, &QTimer::timeout, this, &AboutWindow::clockTick);
+
+    inFront_ = new KeepInFront(*this);
 }
 
 EventLabel* AboutWindow::addLabel(const QString& name, const QString& text, const QRect& geometry)
@@ -142,8 +145,11 @@ void AboutWindow::load()
 
 void AboutWindow::present()
 {
+    // Opened again while open, it comes to the front with the keyboard.
+    inFront_->belongTo(platform_.windows.find(windownames::start));
     show();
     fitOuterSize();
+    inFront_->bringForward();
 }
 
 QSize AboutWindow::outerSize()

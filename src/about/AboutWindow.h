@@ -10,6 +10,7 @@
 class ClockFace;
 class EtchedRules;
 class EventLabel;
+class KeepInFront;
 class Platform;
 class QTimer;
 struct GameState;
@@ -61,4 +62,5 @@ private:
     ClockFace* clockFace_ = nullptr;
     EtchedRules* rules_ = nullptr;
     EventLabel* timeLabel_ = nullptr;
+    KeepInFront* inFront_ = nullptr;
 };

@@ -10,4 +10,6 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ClockFace.h
   ${CMAKE_CURRENT_LIST_DIR}/EtchedRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EtchedRules.h
+  ${CMAKE_CURRENT_LIST_DIR}/KeepInFront.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeepInFront.h
 )

@@ -9,4 +9,5 @@ inline const QString setup = QStringLiteral("Form2");
 inline const QString game = QStringLiteral("Игра");
 inline const QString records = QStringLiteral("Конец");
 inline const QString about = QStringLiteral("Опрог");
+inline const QString rules = QStringLiteral("Правила");
 } // namespace windownames

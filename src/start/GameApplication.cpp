@@ -2,6 +2,7 @@
 
 #include "about/AboutWindow.h"
 #include "game/GameWindow.h"
+#include "help/RulesWindow.h"
 #include "platform/WindowNames.h"
 #include "platform/XRandrDisplayMode.h"
 #include "records/RecordsFile.h"
@@ -17,6 +18,7 @@ void defineGameWindows(Platform& platform, GameState& state)
     windows.define(windownames::game, [&] { return std::make_unique<GameWindow>(platform, state); });
     windows.define(windownames::records, [&] { return std::make_unique<RecordsWindow>(platform, state); });
     windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(platform, state); });
+    windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(platform, state); });
 }
 
 GameApplication::GameApplication()
@@ -26,6 +28,7 @@ GameApplication::GameApplication()
 {
     exit_.onEnd([this] { display_->restore(); });
     defineGameWindows(*platform_, state_);
+    helpKey_ = std::make_unique<HelpKey>(platform_->windows);
 }
 
 GameApplication::~GameApplication()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "help/HelpKey.h"
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
 #include "platform/Platform.h"
@@ -30,4 +31,5 @@ private:
     std::unique_ptr<DisplayModeService> display_;
     std::unique_ptr<Platform> platform_;
     GameState state_;
+    std::unique_ptr<HelpKey> helpKey_;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class WindowRegistry;
+
+// F1 anywhere in the program opens the rules window (or brings it to the
+// front). Not while a modal box waits for its answer: the window could not
+// be used then.
+class HelpKey : public QObject {
+    Q_OBJECT
+public:
+    // Listens to every key of the application while it exists.
+    explicit HelpKey(WindowRegistry& windows);
+    ~HelpKey() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    WindowRegistry& windows_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/LoadableWindow.h"
+
+#include <QPointer>
+
+class EventLabel;
+class Platform;
+struct GameState;
+
+// "Правила игры": the rules in short, opened by F1 from any window and closed
+// by Esc, after which the window that had the keyboard has it again.
+class RulesWindow : public LoadableWindow {
+    Q_OBJECT
+public:
+    RulesWindow(Platform& platform, GameState& state);
+
+    // Centred on the screen, in front, with the keyboard.
+    void present() override;
+
+    EventLabel* text() const { return text_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void giveKeyboardBack();
+
+    Platform& platform_;
+    EventLabel* text_ = nullptr;
+    QPointer<QWidget> previous_;  // the window that had the keyboard before
+};

@@ -1,0 +1,7 @@
+# Files of this folder: the rules window and the key that opens it.
+target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/HelpKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HelpKey.h
+  ${CMAKE_CURRENT_LIST_DIR}/RulesWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RulesWindow.h
+)
