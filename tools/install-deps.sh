@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
   libxrandr-dev libx11-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
-  xvfb xauth xdotool
+  xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
   dpkg-dev file
 )

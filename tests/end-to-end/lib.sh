@@ -41,3 +41,41 @@ click_at() {
   sleep 0.2
   xdotool mousemove "$(($1 + 1))" "$2" click 1
 }
+
+# Prints the id of a visible window named "Кордамир" narrower than $1 pixels
+# (a box or the player setup window, not a maximised window); fails if none.
+small_game_window() {
+  local limit=$1 id
+  for id in $(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$WIDTH" -gt 1 ] && [ "$WIDTH" -lt "$limit" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Waits up to $2 seconds for such a window; prints its id.
+wait_for_small_window() {
+  local limit=$1 seconds=${2:-20}
+  for _ in $(seq $((seconds * 10))); do
+    small_game_window "$limit" && return 0
+    sleep 0.1
+  done
+  echo "no small window within ${seconds}s" >&2
+  return 1
+}
+
+# The top-level windows from the topmost down, as xwininfo lists them.
+stacking_order() {
+  xwininfo -root -children | awk '/^ +0x/ { print $1 }'
+}
+
+# True when window $1 lies above window $2.
+is_above() {
+  local upper lower
+  upper=$(printf '0x%x' "$1")
+  lower=$(printf '0x%x' "$2")
+  stacking_order | awk -v u="$upper" -v l="$lower" '$1 == u { seen = 1 } $1 == l { exit !seen }'
+}

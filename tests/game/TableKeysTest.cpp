@@ -1,0 +1,277 @@
+#include "TestPlatform.h"
+
+#include "game/Drum.h"
+#include "game/GameWindow.h"
+#include "game/TableKeys.h"
+#include "platform/Cp1251.h"
+#include "platform/EventLabel.h"
+#include "platform/WindowNames.h"
+#include "start/StartWindow.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using Action = TableKeys::Action;
+Q_DECLARE_METATYPE(TableKeys::Action)
+
+namespace {
+
+int drawFor(int sector)
+{
+    for (int draw = 1; draw <= 100; ++draw) {
+        if (drum::sectorForDraw(draw) == sector)
+            return draw;
+    }
+    return 0;
+}
+
+int pointsSector()
+{
+    for (int sector = 1; sector <= drum::sectorCount; ++sector) {
+        if (drum::sector(sector).effect == drum::Effect::Points)
+            return sector;
+    }
+    return 0;
+}
+
+void sendKey(QWidget* window, int key, const QString& text = QString())
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(window, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(window, &release);
+}
+
+// A game table of one word; seat 1 is a person unless told otherwise.
+class Table {
+public:
+    explicit Table(const QString& word, PlayerKind first = PlayerKind::Person)
+    {
+        QDir(test.dataPath(QStringLiteral("Baz"))).removeRecursively();
+        test.writeData(QStringLiteral("Baz/Тест.dat"), *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
+        test.defineWindows();
+        test.state.newGame();
+        test.state.setUpStage();
+        for (int seat = 1; seat <= 3; ++seat) {
+            Player& player = test.state.player(seat, 1);
+            player.kind = seat == 1 ? first : PlayerKind::Person;
+            player.name = QStringLiteral("Игрок %1").arg(seat);
+        }
+        window = qobject_cast<GameWindow*>(test.platform->windows.show(windownames::game));
+    }
+
+    // Lets the drum, already started, run to the announcement.
+    void finishSpin()
+    {
+        while (window->timer(1)->isActive())
+            window->drumStep();
+        window->announceSector();
+    }
+
+    void spinByKeyTo(int sector)
+    {
+        test.random.pushDraw(drawFor(sector), 100);
+        sendKey(window, Qt::Key_Space, QStringLiteral(" "));
+        finishSpin();
+    }
+
+    TestPlatform test;
+    GameWindow* window = nullptr;
+};
+
+} // namespace
+
+class TableKeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keyMeansTheControlAtItsPlace_data();
+    void keyMeansTheControlAtItsPlace();
+    void lettersActOnlyWhileTheirButtonCouldBeClicked();
+    void nothingReactsWhileTheComputerHasTheTurn();
+    void numberKeysOpenABoxOnceOrAPlusSectorCell();
+    void enterSaysTheWordThenLeadsOn();
+    void startMenuFollowsTheArrowsAndEnter();
+};
+
+void TableKeysTest::keyMeansTheControlAtItsPlace_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("scanCode");
+    QTest::addColumn<bool>("x11");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("meaning");  // the letter, or the number key
+
+    const int none = Qt::NoModifier;
+    QTest::newRow("Russian layout") << 0x41E << "о" << none << 44 << true << Action::Letter << "О";
+    QTest::newRow("Russian capital") << 0x42F << "Я" << int(Qt::ShiftModifier) << 52 << true << Action::Letter << "Я";
+    QTest::newRow("Ё names Е") << 0x401 << "ё" << none << 49 << true << Action::Letter << "Е";
+    QTest::newRow("Latin key, X code") << int(Qt::Key_J) << "j" << none << 44 << true << Action::Letter << "О";
+    QTest::newRow("X code beats the Latin letter") << int(Qt::Key_Q) << "'" << none << 24 << true << Action::Letter << "Й";
+    QTest::newRow("X code of the key left of 1") << int(Qt::Key_QuoteLeft) << "`" << none << 49 << true << Action::Letter << "Е";
+    QTest::newRow("X code of ]") << int(Qt::Key_BracketRight) << "]" << none << 35 << true << Action::Letter << "Ъ";
+    QTest::newRow("Latin key elsewhere") << int(Qt::Key_J) << "j" << none << 0 << false << Action::Letter << "О";
+    QTest::newRow("Latin ;") << int(Qt::Key_Semicolon) << ";" << none << 0 << false << Action::Letter << "Ж";
+    QTest::newRow("Latin .") << int(Qt::Key_Period) << "." << none << 0 << false << Action::Letter << "Ю";
+    QTest::newRow("Space") << int(Qt::Key_Space) << " " << none << 65 << true << Action::Spin << "";
+    QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << none << 36 << true << Action::SayWord << "";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << int(Qt::KeypadModifier) << 104 << true << Action::SayWord << "";
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << "" << none << 113 << true << Action::PreviousBox << "";
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << "" << none << 114 << true << Action::NextBox << "";
+    QTest::newRow("1") << int(Qt::Key_1) << "1" << none << 10 << true << Action::Number << "1";
+    QTest::newRow("0 is the tenth") << int(Qt::Key_0) << "0" << none << 19 << true << Action::Number << "10";
+    QTest::newRow("minus is the eleventh") << int(Qt::Key_Minus) << "-" << none << 20 << true << Action::Number << "11";
+    QTest::newRow("Ctrl is the hidden word's") << int(Qt::Key_J) << "\n" << int(Qt::ControlModifier) << 44 << true << Action::None << "";
+    QTest::newRow("Alt letter") << 0x41E << "о" << int(Qt::AltModifier) << 44 << true << Action::None << "";
+    QTest::newRow("F1 is the rules'") << int(Qt::Key_F1) << "" << none << 67 << true << Action::None << "";
+    QTest::newRow("Latin letter outside the layout") << int(Qt::Key_Slash) << "/" << none << 0 << false << Action::None << "";
+}
+
+void TableKeysTest::keyMeansTheControlAtItsPlace()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, modifiers);
+    QFETCH(int, scanCode);
+    QFETCH(bool, x11);
+    QFETCH(Action, action);
+    QFETCH(QString, meaning);
+
+    const TableKeys::Command command = TableKeys::commandFor(
+        key, text, Qt::KeyboardModifiers(modifiers), quint32(scanCode), x11);
+    QCOMPARE(command.action, action);
+    if (action == Action::Letter)
+        QCOMPARE(command.number, letters::number(meaning.at(0)));
+    if (action == Action::Number)
+        QCOMPARE(command.number, meaning.toInt());
+}
+
+void TableKeysTest::lettersActOnlyWhileTheirButtonCouldBeClicked()
+{
+    Table table(QStringLiteral("КОТ"));
+    GameState& state = table.test.state;
+    const int o = letters::number(u'О');
+
+    sendKey(table.window, 0x41E, QStringLiteral("о"));  // the panel is still off
+    QVERIFY(!state.FreeLetters.at(o).isEmpty());
+
+    table.test.random.pushDraw(drawFor(pointsSector()), 100);
+    sendKey(table.window, Qt::Key_Space, QStringLiteral(" "));
+    QVERIFY(table.window->timer(1)->isActive());
+    sendKey(table.window, 0x41E, QStringLiteral("о"));  // the drum turns: the table is away
+    QVERIFY(!state.FreeLetters.at(o).isEmpty());
+    table.finishSpin();
+    QVERIFY(table.window->letterPanel()->isEnabled());
+
+    sendKey(table.window, Qt::Key_J, QStringLiteral("j"));  // О at its Latin place
+    QVERIFY(state.FreeLetters.at(o).isEmpty());
+    QVERIFY(state.ClosedLetters.at(2).isEmpty());
+    QVERIFY(!table.window->letterPanel()->isEnabled());
+    QCOMPARE(state.CurrentSeat, 1);
+
+    table.spinByKeyTo(pointsSector());
+    const int scoreBefore = state.player(1, 1).score;
+    sendKey(table.window, 0x41E, QStringLiteral("о"));  // named already: its button is gone
+    QVERIFY(table.window->letterPanel()->isEnabled());
+    QCOMPARE(state.player(1, 1).score, scoreBefore);
+}
+
+void TableKeysTest::nothingReactsWhileTheComputerHasTheTurn()
+{
+    Table table(QStringLiteral("КОТ"), PlayerKind::Computer);
+    GameWindow* window = table.window;
+    QVERIFY(window->timer(4)->isActive());
+    for (int key : {int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_1), int(Qt::Key_Right)})
+        sendKey(window, key);
+    QVERIFY(!window->timer(1)->isActive());
+    QVERIFY(table.test.dialogs.prompts.isEmpty());
+
+    // The computer's letter sector: the letter keys still belong to nobody.
+    table.test.random.pushDraw(drawFor(pointsSector()), 100);
+    window->computerSpins();
+    table.finishSpin();
+    sendKey(window, 0x41E, QStringLiteral("о"));
+    QVERIFY(!table.test.state.FreeLetters.at(letters::number(u'О')).isEmpty());
+}
+
+void TableKeysTest::numberKeysOpenABoxOnceOrAPlusSectorCell()
+{
+    Table table(QStringLiteral("ОКОЛО"));
+    GameState& state = table.test.state;
+
+    table.spinByKeyTo(drum::plusSector);
+    sendKey(table.window, Qt::Key_2, QStringLiteral("2"));  // cell 2 holds К
+    QVERIFY(state.ClosedLetters.at(2).isEmpty());
+    QVERIFY(!state.PlusSectorActive);
+    QVERIFY(!table.window->box(1)->isVisible());
+
+    table.spinByKeyTo(pointsSector());
+    sendKey(table.window, 0x41E, QStringLiteral("о"));  // three more cells: the boxes
+    QVERIFY(table.window->box(2)->isVisible());
+
+    const int before = state.player(1, 1).score;
+    state.PrizeInFirstBox = false;
+    sendKey(table.window, Qt::Key_Right);
+    QVERIFY(table.window->timer(3)->isActive());
+    QCOMPARE(state.player(1, 1).score, before + 100);
+    sendKey(table.window, Qt::Key_2, QStringLiteral("2"));  // open already: paid once
+    sendKey(table.window, Qt::Key_Left);
+    QCOMPARE(state.player(1, 1).score, before + 100);
+}
+
+void TableKeysTest::enterSaysTheWordThenLeadsOn()
+{
+    Table table(QStringLiteral("КОТ"));
+    table.test.dialogs.inputs.enqueue(QStringLiteral("кот"));
+    sendKey(table.window, Qt::Key_Return, QStringLiteral("\r"));
+    QCOMPARE(table.test.dialogs.prompts.size(), 1);
+    QVERIFY(table.test.state.WordFinished);
+
+    sendKey(table.window, Qt::Key_J, QStringLiteral("j"));  // a finished word takes no letter
+    QVERIFY(table.test.platform->windows.find(windownames::game));
+    sendKey(table.window, Qt::Key_Enter, QStringLiteral("\r"));
+    QVERIFY(!table.test.platform->windows.find(windownames::game));
+    QVERIFY(table.test.platform->windows.find(windownames::setup));
+    TestPlatform::flushUnloads();
+}
+
+void TableKeysTest::startMenuFollowsTheArrowsAndEnter()
+{
+    TestPlatform test;
+    test.defineWindows();
+    auto* start = qobject_cast<StartWindow*>(test.platform->windows.show(windownames::start));
+    QVERIFY(start);
+    const auto lit = [start] {
+        QList<int> numbers;
+        for (int number = 1; number <= 4; ++number) {
+            if (start->menuEntry(number)->isBackgroundOpaque())
+                numbers << number;
+        }
+        return numbers;
+    };
+
+    sendKey(start, Qt::Key_Return);  // nothing chosen yet
+    QVERIFY(!test.platform->windows.find(windownames::setup));
+    sendKey(start, Qt::Key_Up);
+    QCOMPARE(lit(), QList<int>{4});
+    sendKey(start, Qt::Key_Down);
+    QCOMPARE(lit(), QList<int>{1});
+    sendKey(start, Qt::Key_Down);
+    sendKey(start, Qt::Key_Down);
+    QCOMPARE(lit(), QList<int>{3});
+    sendKey(start, Qt::Key_Up);
+    sendKey(start, Qt::Key_Up);
+    QCOMPARE(lit(), QList<int>{1});
+
+    sendKey(start, Qt::Key_Return);  // "Новая игра", as its click
+    QVERIFY(test.platform->windows.find(windownames::setup));
+    QVERIFY(!start->isEnabled());
+    QCOMPARE(test.state.Stage, 1);
+}
+
+QTEST_MAIN(TableKeysTest)
+#include "TableKeysTest.moc"

@@ -1,0 +1,162 @@
+#include "TestPlatform.h"
+
+#include "about/AboutWindow.h"
+#include "help/HelpKey.h"
+#include "help/RulesWindow.h"
+#include "platform/EventLabel.h"
+#include "platform/LargePicture.h"
+#include "platform/TextFit.h"
+#include "platform/WindowNames.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+QByteArray png(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void sendKey(QWidget* window, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window, &press);
+}
+
+} // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void largePictureServesOnlyAScaledScreen_data();
+    void largePictureServesOnlyAScaledScreen();
+    void textShrinksBeforeItIsElided_data();
+    void textShrinksBeforeItIsElided();
+    void f1OpensTheRulesAndEscClosesThem();
+    void aboutChosenAgainComesBackWithTheKeyboard();
+};
+
+void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
+{
+    QTest::addColumn<qreal>("deviceRatio");
+    QTest::addColumn<QByteArray>("large");  // empty: no large file
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<qreal>("pictureRatio");
+
+    const QByteArray large = png(QSize(20, 10));
+    QTest::newRow("1:1 screen") << 1.0 << large << QSize(10, 5) << 1.0;
+    QTest::newRow("scaled screen") << 1.6 << large << QSize(20, 10) << 2.0;
+    QTest::newRow("large one missing") << 1.6 << QByteArray() << QSize(10, 5) << 1.0;
+    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << QSize(10, 5) << 1.0;
+}
+
+void ScreenFitTest::largePictureServesOnlyAScaledScreen()
+{
+    QFETCH(qreal, deviceRatio);
+    QFETCH(QByteArray, large);
+    QFETCH(QSize, pixels);
+    QFETCH(qreal, pictureRatio);
+
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("Prd/Sh.res"), png(QSize(10, 5)));
+    if (!large.isEmpty())
+        test.writeData(QStringLiteral("Prd/Sh@2x.res"), large);
+    QCOMPARE(largepicture::largeName(QStringLiteral("Prd/Sh.res")), QStringLiteral("Prd/Sh@2x.res"));
+
+    const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio);
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.devicePixelRatio(), pictureRatio);
+    QCOMPARE(image.deviceIndependentSize(), QSizeF(10, 5));  // the same place on the screen
+}
+
+void ScreenFitTest::textShrinksBeforeItIsElided_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("shrunk");
+    QTest::addColumn<bool>("elided");
+
+    // A seat's name label is 222 pixels wide, the message line 365.
+    QTest::newRow("short name") << QStringLiteral("Аня") << 222 << false << false;
+    QTest::newRow("17 widest letters") << QString(17, u'Ж') << 222 << true << false;
+    QTest::newRow("long name and its message") << QString(17, u'Ш') + QStringLiteral(" ПОБЕДИТЕЛЬ!") << 365
+                                               << true << false;
+    QTest::newRow("beyond any readable size") << QString(60, u'Ж') << 222 << true << true;
+}
+
+void ScreenFitTest::textShrinksBeforeItIsElided()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, shrunk);
+    QFETCH(bool, elided);
+
+    // The table's labels are set in 14.25 points.
+    EventLabel label;
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(14.25);
+    label.setFont(font);
+    label.resize(width, 28);
+    label.setText(text);
+    label.setTextFitting(true);
+
+    const textfit::Fitted shown = label.shownText();
+    QCOMPARE(shown.font.pointSizeF() < 14.25, shrunk);
+    QVERIFY(shown.font.pointSizeF() >= textfit::readablePoints);
+    QCOMPARE(shown.text != text, elided);
+    if (elided)
+        QVERIFY(shown.text.endsWith(u'…'));
+    QVERIFY(QFontMetricsF(shown.font).horizontalAdvance(shown.text) <= width);
+    QCOMPARE(label.text(), text);  // what the game reads stays whole
+}
+
+void ScreenFitTest::f1OpensTheRulesAndEscClosesThem()
+{
+    TestPlatform test;
+    test.defineWindows();
+    HelpKey help(test.platform->windows);
+    LoadableWindow* start = test.platform->windows.show(windownames::start);
+    QVERIFY(start);
+
+    sendKey(start, Qt::Key_F1);
+    auto* rules = test.platform->windows.find<RulesWindow>(windownames::rules);
+    QVERIFY(rules);
+    QVERIFY(rules->isVisible());
+    QCOMPARE(rules->windowTitle(), QStringLiteral("Правила игры"));
+    QVERIFY(rules->text()->text().contains(QStringLiteral("Сектор плюс")));
+
+    sendKey(rules, Qt::Key_F1);  // again: the same window
+    QCOMPARE(test.platform->windows.find<RulesWindow>(windownames::rules), rules);
+    sendKey(rules, Qt::Key_Escape);
+    QVERIFY(!test.platform->windows.find(windownames::rules));
+    TestPlatform::flushUnloads();
+}
+
+void ScreenFitTest::aboutChosenAgainComesBackWithTheKeyboard()
+{
+    TestPlatform test;
+    test.defineWindows();
+    LoadableWindow* start = test.platform->windows.show(windownames::start);
+    LoadableWindow* about = test.platform->windows.show(windownames::about);
+    QVERIFY(start && about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+
+    start->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    QCOMPARE(test.platform->windows.show(windownames::about), about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    // It belongs to the window it was opened over, which keeps it in front.
+    QCOMPARE(about->windowHandle()->transientParent(), start->windowHandle());
+}
+
+QTEST_MAIN(ScreenFitTest)
+#include "ScreenFitTest.moc"
