@@ -1,6 +1,5 @@
 #include "TestPlatform.h"
 
-#include "about/AboutWindow.h"
 #include "help/HelpKey.h"
 #include "help/RulesWindow.h"
 #include "platform/EventLabel.h"
@@ -42,7 +41,6 @@ private slots:
     void textShrinksBeforeItIsElided_data();
     void textShrinksBeforeItIsElided();
     void f1OpensTheRulesAndEscClosesThem();
-    void aboutChosenAgainComesBackWithTheKeyboard();
 };
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
@@ -129,33 +127,12 @@ void ScreenFitTest::f1OpensTheRulesAndEscClosesThem()
 
     sendKey(start, Qt::Key_F1);
     auto* rules = test.platform->windows.find<RulesWindow>(windownames::rules);
-    QVERIFY(rules);
-    QVERIFY(rules->isVisible());
+    QVERIFY(rules && rules->isVisible());
     QCOMPARE(rules->windowTitle(), QStringLiteral("Правила игры"));
-    QVERIFY(rules->text()->text().contains(QStringLiteral("Сектор плюс")));
 
-    sendKey(rules, Qt::Key_F1);  // again: the same window
-    QCOMPARE(test.platform->windows.find<RulesWindow>(windownames::rules), rules);
     sendKey(rules, Qt::Key_Escape);
     QVERIFY(!test.platform->windows.find(windownames::rules));
     TestPlatform::flushUnloads();
-}
-
-void ScreenFitTest::aboutChosenAgainComesBackWithTheKeyboard()
-{
-    TestPlatform test;
-    test.defineWindows();
-    LoadableWindow* start = test.platform->windows.show(windownames::start);
-    LoadableWindow* about = test.platform->windows.show(windownames::about);
-    QVERIFY(start && about);
-    QVERIFY(QTest::qWaitForWindowActive(about));
-
-    start->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(start));
-    QCOMPARE(test.platform->windows.show(windownames::about), about);
-    QVERIFY(QTest::qWaitForWindowActive(about));
-    // It belongs to the window it was opened over, which keeps it in front.
-    QCOMPARE(about->windowHandle()->transientParent(), start->windowHandle());
 }
 
 QTEST_MAIN(ScreenFitTest)
