@@ -29,13 +29,13 @@ constexpr std::array<std::pair<int, char16_t>, 34> latinKeys{{
 
 // The same places as X key codes (evdev): the rows start at 24, 38 and 52;
 // the key left of 1 (49) is Ё.
-constexpr std::array<std::pair<quint32, char16_t>, 34> x11Keys{{
+constexpr std::array<std::pair<quint32, char16_t>, 33> x11Keys{{
     {24, u'Й'}, {25, u'Ц'}, {26, u'У'}, {27, u'К'}, {28, u'Е'}, {29, u'Н'}, {30, u'Г'},
     {31, u'Ш'}, {32, u'Щ'}, {33, u'З'}, {34, u'Х'}, {35, u'Ъ'},
     {38, u'Ф'}, {39, u'Ы'}, {40, u'В'}, {41, u'А'}, {42, u'П'}, {43, u'Р'}, {44, u'О'},
     {45, u'Л'}, {46, u'Д'}, {47, u'Ж'}, {48, u'Э'}, {49, u'Е'},
     {52, u'Я'}, {53, u'Ч'}, {54, u'С'}, {55, u'М'}, {56, u'И'}, {57, u'Т'}, {58, u'Ь'},
-    {59, u'Б'}, {60, u'Ю'}, {0, 0},
+    {59, u'Б'}, {60, u'Ю'},
 }};
 
 int letterFromText(const QString& text)
@@ -52,7 +52,7 @@ template <typename Key, std::size_t N>
 int letterFromTable(const std::array<std::pair<Key, char16_t>, N>& table, Key key)
 {
     for (const auto& [place, letter] : table) {
-        if (place == key && letter != 0)
+        if (place == key)
             return letters::number(QChar(letter));
     }
     return 0;

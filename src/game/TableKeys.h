@@ -4,7 +4,7 @@
 #include <QString>
 
 class GameWindow;
-class QKeyEvent;
+class QAbstractButton;
 struct GameState;
 
 // Keyboard play on the game table. A key stands for one control: a letter
@@ -43,7 +43,7 @@ protected:
 
 private:
     bool onTable(const QWidget* control) const;
-    bool clickIfAvailable(class QAbstractButton* button) const;
+    bool clickIfAvailable(QAbstractButton* button) const;
 
     GameWindow& window_;
     const GameState& state_;
