@@ -62,7 +62,8 @@ protected:
     {
         if (const QScreen* screen = this->screen()) {
             QRect area = screen->availableGeometry();
-            // Scaled by a fraction, the area's last screen pixel may lie past its last whole pixel.
+            // At a fractional scale the area's size rounds down and would leave
+            // the screen's last row and column uncovered.
             if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio()))
                 area.adjust(0, 0, 1, 1);
             setGeometry(area);
