@@ -3,6 +3,7 @@
 #include "about/EtchedRules.h"
 #include "platform/EventLabel.h"
 #include "platform/Platform.h"
+#include "platform/TextFit.h"
 #include "platform/Twips.h"
 #include "platform/WindowNames.h"
 
@@ -22,8 +23,8 @@ constexpr int footerHeight = 30;
 const QString title = QStringLiteral("Правила игры");
 
 const QString rulesText = QStringLiteral(
-    "<p><b>Турнир.</b> Играют три тройки, затем финал: в нём встречаются победители троек. "
-    "Каждый игрок — человек или компьютер.</p>"
+    "<p><b>Турнир.</b> Играют три тройки, затем финал: в нём встречаются победители троек; "
+    "за каждым местом — человек или компьютер.</p>"
     "<p><b>Ход.</b> Игрок с маркером крутит барабан — «Кручу барабан» (Пробел). Сектор решает ход:</p>"
     "<ul>"
     "<li><b>10 … 80 очков</b> — назовите букву кнопками А–Я (или клавишей буквы). Каждая открытая "
@@ -38,8 +39,8 @@ const QString rulesText = QStringLiteral(
     "выводит игрока из игры за это слово.</p>"
     "<p><b>Шкатулки.</b> Открывшему три клетки предлагают две шкатулки (1 или 2, ← или →); "
     "в одной из них 100 очков.</p>"
-    "<p><b>Финал и рекорды.</b> Щелчок по строке сообщений (Enter или Пробел) ведёт дальше. "
-    "Победитель финала попадает в таблицу «Рекорды».</p>");
+    "<p><b>После слова.</b> Щелчок по строке сообщений (Enter или Пробел) ведёт дальше: к следующей тройке, к финалу, к рекордам. "
+    "Победитель финала входит в «Рекорды», если его счёт среди четырёх лучших.</p>");
 
 } // namespace
 
@@ -69,10 +70,15 @@ RulesWindow::RulesWindow(Platform& platform, GameState&)
     text_->setTextFormat(Qt::RichText);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bodyFont(QStringLiteral("Comic Sans MS"));
-    bodyFont.setPointSizeF(10);
-    text_->setFont(bodyFont);
     text_->setTextColour(textColour);
+    // The whole text in view, whatever the fonts: smaller before it would run under the footer.
+    QFont bodyFont(QStringLiteral("Comic Sans MS"));
+    for (qreal points = 10; points >= textfit::readablePoints; points -= 0.5) {
+        bodyFont.setPointSizeF(points);
+        text_->setFont(bodyFont);
+        if (text_->heightForWidth(text_->width()) <= text_->height())
+            break;
+    }
 
     auto* footer = new EventLabel(QStringLiteral("Esc — закрыть"), this);
     footer->setObjectName(QStringLiteral("Footer"));
