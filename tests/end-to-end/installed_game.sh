@@ -57,8 +57,8 @@ done
 [ -n "$setup" ] || { echo "no player setup after Новая игра" >&2; exit 1; }
 sleep 0.5
 # OK spans the bottom of the setup's frame.
-eval "$(xdotool getwindowgeometry --shell "$setup")"
-click_at $((X + 254)) $((Y + 294))
+read -r x y < <(window_point "$setup" 254 294)
+click_at "$x" "$y"
 
 # The game table fills the screen; the missing-topics box would be small and
 # would end the program.

@@ -26,14 +26,36 @@ wait_for_exit() {
   return 1
 }
 
+# The factor the program scales itself by on this screen: KORDAMIR_SCALE when
+# set, else the largest step of 0.05 at which the 800 x 600 scene fits the
+# screen with 40 pixels kept for a title bar, never below 1.
+scene_scale() {
+  if [ -n "${KORDAMIR_SCALE:-}" ]; then
+    echo "$KORDAMIR_SCALE"
+    return
+  fi
+  read -r w h < <(xdotool getdisplaygeometry)
+  awk -v w="$w" -v h="$h" 'BEGIN { s = w / 800; t = (h - 40) / 600; if (t < s) s = t
+    s = int(s / 0.05 + 1e-6) * 0.05; if (s < 1) s = 1; print s }'
+}
+
 # Prints "X Y" of a point given relative to the 800 x 600 picture that the
-# start window centres in itself, on the screen of a program run with the
-# scale in KORDAMIR_SCALE (1 when unset).
+# start window centres in itself, as the program's scale puts it on the screen.
 start_picture_point() {
-  local window=$1 x=$2 y=$3 scale=${KORDAMIR_SCALE:-1}
+  local window=$1 x=$2 y=$3 scale
+  scale=$(scene_scale)
   eval "$(xdotool getwindowgeometry --shell "$window")"
   awk -v X="$X" -v Y="$Y" -v W="$WIDTH" -v H="$HEIGHT" -v s="$scale" -v x="$x" -v y="$y" \
     'BEGIN { printf "%d %d\n", X + (W - 800 * s) / 2 + x * s, Y + (H - 600 * s) / 2 + y * s }'
+}
+
+# Prints "X Y" of a point given in the program's own pixels from the top left
+# of window $1.
+window_point() {
+  local window=$1 x=$2 y=$3 scale
+  scale=$(scene_scale)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  awk -v X="$X" -v Y="$Y" -v s="$scale" -v x="$x" -v y="$y" 'BEGIN { printf "%d %d\n", X + x * s, Y + y * s }'
 }
 
 click_at() {
