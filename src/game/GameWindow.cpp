@@ -8,6 +8,7 @@
 #include "game/TopicDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
@@ -34,13 +35,7 @@ const QColor hiddenWordColour(0x80, 0x80, 0x80);
 constexpr int closedBoxTop = 5760;
 constexpr int openBoxTop = 5040;
 
-const std::array<int, 12> cellLefts{0, 4680, 5125, 5570, 6000, 6430, 6870, 7310, 7740, 8190, 8630, 9060};
 const std::array<int, 7> timerIntervals{0, 50, 1000, 1000, 3000, 1000, 2000};
-
-QString drumPicture(const char* folder, int position)
-{
-    return QStringLiteral("%1/%2.res").arg(QLatin1String(folder)).arg(position);
-}
 
 QFont comicSans(qreal points, bool bold = false)
 {
@@ -101,22 +96,22 @@ GameWindow::GameWindow(Platform& platform, GameState& state)
 
 void GameWindow::buildTable()
 {
-    picture1_ = makeLabel(this, QStringLiteral("Picture1"), twipsRect(0, 0, 12000, 9000));
+    picture1_ = makeLabel(this, QStringLiteral("Picture1"), QRect(QPoint(), pictures::backdropSize));
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, [this] { image7_->show(); });
 
-    picture2_ = makeLabel(this, QStringLiteral("Picture2"), twipsRect(0, 0, 5400, 5400));
+    picture2_ = makeLabel(this, QStringLiteral("Picture2"), pictures::turningDrumPlace);
     picture2_->setScaledContents(true);
     picture2_->hide();
 
-    label7_ = makeLabel(picture1_, QStringLiteral("Label7"), twipsRect(4680, 240, 3975, 495));
+    label7_ = makeLabel(picture1_, QStringLiteral("Label7"), pictures::stageCaption);
     label7_->setAlignment(Qt::AlignCenter);
     label7_->setFont(comicSans(14.25));
 
     const QFont boardFont = comicSans(14.25);
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
         EventLabel* cell = makeLabel(picture1_, QStringLiteral("Label5_%1").arg(i),
-                                     twipsRect(cellLefts.at(i), 1140, 420, 435));
+                                     pictures::wordCell(i));
         cell->setAlignment(Qt::AlignCenter);
         cell->setFont(boardFont);
         cell->setTextColour(Qt::black);
@@ -150,11 +145,11 @@ void GameWindow::buildTable()
             image7_->hide();
     });
 
-    image4_ = makeLabel(picture1_, QStringLiteral("Image4"), twipsRect(1650, 5310, 9000, 3690));
+    image4_ = makeLabel(picture1_, QStringLiteral("Image4"), pictures::restingDrumPlace);
     image4_->setScaledContents(true);
 
-    image5_ = makeLabel(picture1_, QStringLiteral("Image5"), twipsRect(4920, closedBoxTop, 1005, 735));
-    image6_ = makeLabel(picture1_, QStringLiteral("Image6"), twipsRect(6060, closedBoxTop, 1005, 735));
+    image5_ = makeLabel(picture1_, QStringLiteral("Image5"), QRect(twipsPoint(4920, closedBoxTop), pictures::prizeBoxSize));
+    image6_ = makeLabel(picture1_, QStringLiteral("Image6"), QRect(twipsPoint(6060, closedBoxTop), pictures::prizeBoxSize));
     for (EventLabel* prizeBox : {image5_, image6_}) {
         prizeBox->setScaledContents(true);
         prizeBox->setCursor(Qt::PointingHandCursor);
@@ -165,7 +160,7 @@ void GameWindow::buildTable()
 
     frame1_ = new QFrame(picture1_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(twipsRect(180, 8580, 11535, 375));
+    frame1_->setGeometry(pictures::letterRow);
     frame1_->setStyleSheet(QStringLiteral(
         "QPushButton { background: %1; border: 1px solid #2E7D32; border-radius: 3px; color: black; }"
         "QPushButton:hover { background: #B0FFB0; }"
@@ -188,17 +183,15 @@ void GameWindow::buildTable()
 
 void GameWindow::buildSeat(int seat)
 {
-    // The seats stand side by side across the table, seat 1 on the left.
-    const int left = 300 + (seat - 1) * 3975;
+    const int left = pictures::seatLeft(seat);
     const QString index = QString::number(seat);
 
-    image2_.at(seat) = makePicture(picture1_, QStringLiteral("Image2_") + index,
-                                   twipsRect(left, 2070, 3450, 1650),
-                                   tablepictures::stand(twipsSize(3450, 1650)));
+    image2_.at(seat) = makePicture(picture1_, QStringLiteral("Image2_") + index, pictures::seatStand(seat),
+                                   tablepictures::stand(pictures::seatStand(seat).size()));
 
     image1_.at(seat) = makePicture(picture1_, QStringLiteral("Image1_") + index,
-                                   twipsRect(left + 1500, 1710, 450, 345),
-                                   tablepictures::turnMarker(twipsSize(450, 345)));
+                                   pictures::turnMarker(seat),
+                                   tablepictures::turnMarker(pictures::turnMarker(seat).size()));
     image1_.at(seat)->hide();
 
     names_.at(seat) = makeLabel(picture1_, QStringLiteral("Label") + index, twipsRect(left + 60, 2130, 3330, 420));
@@ -260,14 +253,14 @@ void GameWindow::load()
     QStringList turning;
     QStringList resting;
     for (int position = 1; position <= drum::sectorCount; ++position) {
-        turning << drumPicture("PolV", position);
-        resting << drumPicture("PolB", position);
+        turning << pictures::turningDrum(position);
+        resting << pictures::restingDrum(position);
     }
     platform_.pictures.preload(turning, picture2_->size());
     platform_.pictures.preload(resting, image4_->size());
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Osn.res"), picture1_->size()));
-    picture2_->setPixmap(platform_.pictures.picture(drumPicture("PolV", 1)));
-    image4_->setPixmap(platform_.pictures.picture(drumPicture("PolB", 1)));
+    picture1_->setPixmap(platform_.pictures.picture(pictures::tableBackdrop, picture1_->size()));
+    picture2_->setPixmap(platform_.pictures.picture(pictures::turningDrum(1)));
+    image4_->setPixmap(platform_.pictures.picture(pictures::restingDrum(1)));
 
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         names_.at(seat)->setText(state_.player(seat, state_.Stage).name);
@@ -282,7 +275,7 @@ void GameWindow::load()
     startTurn();
 
     for (EventLabel* prizeBox : {image6_, image5_}) {
-        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res"), prizeBox->size()));
+        prizeBox->setPixmap(platform_.pictures.picture(pictures::closedBox, prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
         prizeBox->hide();
     }
@@ -396,10 +389,10 @@ void GameWindow::spinDrum()
 void GameWindow::drumStep()
 {
     const bool resting = round_.stepDrum();
-    picture2_->setPixmap(platform_.pictures.picture(drumPicture("PolV", state_.DrumSector)));
+    picture2_->setPixmap(platform_.pictures.picture(pictures::turningDrum(state_.DrumSector)));
     if (resting) {
         timers_.at(1)->stop();
-        image4_->setPixmap(platform_.pictures.picture(drumPicture("PolB", state_.DrumSector)));
+        image4_->setPixmap(platform_.pictures.picture(pictures::restingDrum(state_.DrumSector)));
         timers_.at(2)->start();
     }
 }
@@ -594,8 +587,7 @@ void GameWindow::openBox(int b)
     if (!outcome.opened)
         return;
     EventLabel* chosen = box(b);
-    chosen->setPixmap(platform_.pictures.picture(outcome.prize ? QStringLiteral("Prd/ShD.res")
-                                                               : QStringLiteral("Prd/ShP.res"),
+    chosen->setPixmap(platform_.pictures.picture(outcome.prize ? pictures::boxWithPrize : pictures::emptyBox,
                                                  chosen->size()));
     chosen->move(chosen->x(), twips(openBoxTop));
     setMessage(outcome.message);
@@ -608,7 +600,7 @@ void GameWindow::closeBoxes()
     round_.closeBoxes();
     for (EventLabel* prizeBox : {image6_, image5_}) {
         prizeBox->hide();
-        prizeBox->setPixmap(platform_.pictures.picture(QStringLiteral("Prd/Sh.res"), prizeBox->size()));
+        prizeBox->setPixmap(platform_.pictures.picture(pictures::closedBox, prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
     }
     showTurnControls(state_.CurrentSeat, true);

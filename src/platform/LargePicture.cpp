@@ -24,10 +24,7 @@ QImage decode(const QString& path, QSize largest)
 
 QString largeName(const QString& relative)
 {
-    const qsizetype slash = relative.lastIndexOf(u'/');
-    const qsizetype dot = relative.lastIndexOf(u'.');
-    const qsizetype at = dot > slash ? dot : relative.size();
-    return relative.left(at) + QStringLiteral("@%1x").arg(largeRatio) + relative.mid(at);
+    return pictures::largeName(relative);
 }
 
 QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Pictures.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,7 +14,7 @@ class DataDir;
 // without it (or when it cannot be decoded) the normal one serves.
 namespace largepicture {
 
-inline constexpr int largeRatio = 2;
+inline constexpr int largeRatio = pictures::largeRatio;
 
 // "Scr/Osn.res" -> "Scr/Osn@2x.res".
 QString largeName(const QString& relative);

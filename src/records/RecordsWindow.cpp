@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "platform/WindowNames.h"
@@ -19,8 +20,6 @@ const QColor pressedColour(0xFF, 0x00, 0x00);
 const QColor enteredColour(0x00, 0xFF, 0x00);
 const QColor plainColour(0x00, 0x00, 0x00);
 
-// Tops of rows 0..4; row 0, the result that did not enter, stands apart below the table.
-constexpr std::array<int, RecordsTable::entryCount + 1> rowTops{3960, 1560, 2100, 2640, 3180};
 
 } // namespace
 
@@ -33,7 +32,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 
     picture1_ = new EventLabel(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->resize(twipsSize(12000, 9000));
+    picture1_->resize(pictures::backdropSize);
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
 
@@ -43,10 +42,10 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
     for (int row = 0; row <= RecordsTable::entryCount; ++row) {
         auto* name = new EventLabel(picture1_);
         name->setObjectName(QStringLiteral("Label1_%1").arg(row));
-        name->setGeometry(twipsRect(180, rowTops.at(row), 4215, 615));
+        name->setGeometry(pictures::recordName(row));
         auto* score = new EventLabel(picture1_);
         score->setObjectName(QStringLiteral("Label2_%1").arg(row));
-        score->setGeometry(twipsRect(4500, rowTops.at(row), 1395, 615));
+        score->setGeometry(pictures::recordScore(row));
         for (EventLabel* label : {name, score}) {
             label->setFont(rowFont);
             label->setAlignment(Qt::AlignCenter);
@@ -76,7 +75,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 void RecordsWindow::load()
 {
     keepCentred({picture1_});
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Kn.res"), picture1_->size()));
+    picture1_->setPixmap(platform_.pictures.picture(pictures::recordsBackdrop, picture1_->size()));
     readTable();
     enterPendingResult();
     showTable();

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
 #include "platform/EventLabel.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/WindowNames.h"
@@ -21,7 +22,6 @@ namespace {
 const QColor hoverColour(0xFF, 0xFF, 0xC0);
 const QColor pressColour(0x00, 0xFF, 0x00);
 const QSize designClientSize(1018, 736);
-const QSize pictureSize(800, 600);
 
 } // namespace
 
@@ -35,7 +35,7 @@ StartWindow::StartWindow(Platform& platform, GameState& state)
 
     picture1_ = new EventLabel(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(QRect(QPoint(112, 84), pictureSize));
+    picture1_->setGeometry(QRect(pictures::startBackdropAt, pictures::backdropSize));
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, &StartWindow::clearHighlight);
 
@@ -52,7 +52,7 @@ StartWindow::StartWindow(Platform& platform, GameState& state)
     for (int number = 1; number <= 4; ++number) {
         auto* entry = new EventLabel(captions.at(number), picture1_);
         entry->setObjectName(QStringLiteral("Label%1").arg(number));
-        entry->setGeometry(548, 296 + 68 * (number - 1), 225, 61);
+        entry->setGeometry(pictures::menuEntry(number));
         entry->setFont(menuFont);
         entry->setAlignment(Qt::AlignCenter);
         entry->setBackgroundColour(hoverColour);
@@ -70,7 +70,7 @@ void StartWindow::load()
     keepCentred({picture1_});
     if (!checkPictures())
         return;
-    picture1_->setPixmap(platform_.pictures.picture(QStringLiteral("Scr/Nch.res"), picture1_->size()));
+    picture1_->setPixmap(platform_.pictures.picture(pictures::startBackdrop, picture1_->size()));
     switchDisplayModeIfSmall();
 }
 

@@ -1,19 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
 // The pictures the game cannot do without, checked each time the start window loads.
 namespace startupcheck {
 
-// The files below Data in the order they are checked: backgrounds, prize
-// boxes, the turning drum 1..12, the resting drum 1..12.
-QStringList requiredPictures();
-
-// The first required picture that does not exist, or empty text when all are
-// there. Files after the first missing one are not examined.
+// The first picture of Data (in the order of pictures::all()) that does not
+// exist, or empty text when all are there. Files after the first missing one
+// are not examined.
 QString firstMissing(const std::function<bool(const QString& relative)>& exists);
 
 inline const QString errorTitle = QStringLiteral("Критическая ошибка");

@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 
 #include "platform/EventLabel.h"
+#include "platform/Pictures.h"
 #include "platform/WindowNames.h"
 #include "start/StartWindow.h"
 #include "start/StartupCheck.h"
@@ -77,7 +78,7 @@ void StartWindowTest::checkStopsAtTheFirstMissingFile()
     });
     QCOMPARE(found, missing);
     QCOMPARE(asked.size(), examined);
-    QCOMPARE(asked, startupcheck::requiredPictures().mid(0, examined));
+    QCOMPARE(asked, pictures::all().mid(0, examined));
     QCOMPARE(asked.first(), QStringLiteral("Scr/Nch.res"));
     if (examined == 25)
         QCOMPARE(asked.at(18), QStringLiteral("PolB/1.res"));

@@ -2,6 +2,8 @@
 #include "Paint.h"
 #include "Pictures.h"
 
+#include "platform/Pictures.h"
+
 #include <QtMath>
 
 #include <array>
@@ -9,19 +11,32 @@
 namespace picgen {
 namespace {
 
-constexpr QSize kScreenSize(800, 600);
+constexpr QSize kScreenSize = pictures::backdropSize;
 
 // Places the game lays its own widgets on; the pictures keep them readable.
-constexpr QRectF kMenuColumn(548, 296, 225, 265);
-constexpr QRectF kCaption(312, 16, 265, 33);
-constexpr QRectF kLetterBoard(300, 68, 345, 45);
-constexpr std::array<QRectF, 3> kSeats{QRectF(20, 112, 230, 138), QRectF(285, 112, 230, 138),
-                                       QRectF(550, 112, 230, 138)};
-constexpr QRectF kRecordsPanel(6, 96, 394, 214);
-constexpr std::array<double, 4> kRecordRows{104, 140, 176, 212};
-constexpr double kExtraRecordRow = 264;
-constexpr double kRecordRowHeight = 41;
-constexpr double kScoreColumnX = 296;
+const QRectF kMenuColumn = pictures::menuEntry(1).united(pictures::menuEntry(4));
+constexpr QRectF kCaption = pictures::stageCaption;
+// The word's cells on a dark board with a gold frame.
+const QRectF kLetterBoard = pictures::wordCell(1).united(pictures::wordCell(11)).adjusted(-12, -8, 13, 8);
+
+// A seat's pool of light holds its stand and the turn marker above it.
+QRectF seatArea(int seat)
+{
+    const QRectF stand = pictures::seatStand(seat);
+    return stand.adjusted(0, pictures::turnMarker(seat).top() - stand.top() - 2, 0, 2);
+}
+const std::array<QRectF, 3> kSeats{seatArea(1), seatArea(2), seatArea(3)};
+
+// The records table: rows 1..4, the result that did not enter below them, the score column.
+const std::array<double, 4> kRecordRows{
+    double(pictures::recordName(1).top()), double(pictures::recordName(2).top()),
+    double(pictures::recordName(3).top()), double(pictures::recordName(4).top())};
+const double kExtraRecordRow = pictures::recordName(0).top();
+const double kRecordRowHeight = pictures::recordName(0).height();
+const double kScoreColumnX = pictures::recordScore(1).left() - 4;
+const QRectF kRecordsPanel(QPointF(pictures::recordName(1).left() - 6, kRecordRows.front() - 8),
+                           QPointF(QRectF(pictures::recordScore(0)).right() + 7,
+                                   kExtraRecordRow + kRecordRowHeight + 5));
 
 const QColor kNight(0x1a, 0x12, 0x52);
 const QColor kInk(0x2a, 0x1c, 0x78);
@@ -375,7 +390,7 @@ QImage tableBackdrop()
         for (const double y : {80.0, 90.5, 101.0})
             paintGlint(painter, QPointF(x, y), 3.5, QColor(0xff, 0xf0, 0xa0));
 
-    const QRectF drum = kDrumPlaceOnTable;
+    const QRectF drum = pictures::restingDrumPlace;
     paintDais(painter, QPointF(drum.center().x(), 468), 335, 104, 16);
     paintBulbColumn(painter, QRectF(14, 360, 30, 205));
     paintBulbColumn(painter, QRectF(756, 360, 30, 205));

@@ -1,12 +1,14 @@
 #include "Paint.h"
 #include "Pictures.h"
 
+#include "platform/Pictures.h"
+
 #include <array>
 
 namespace picgen {
 namespace {
 
-constexpr QSize kCasketSize(67, 49);
+constexpr QSize kCasketSize = pictures::prizeBoxSize;
 constexpr QRectF kBody(9, 25, 49, 20);  // front of the chest below the lid line
 constexpr double kStrapWidth = 4;
 constexpr double kOpening = 7;  // the open chest is seen a little from above

@@ -3,6 +3,9 @@
 #include "Paint.h"
 #include "Pictures.h"
 
+#include "game/Drum.h"
+#include "platform/Pictures.h"
+
 #include <QPolygonF>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -21,30 +24,49 @@ struct Sector {
     QColor colour;
     QColor ink;
     QColor edge;
-    Kind kind;
+    Kind kind = Kind::Value;
 };
 
-const std::array<Sector, kSectorCount>& sectors()
+// A sector looks like what it does, so the picture follows the game's table
+// in order and content: every value has a colour of its own.
+Sector look(const drum::Sector& sector)
 {
     const QColor white(Qt::white);
     const QColor night(0x1c, 0x14, 0x3c);
     const QColor wine(0x8a, 0x06, 0x10);
-    const Sector pass{QStringLiteral("П"), QColor(0x9c, 0xa6, 0xb4), white, night, Kind::Pass};
-    const Sector doubled{QStringLiteral("×2"), QColor(0xff, 0xc4, 0x1c), wine, white, Kind::Double};
-    static const std::array<Sector, kSectorCount> table{{
-        pass,
-        {QStringLiteral("50"), QColor(0xe8, 0x24, 0x2c), white, night, Kind::Value},
-        doubled,
-        {QStringLiteral("20"), QColor(0x22, 0x6a, 0xf0), white, night, Kind::Value},
-        pass,
-        {QStringLiteral("10"), QColor(0x1c, 0xaa, 0x48), white, night, Kind::Value},
-        {QStringLiteral("30"), QColor(0x92, 0x36, 0xd8), white, night, Kind::Value},
-        {QStringLiteral("Б"), QColor(0x14, 0x12, 0x16), white, QColor(0xd0, 0x10, 0x18), Kind::Bankrupt},
-        {QStringLiteral("40"), QColor(0xff, 0x78, 0x14), white, night, Kind::Value},
-        {QStringLiteral("+"), QColor(0xf4, 0xf8, 0xff), QColor(0x12, 0x9a, 0x3a), white, Kind::Plus},
-        {QStringLiteral("80"), QColor(0xe4, 0x1e, 0x8c), white, night, Kind::Value},
-        doubled,
-    }};
+    switch (sector.effect) {
+    case drum::Effect::PassTurn:
+        return {QStringLiteral("П"), QColor(0x9c, 0xa6, 0xb4), white, night, Kind::Pass};
+    case drum::Effect::Double:
+        return {QStringLiteral("×2"), QColor(0xff, 0xc4, 0x1c), wine, white, Kind::Double};
+    case drum::Effect::Bankrupt:
+        return {QStringLiteral("Б"), QColor(0x14, 0x12, 0x16), white, QColor(0xd0, 0x10, 0x18), Kind::Bankrupt};
+    case drum::Effect::Plus:
+        return {QStringLiteral("+"), QColor(0xf4, 0xf8, 0xff), QColor(0x12, 0x9a, 0x3a), white, Kind::Plus};
+    case drum::Effect::Points:
+        break;
+    }
+    QColor colour(0x10, 0x90, 0x90);
+    switch (sector.points) {
+    case 10: colour = QColor(0x1c, 0xaa, 0x48); break;
+    case 20: colour = QColor(0x22, 0x6a, 0xf0); break;
+    case 30: colour = QColor(0x92, 0x36, 0xd8); break;
+    case 40: colour = QColor(0xff, 0x78, 0x14); break;
+    case 50: colour = QColor(0xe8, 0x24, 0x2c); break;
+    case 80: colour = QColor(0xe4, 0x1e, 0x8c); break;
+    }
+    return {QString::number(sector.points), colour, white, night, Kind::Value};
+}
+
+// Index 0..11 holds drum sector 1..12.
+const std::array<Sector, kSectorCount>& sectors()
+{
+    static const std::array<Sector, kSectorCount> table = [] {
+        std::array<Sector, kSectorCount> looks;
+        for (int i = 0; i < kSectorCount; ++i)
+            looks[i] = look(drum::sector(i + 1));
+        return looks;
+    }();
     return table;
 }
 
@@ -390,7 +412,7 @@ void paintPointer(QPainter& painter, QPointF tip, double length, double directio
 
 namespace {
 
-constexpr QSize kSpinSize(360, 360);
+constexpr QSize kSpinSize = pictures::turningDrumPlace.size();
 constexpr QPointF kSpinCentre(180, 192);
 constexpr double kSpinRadius = 160;
 constexpr double kSpinBlur = 7;
@@ -460,23 +482,46 @@ QImage drumSpinning(int sector)
     return image;
 }
 
+namespace {
+
+DrumPose restPose(int sector)
+{
+    return {.centre = QPointF(pictures::restingDrumPlace.width() / 2.0, kRestCentreY),
+            .radius = kRestRadius,
+            .turnDegrees = turnBringingSector(sector, kPointerAtFront),
+            .tiltDegrees = kRestTilt};
+}
+
+}  // namespace
+
 QImage drumAtRest(int sector, const QImage& table)
 {
     const qreal scale = table.devicePixelRatio();
-    QImage image = table.copy(QRectF(QRectF(kDrumPlaceOnTable).topLeft() * scale,
-                                     QSizeF(kDrumPlaceOnTable.size()) * scale).toRect());
+    const QRectF place = pictures::restingDrumPlace;
+    QImage image = table.copy(QRectF(place.topLeft() * scale, place.size() * scale).toRect());
     QPainter painter(&image);
     prepare(painter);
-    const DrumPose pose{.centre = QPointF(kDrumPlaceOnTable.width() / 2.0, kRestCentreY),
-                        .radius = kRestRadius,
-                        .turnDegrees = turnBringingSector(sector, kPointerAtFront),
-                        .tiltDegrees = kRestTilt};
+    const DrumPose pose = restPose(sector);
     paintDrum(painter, pose);
     // The pointer stands on the floor in front of the drum, clear of the letter buttons.
+    const int rowsLeftVisible = pictures::letterRow.top() - pictures::restingDrumPlace.top();
     const double tipY = std::min(drumFrontEdge(pose).y() - kRestPointerLength * 0.55,
-                                 kDrumRowsLeftVisible - 2 - kRestPointerLength);
+                                 rowsLeftVisible - 4 - kRestPointerLength);
     paintPointer(painter, QPointF(pose.centre.x(), tipY), kRestPointerLength, 0);
     return image;
+}
+
+QColor sectorColour(int number)
+{
+    return sectors().at(number - 1).colour;
+}
+
+QPoint restingFaceUnderPointer()
+{
+    // Between the standing labels and the gold rim, a little aside from the tip.
+    const DrumPose pose = restPose(1);
+    const QPointF onFace = wheelToScreen(pose).map(QPointF(pose.radius * 0.12, pose.radius * 0.8));
+    return onFace.toPoint();
 }
 
 }  // namespace picgen

@@ -3,12 +3,15 @@
 // The prize drum: twelve sectors on a gold-rimmed wheel, drawn either from
 // straight above or tilted away from the viewer.
 
+#include "game/Drum.h"
+
+#include <QColor>
 #include <QPainter>
 #include <QPointF>
 
 namespace picgen {
 
-inline constexpr int kSectorCount = 12;
+inline constexpr int kSectorCount = drum::sectorCount;
 inline constexpr double kSectorDegrees = 360.0 / kSectorCount;
 
 // Where the pointer sits, clockwise from twelve o'clock as seen from above.
@@ -28,6 +31,9 @@ struct DrumPose {
 double turnBringingSector(int number, double pointerDegrees);
 
 void paintDrum(QPainter& painter, const DrumPose& pose);
+
+// The face colour of drum sector 1..12.
+QColor sectorColour(int number);
 
 // Gold pointer whose tip is at `tip`; `directionDegrees` is where the tip
 // points, clockwise from twelve o'clock (180 points down).

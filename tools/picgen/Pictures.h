@@ -2,17 +2,14 @@
 
 // Everything the game shows that is drawn rather than laid out by widgets.
 
+#include <QDir>
 #include <QImage>
+#include <QStringList>
 #include <QRect>
 
 namespace picgen {
 
 enum class CasketState { Closed, WithPrize, Empty };
-
-// The game shows the resting drum over the table backdrop at this place, and
-// its letter buttons cover the bottom rows of it.
-inline constexpr QRect kDrumPlaceOnTable{110, 354, 600, 246};
-inline constexpr int kDrumRowsLeftVisible = 216;
 
 QImage startBackdrop();    // Scr/Nch
 QImage tableBackdrop();    // Scr/Osn
@@ -23,5 +20,13 @@ QImage casket(CasketState state);  // Prd/Sh, Prd/ShD, Prd/ShP
 // The drum at rest on the table, cut to sit exactly over `table` at its place.
 QImage drumAtRest(int sector, const QImage& table);  // PolB/<n>
 QImage drumSpinning(int sector);                     // PolV/<n>
+
+// A point of the resting drum's face just behind the pointer's tip, where the
+// stopped sector shows.
+QPoint restingFaceUnderPointer();
+
+// Draws every picture of pictures::all() into dataDir; the files that could
+// not be written (none on success).
+QStringList writeAll(const QDir& dataDir);
 
 }  // namespace picgen

@@ -1,0 +1,35 @@
+#include "platform/Pictures.h"
+
+#include "game/Drum.h"
+
+namespace pictures {
+
+QString turningDrum(int sector)
+{
+    return QStringLiteral("PolV/%1.res").arg(sector);
+}
+
+QString restingDrum(int sector)
+{
+    return QStringLiteral("PolB/%1.res").arg(sector);
+}
+
+QString largeName(const QString& relative)
+{
+    const qsizetype slash = relative.lastIndexOf(u'/');
+    const qsizetype dot = relative.lastIndexOf(u'.');
+    const qsizetype at = dot > slash ? dot : relative.size();
+    return relative.left(at) + QStringLiteral("@%1x").arg(largeRatio) + relative.mid(at);
+}
+
+QStringList all()
+{
+    QStringList files{startBackdrop, recordsBackdrop, tableBackdrop, closedBox, boxWithPrize, emptyBox};
+    for (int n = 1; n <= drum::sectorCount; ++n)
+        files << turningDrum(n);
+    for (int n = 1; n <= drum::sectorCount; ++n)
+        files << restingDrum(n);
+    return files;
+}
+
+} // namespace pictures

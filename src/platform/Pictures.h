@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/Twips.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The pictures of the Data directory: their files, and the places in the
+// windows they are drawn for. The windows lay their controls out by these
+// places and the picture generator paints to them, so moving a control here
+// moves the painted surround with it.
+namespace pictures {
+
+inline const QString startBackdrop = QStringLiteral("Scr/Nch.res");
+inline const QString recordsBackdrop = QStringLiteral("Scr/Kn.res");
+inline const QString tableBackdrop = QStringLiteral("Scr/Osn.res");
+inline const QString closedBox = QStringLiteral("Prd/Sh.res");
+inline const QString boxWithPrize = QStringLiteral("Prd/ShD.res");
+inline const QString emptyBox = QStringLiteral("Prd/ShP.res");
+
+// The turning drum with drum sector 1..12 under its pointer.
+QString turningDrum(int sector);
+// The drum at rest on the table with drum sector 1..12 under its pointer.
+QString restingDrum(int sector);
+
+// Every picture below Data, in the order the start window checks them:
+// backdrops, prize boxes, the turning drum 1..12, the resting drum 1..12.
+QStringList all();
+
+// Each picture also comes drawn at twice its size, for a screen scaled up,
+// under the same name with "@2x" before the extension:
+// "Scr/Osn.res" -> "Scr/Osn@2x.res".
+inline constexpr int largeRatio = 2;
+QString largeName(const QString& relative);
+
+// ---- places, in pixels of the window or picture box that holds them ----
+
+// Every backdrop fills a picture box of this size.
+constexpr QSize backdropSize = twipsSize(12000, 9000);
+
+// Start window: where its backdrop stands, and menu entry 1..4 on it.
+constexpr QPoint startBackdropAt{112, 84};
+constexpr QRect menuEntry(int number) { return {548, 296 + 68 * (number - 1), 225, 61}; }
+
+// Game table, on its backdrop.
+constexpr QRect stageCaption = twipsRect(4680, 240, 3975, 495);
+// Left edges of the word's cells 1..11 (index 0 unused).
+constexpr std::array<int, 12> cellLefts{0, 4680, 5125, 5570, 6000, 6430, 6870, 7310, 7740, 8190, 8630, 9060};
+constexpr QRect wordCell(int number) { return twipsRect(cellLefts.at(number), 1140, 420, 435); }
+// Left edge, in twips, of the controls of seat 1..3: the seats stand side by
+// side, seat 1 on the left. Each has a stand and a turn marker above it.
+constexpr int seatLeft(int seat) { return 300 + (seat - 1) * 3975; }
+constexpr QRect seatStand(int seat) { return twipsRect(seatLeft(seat), 2070, 3450, 1650); }
+constexpr QRect turnMarker(int seat) { return twipsRect(seatLeft(seat) + 1500, 1710, 450, 345); }
+// The resting drum; the row of letter buttons covers its bottom.
+constexpr QRect restingDrumPlace = twipsRect(1650, 5310, 9000, 3690);
+constexpr QRect letterRow = twipsRect(180, 8580, 11535, 375);
+// The turning drum, over the table's top left corner.
+constexpr QRect turningDrumPlace = twipsRect(0, 0, 5400, 5400);
+constexpr QSize prizeBoxSize = twipsSize(1005, 735);
+
+// Records window, on its backdrop: row 1..4 of the table, and row 0, the
+// result that did not enter, standing apart below it.
+constexpr std::array<int, 5> recordRowTops{3960, 1560, 2100, 2640, 3180};
+constexpr QRect recordName(int row) { return twipsRect(180, recordRowTops.at(row), 4215, 615); }
+constexpr QRect recordScore(int row) { return twipsRect(4500, recordRowTops.at(row), 1395, 615); }
+
+} // namespace pictures
