@@ -1,6 +1,6 @@
+#include "app/GameApplication.h"
 #include "platform/Fonts.h"
 #include "platform/ScreenScaling.h"
-#include "start/GameApplication.h"
 
 #include <QApplication>
 

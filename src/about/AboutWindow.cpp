@@ -4,9 +4,8 @@
 #include "about/EtchedRules.h"
 #include "about/KeepInFront.h"
 #include "platform/EventLabel.h"
-#include "platform/Platform.h"
+#include "platform/Navigation.h"
 #include "platform/Twips.h"
-#include "platform/WindowNames.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -56,8 +55,8 @@ QString timeFormat()
 
 } // namespace
 
-AboutWindow::AboutWindow(Platform& platform, GameState&)
-    : platform_(platform)
+AboutWindow::AboutWindow(Navigation& navigation)
+    : navigation_(navigation)
 {
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -146,7 +145,7 @@ void AboutWindow::load()
 void AboutWindow::present()
 {
     // Opened again while open, it comes to the front with the keyboard.
-    inFront_->belongTo(platform_.windows.find(windownames::start));
+    inFront_->belongTo(navigation_.startWindow());
     show();
     fitOuterSize();
     inFront_->bringForward();
@@ -194,7 +193,7 @@ QPoint AboutWindow::handEnd(Hand hand) const
 void AboutWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        platform_.windows.unload(windownames::about);
+        navigation_.closeAbout();
         return;
     }
     LoadableWindow::keyPressEvent(event);

@@ -11,7 +11,7 @@ class ClockFace;
 class EtchedRules;
 class EventLabel;
 class KeepInFront;
-class Platform;
+class Navigation;
 class QTimer;
 struct GameState;
 
@@ -25,7 +25,7 @@ public:
     static constexpr int fadeStepSize = 5;
     static constexpr int fadeTarget = 215;  // of 255: never quite opaque
 
-    AboutWindow(Platform& platform, GameState& state);
+    explicit AboutWindow(Navigation& navigation);
 
     void load() override;
     void present() override;
@@ -54,7 +54,7 @@ private:
     void fitOuterSize();
     void centreOnScreen();
 
-    Platform& platform_;
+    Navigation& navigation_;
     int fadeLevel_ = 0;
     QSize fittedFrame_;  // frame the client size was last fitted to; none before the first show
     QTimer* fadeTimer_ = nullptr;

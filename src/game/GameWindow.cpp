@@ -6,16 +6,16 @@
 #include "game/TablePictures.h"
 #include "game/TableTexts.h"
 #include "game/TopicDatabase.h"
+#include "platform/DataDir.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
+#include "platform/Navigation.h"
+#include "platform/PictureCache.h"
 #include "platform/Pictures.h"
-#include "platform/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "platform/Twips.h"
-#include "platform/WindowNames.h"
 #include "platform/WrappingButton.h"
-#include "start/Navigation.h"
 #include "state/GameState.h"
 
 #include <QDir>
@@ -63,8 +63,8 @@ EventLabel* makePicture(QWidget* parent, const QString& name, const QRect& geome
 
 } // namespace
 
-GameWindow::GameWindow(Platform& platform, GameState& state)
-    : platform_(platform), state_(state), round_(state, platform.random)
+GameWindow::GameWindow(const Services& services, GameState& state)
+    : services_(services), state_(state), round_(state, services.random)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setBackgroundColour(gameBackground);
@@ -256,11 +256,11 @@ void GameWindow::load()
         turning << pictures::turningDrum(position);
         resting << pictures::restingDrum(position);
     }
-    platform_.pictures.preload(turning, picture2_->size());
-    platform_.pictures.preload(resting, image4_->size());
-    picture1_->setPixmap(platform_.pictures.picture(pictures::tableBackdrop, picture1_->size()));
-    picture2_->setPixmap(platform_.pictures.picture(pictures::turningDrum(1)));
-    image4_->setPixmap(platform_.pictures.picture(pictures::restingDrum(1)));
+    services_.pictures.preload(turning, picture2_->size());
+    services_.pictures.preload(resting, image4_->size());
+    picture1_->setPixmap(services_.pictures.picture(pictures::tableBackdrop, picture1_->size()));
+    picture2_->setPixmap(services_.pictures.picture(pictures::turningDrum(1)));
+    image4_->setPixmap(services_.pictures.picture(pictures::restingDrum(1)));
 
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         names_.at(seat)->setText(state_.player(seat, state_.Stage).name);
@@ -275,7 +275,7 @@ void GameWindow::load()
     startTurn();
 
     for (EventLabel* prizeBox : {image6_, image5_}) {
-        prizeBox->setPixmap(platform_.pictures.picture(pictures::closedBox, prizeBox->size()));
+        prizeBox->setPixmap(services_.pictures.picture(pictures::closedBox, prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
         prizeBox->hide();
     }
@@ -286,22 +286,22 @@ void GameWindow::load()
 
 bool GameWindow::loadTopicAndWord()
 {
-    const QString topicDir = platform_.data.path(QStringLiteral("Baz"));
+    const QString topicDir = services_.data.path(QStringLiteral("Baz"));
     TopicDatabase::DrawReport report;
-    const auto drawn = TopicDatabase::draw(topicDir, platform_.random, &report);
+    const auto drawn = TopicDatabase::draw(topicDir, services_.random, &report);
     if (!drawn) {
         // Files that are there but hold no word are not a missing database:
         // the player is told so, and each file's fault goes to the terminal.
         for (const QString& rejected : std::as_const(report.rejected))
             std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("Кордамир: Baz/") + rejected));
-        platform_.dialogs.message(
+        services_.dialogs.message(
             report.topicFiles == 0
                 ? QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных")
                 : QStringLiteral("Работа программы будет завершена: ни один файл темы в папке %1 "
                                  "не содержит слова из 1–11 букв А–Я.")
                       .arg(QDir::toNativeSeparators(topicDir)),
             Dialogs::Icon::Critical);
-        platform_.program.end();
+        services_.program.end();
         return false;
     }
     setMessage(QStringLiteral("Тема: ") + drawn->topic);
@@ -389,10 +389,10 @@ void GameWindow::spinDrum()
 void GameWindow::drumStep()
 {
     const bool resting = round_.stepDrum();
-    picture2_->setPixmap(platform_.pictures.picture(pictures::turningDrum(state_.DrumSector)));
+    picture2_->setPixmap(services_.pictures.picture(pictures::turningDrum(state_.DrumSector)));
     if (resting) {
         timers_.at(1)->stop();
-        image4_->setPixmap(platform_.pictures.picture(pictures::restingDrum(state_.DrumSector)));
+        image4_->setPixmap(services_.pictures.picture(pictures::restingDrum(state_.DrumSector)));
         timers_.at(2)->start();
     }
 }
@@ -527,7 +527,7 @@ void GameWindow::showWordWon(const WordRound::Outcome& outcome)
 void GameWindow::sayWordClicked(int seat)
 {
     showTurnControls(seat, false);
-    const QString answer = platform_.dialogs.input(QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
+    const QString answer = services_.dialogs.input(QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
     const WordRound::Outcome outcome = round_.sayWord(answer);
     switch (outcome.next) {
     case WordRound::Next::SameSeat:
@@ -556,12 +556,10 @@ void GameWindow::goOn()
 {
     if (!state_.WordFinished)
         return;
-    WindowRegistry& windows = platform_.windows;
-    windows.unload(windownames::game);
     if (Tournament(state_).isOver())
-        windows.show(windownames::records);
+        services_.navigation.finishTournament();
     else
-        navigation::showSetupOverBackdrop(windows);
+        services_.navigation.nextStage();
 }
 
 // ---- Prize boxes ----------------------------------------------------------------
@@ -587,7 +585,7 @@ void GameWindow::openBox(int b)
     if (!outcome.opened)
         return;
     EventLabel* chosen = box(b);
-    chosen->setPixmap(platform_.pictures.picture(outcome.prize ? pictures::boxWithPrize : pictures::emptyBox,
+    chosen->setPixmap(services_.pictures.picture(outcome.prize ? pictures::boxWithPrize : pictures::emptyBox,
                                                  chosen->size()));
     chosen->move(chosen->x(), twips(openBoxTop));
     setMessage(outcome.message);
@@ -600,7 +598,7 @@ void GameWindow::closeBoxes()
     round_.closeBoxes();
     for (EventLabel* prizeBox : {image6_, image5_}) {
         prizeBox->hide();
-        prizeBox->setPixmap(platform_.pictures.picture(pictures::closedBox, prizeBox->size()));
+        prizeBox->setPixmap(services_.pictures.picture(pictures::closedBox, prizeBox->size()));
         prizeBox->move(prizeBox->x(), twips(closedBoxTop));
     }
     showTurnControls(state_.CurrentSeat, true);
@@ -618,11 +616,11 @@ void GameWindow::computerSpins()
 void GameWindow::computerChoosesLetter()
 {
     timers_.at(5)->stop();
-    const int choice = ComputerPlayer::chooseLetter(state_, platform_.random);
+    const int choice = ComputerPlayer::chooseLetter(state_, services_.random);
     if (choice == 0) {
-        platform_.dialogs.message(QStringLiteral("Ошибка! Комп не может выбрать букву!"),
+        services_.dialogs.message(QStringLiteral("Ошибка! Комп не может выбрать букву!"),
                                   Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Ошибка"));
-        platform_.program.end();
+        services_.program.end();
         return;
     }
     computerLetter_ = choice;

@@ -6,7 +6,12 @@
 #include <array>
 
 class EventLabel;
-class Platform;
+class DataDir;
+class Dialogs;
+class Navigation;
+class PictureCache;
+class ProgramExit;
+class RandomSource;
 class QFrame;
 class QPushButton;
 class QTimer;
@@ -20,7 +25,16 @@ struct GameState;
 class GameWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    GameWindow(Platform& platform, GameState& state);
+    struct Services {
+        const DataDir& data;
+        PictureCache& pictures;
+        RandomSource& random;
+        Dialogs& dialogs;
+        ProgramExit& program;
+        Navigation& navigation;
+    };
+
+    GameWindow(const Services& services, GameState& state);
 
     void load() override;
     void present() override;
@@ -88,7 +102,7 @@ private:
     void showBoxesOffered(const WordRound::Outcome& outcome);
     void setMessage(const QString& text);
 
-    Platform& platform_;
+    Services services_;
     GameState& state_;
     WordRound round_;
     int computerLetter_ = 0;   // the computer's chosen letter, 1..32

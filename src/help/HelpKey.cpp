@@ -1,13 +1,12 @@
 #include "help/HelpKey.h"
 
-#include "platform/WindowNames.h"
-#include "platform/WindowRegistry.h"
+#include "platform/Navigation.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-HelpKey::HelpKey(WindowRegistry& windows)
-    : windows_(windows)
+HelpKey::HelpKey(Navigation& navigation)
+    : navigation_(navigation)
 {
     qApp->installEventFilter(this);
 }
@@ -22,7 +21,7 @@ bool HelpKey::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
         && !static_cast<QKeyEvent*>(event)->isAutoRepeat() && !QApplication::activeModalWidget()) {
-        windows_.show(windownames::rules);
+        navigation_.showRules();
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class WindowRegistry;
+class Navigation;
 
 // F1 anywhere in the program opens the rules window (or brings it to the
 // front). Not while a modal box waits for its answer: the window could not
@@ -11,12 +11,12 @@ class HelpKey : public QObject {
     Q_OBJECT
 public:
     // Listens to every key of the application while it exists.
-    explicit HelpKey(WindowRegistry& windows);
+    explicit HelpKey(Navigation& navigation);
     ~HelpKey() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    WindowRegistry& windows_;
+    Navigation& navigation_;
 };

@@ -2,10 +2,9 @@
 
 #include "about/EtchedRules.h"
 #include "platform/EventLabel.h"
-#include "platform/Platform.h"
+#include "platform/Navigation.h"
 #include "platform/TextFit.h"
 #include "platform/Twips.h"
-#include "platform/WindowNames.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -44,8 +43,8 @@ const QString rulesText = QStringLiteral(
 
 } // namespace
 
-RulesWindow::RulesWindow(Platform& platform, GameState&)
-    : platform_(platform)
+RulesWindow::RulesWindow(Navigation& navigation)
+    : navigation_(navigation)
 {
     setWindowTitle(title);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -117,7 +116,7 @@ void RulesWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         giveKeyboardBack();
-        platform_.windows.unload(windownames::rules);
+        navigation_.closeRules();
         return;
     }
     LoadableWindow::keyPressEvent(event);

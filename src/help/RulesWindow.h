@@ -5,7 +5,7 @@
 #include <QPointer>
 
 class EventLabel;
-class Platform;
+class Navigation;
 struct GameState;
 
 // "Правила игры": the rules in short, opened by F1 from any window and closed
@@ -13,7 +13,7 @@ struct GameState;
 class RulesWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    RulesWindow(Platform& platform, GameState& state);
+    explicit RulesWindow(Navigation& navigation);
 
     // Centred on the screen, in front, with the keyboard.
     void present() override;
@@ -27,7 +27,7 @@ protected:
 private:
     void giveKeyboardBack();
 
-    Platform& platform_;
+    Navigation& navigation_;
     EventLabel* text_ = nullptr;
     QPointer<QWidget> previous_;  // the window that had the keyboard before
 };

@@ -23,6 +23,7 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.h
   ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.h
   ${CMAKE_CURRENT_LIST_DIR}/Platform.h

@@ -1,11 +1,12 @@
 #include "records/RecordsWindow.h"
 
+#include "platform/DataDir.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
+#include "platform/Navigation.h"
+#include "platform/PictureCache.h"
 #include "platform/Pictures.h"
-#include "platform/Platform.h"
 #include "platform/Twips.h"
-#include "platform/WindowNames.h"
 #include "records/RecordsFile.h"
 #include "state/GameState.h"
 
@@ -23,8 +24,8 @@ const QColor plainColour(0x00, 0x00, 0x00);
 
 } // namespace
 
-RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
-    : platform_(platform), state_(state)
+RecordsWindow::RecordsWindow(const Services& services, GameState& state)
+    : services_(services), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -75,7 +76,7 @@ RecordsWindow::RecordsWindow(Platform& platform, GameState& state)
 void RecordsWindow::load()
 {
     keepCentred({picture1_});
-    picture1_->setPixmap(platform_.pictures.picture(pictures::recordsBackdrop, picture1_->size()));
+    picture1_->setPixmap(services_.pictures.picture(pictures::recordsBackdrop, picture1_->size()));
     readTable();
     enterPendingResult();
     showTable();
@@ -88,14 +89,14 @@ void RecordsWindow::present()
 {
     presentMaximised();
     if (!fileFailure_.isEmpty()) {
-        platform_.dialogs.message(std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
+        services_.dialogs.message(std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
                                   Dialogs::Buttons::Ok);
     }
 }
 
 QString RecordsWindow::recordsPath() const
 {
-    return platform_.data.recordsFile();
+    return services_.data.recordsFile();
 }
 
 void RecordsWindow::readTable()
@@ -175,8 +176,7 @@ void RecordsWindow::menuPressed()
 
 void RecordsWindow::returnToStart()
 {
-    platform_.windows.unload(windownames::records);
-    platform_.windows.show(windownames::start);
+    services_.navigation.leaveRecords();
 }
 
 void RecordsWindow::mouseMoveEvent(QMouseEvent* event)

@@ -6,7 +6,10 @@
 #include <array>
 
 class EventLabel;
-class Platform;
+class DataDir;
+class Dialogs;
+class Navigation;
+class PictureCache;
 struct GameState;
 
 // "Конец": the table of the four best results over its picture. On opening it
@@ -15,7 +18,14 @@ struct GameState;
 class RecordsWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    RecordsWindow(Platform& platform, GameState& state);
+    struct Services {
+        const DataDir& data;
+        PictureCache& pictures;
+        Dialogs& dialogs;
+        Navigation& navigation;
+    };
+
+    RecordsWindow(const Services& services, GameState& state);
 
     void load() override;
     void present() override;
@@ -43,7 +53,7 @@ private:
     void menuPressed();
     void returnToStart();
 
-    Platform& platform_;
+    Services services_;
     GameState& state_;
     RecordsTable table_;
     // The file exists but could not be read: it is shown empty and never written.

@@ -2,10 +2,8 @@
 
 #include "game/Tournament.h"
 #include "platform/Dialogs.h"
-#include "platform/Platform.h"
-#include "platform/WindowNames.h"
+#include "platform/Navigation.h"
 #include "setup/NameBox.h"
-#include "start/Navigation.h"
 #include "state/GameState.h"
 
 #include <QGroupBox>
@@ -82,8 +80,8 @@ QString defaultName(int seat)
 
 } // namespace
 
-SetupWindow::SetupWindow(Platform& platform, GameState& state)
-    : platform_(platform), state_(state)
+SetupWindow::SetupWindow(Dialogs& dialogs, Navigation& navigation, GameState& state)
+    : dialogs_(dialogs), navigation_(navigation), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setFixedSize(clientSize);
@@ -218,10 +216,10 @@ void SetupWindow::present()
         move(frame.topLeft());
     }
     // Kept in front of the start window, which stays behind it disabled.
-    if (LoadableWindow* start = platform_.windows.find(windownames::start)) {
+    if (QWidget* backdrop = navigation_.startWindow()) {
         winId();
-        start->winId();
-        windowHandle()->setTransientParent(start->windowHandle());
+        backdrop->winId();
+        windowHandle()->setTransientParent(backdrop->windowHandle());
     }
     show();
     activateWindow();
@@ -237,7 +235,7 @@ void SetupWindow::confirm()
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
         // Only an empty name is refused: blanks are a name, and are kept as typed.
         if (nameBox(seat)->text().isEmpty()) {
-            platform_.dialogs.message(emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+            dialogs_.message(emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
                                       emptyNameTitle);
             return;
         }
@@ -247,20 +245,17 @@ void SetupWindow::confirm()
         player.kind = personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer;
         player.name = nameBox(seat)->text();
     }
-    platform_.windows.unload(windownames::setup);
-    platform_.windows.unload(windownames::start);
-    platform_.windows.show(windownames::game);
+    navigation_.playStage();
 }
 
 bool SetupWindow::askToEndGame()
 {
-    const Dialogs::Answer answer = platform_.dialogs.message(endGameQuestion, Dialogs::Icon::Question,
+    const Dialogs::Answer answer = dialogs_.message(endGameQuestion, Dialogs::Icon::Question,
                                                              Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return false;
     // The tournament is left as it stands; the next new game clears it.
-    platform_.windows.unload(windownames::setup);
-    navigation::showMenu(platform_.windows);
+    navigation_.abandonTournament();
     return true;
 }
 

@@ -4,8 +4,9 @@
 
 #include <array>
 
+class Dialogs;
 class NameBox;
-class Platform;
+class Navigation;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -18,7 +19,7 @@ struct GameState;
 class SetupWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    SetupWindow(Platform& platform, GameState& state);
+    SetupWindow(Dialogs& dialogs, Navigation& navigation, GameState& state);
 
     void load() override;
     // Centred on the screen, in front of the start window behind it.
@@ -54,7 +55,8 @@ private:
     void confirm();
     bool askToEndGame();
 
-    Platform& platform_;
+    Dialogs& dialogs_;
+    Navigation& navigation_;
     GameState& state_;
     QLabel* label7_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -1,14 +1,14 @@
 #include "start/StartWindow.h"
 
+#include "platform/DataDir.h"
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
 #include "platform/EventLabel.h"
+#include "platform/Navigation.h"
+#include "platform/PictureCache.h"
 #include "platform/Pictures.h"
-#include "platform/Platform.h"
 #include "platform/ProgramExit.h"
-#include "platform/WindowNames.h"
 #include "start/MenuKeys.h"
-#include "start/Navigation.h"
 #include "start/StartupCheck.h"
 #include "state/GameState.h"
 
@@ -25,8 +25,8 @@ const QSize designClientSize(1018, 736);
 
 } // namespace
 
-StartWindow::StartWindow(Platform& platform, GameState& state)
-    : platform_(platform), state_(state)
+StartWindow::StartWindow(const Services& services, GameState& state)
+    : services_(services), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -70,7 +70,7 @@ void StartWindow::load()
     keepCentred({picture1_});
     if (!checkPictures())
         return;
-    picture1_->setPixmap(platform_.pictures.picture(pictures::startBackdrop, picture1_->size()));
+    picture1_->setPixmap(services_.pictures.picture(pictures::startBackdrop, picture1_->size()));
     switchDisplayModeIfSmall();
 }
 
@@ -82,13 +82,13 @@ void StartWindow::present()
 bool StartWindow::checkPictures()
 {
     const QString missing = startupcheck::firstMissing([this](const QString& relative) {
-        return QFileInfo(platform_.data.path(relative)).isFile();
+        return QFileInfo(services_.data.path(relative)).isFile();
     });
     if (missing.isEmpty())
         return true;
-    platform_.dialogs.message(startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+    services_.dialogs.message(startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
                               startupcheck::errorTitle);
-    platform_.program.end();
+    services_.program.end();
     return false;
 }
 
@@ -98,7 +98,7 @@ void StartWindow::switchDisplayModeIfSmall()
     // In the screen's own pixels: a scaled-up program sees a smaller screen.
     if (screen)
         displaymode::switchIfSmall((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize(),
-                                   platform_.display);
+                                   services_.display);
 }
 
 void StartWindow::enterMenuState()
@@ -143,21 +143,20 @@ void StartWindow::mouseMoveEvent(QMouseEvent* event)
 void StartWindow::newGame()
 {
     state_.newGame();
-    navigation::showSetupOverBackdrop(platform_.windows);
+    services_.navigation.newTournament();
 }
 
 void StartWindow::showRecords()
 {
-    platform_.windows.show(windownames::records);
-    platform_.windows.unload(windownames::start);
+    services_.navigation.showRecords();
 }
 
 void StartWindow::showAbout()
 {
-    platform_.windows.show(windownames::about);
+    services_.navigation.showAbout();
 }
 
 void StartWindow::exitProgram()
 {
-    platform_.program.end();
+    services_.program.end();
 }

@@ -4,8 +4,13 @@
 
 #include <array>
 
+class DataDir;
+class Dialogs;
+class DisplayModeService;
 class EventLabel;
-class Platform;
+class Navigation;
+class PictureCache;
+class ProgramExit;
 struct GameState;
 
 // "Начало": the first window of the program, with its picture and the menu
@@ -14,7 +19,16 @@ struct GameState;
 class StartWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    StartWindow(Platform& platform, GameState& state);
+    struct Services {
+        const DataDir& data;
+        PictureCache& pictures;
+        Dialogs& dialogs;
+        ProgramExit& program;
+        DisplayModeService& display;
+        Navigation& navigation;
+    };
+
+    StartWindow(const Services& services, GameState& state);
 
     void load() override;
     void present() override;
@@ -42,7 +56,7 @@ private:
     void showAbout();
     void exitProgram();
 
-    Platform& platform_;
+    Services services_;
     GameState& state_;
     EventLabel* picture1_ = nullptr;
     std::array<EventLabel*, 5> entries_{};  // 1..4 used

@@ -4,12 +4,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StartupCheck.h
 )
 target_sources(kordamir_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/GameApplication.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/GameApplication.h
   ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.h
-  ${CMAKE_CURRENT_LIST_DIR}/Navigation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
   ${CMAKE_CURRENT_LIST_DIR}/StartWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartWindow.h
 )

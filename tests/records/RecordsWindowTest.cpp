@@ -265,7 +265,10 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     test.defineWindows();
     test.state.Champion = {QString(), QStringLiteral("Вика"), QStringLiteral("450")};
     test.platform->windows.define(windownames::records, [&] {
-        auto created = std::make_unique<RecordsWindow>(*test.platform, test.state);
+        auto created = std::make_unique<RecordsWindow>(
+            RecordsWindow::Services{test.platform->data, test.platform->pictures, test.dialogs,
+                                    *test.navigation},
+            test.state);
         window = created.get();
         return created;
     });

@@ -4,7 +4,6 @@
 #include "platform/WindowNames.h"
 #include "setup/NameBox.h"
 #include "setup/SetupWindow.h"
-#include "start/Navigation.h"
 #include "start/StartWindow.h"
 
 #include <QClipboard>
@@ -32,7 +31,7 @@ SetupWindow* openSetup(TestPlatform& test, int stage)
 {
     test.defineWindows();
     test.state.Stage = stage;
-    navigation::showSetupOverBackdrop(windows(test));
+    test.navigation->newTournament();
     return windows(test).find<SetupWindow>(windownames::setup);
 }
 

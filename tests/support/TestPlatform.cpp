@@ -1,6 +1,7 @@
 #include "TestPlatform.h"
 
-#include "start/GameApplication.h"
+#include "app/GameApplication.h"
+#include "app/WindowNavigation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +50,7 @@ TestPlatform::TestPlatform(DataContent content)
     if (content == DataContent::BuildData)
         copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
     platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
+    navigation = std::make_unique<WindowNavigation>(platform->windows);
 }
 
 TestPlatform::~TestPlatform()
@@ -73,7 +75,7 @@ void TestPlatform::removeData(const QString& relative) const
 
 void TestPlatform::defineWindows()
 {
-    defineGameWindows(*platform, state);
+    defineGameWindows(*platform, *navigation, state);
 }
 
 void TestPlatform::flushUnloads()

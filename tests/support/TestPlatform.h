@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Navigation.h"
 #include "platform/DisplayMode.h"
 #include "platform/Platform.h"
 #include "platform/ProgramExit.h"
@@ -106,4 +107,6 @@ public:
     FakeDisplayMode display;
     GameState state;
     std::unique_ptr<Platform> platform;
+    // The game's own ways between the windows, over platform->windows.
+    std::unique_ptr<Navigation> navigation;
 };

@@ -1,0 +1,86 @@
+#include "app/GameApplication.h"
+
+#include "about/AboutWindow.h"
+#include "app/WindowNavigation.h"
+#include "game/GameWindow.h"
+#include "help/RulesWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/DisplayMode.h"
+#include "platform/ProgramExit.h"
+#include "platform/RandomSource.h"
+#include "platform/WindowNames.h"
+#include "platform/XRandrDisplayMode.h"
+#include "records/RecordsFile.h"
+#include "records/RecordsWindow.h"
+#include "setup/SetupWindow.h"
+#include "start/StartWindow.h"
+
+void defineGameWindows(Platform& platform, Navigation& navigation, GameState& state)
+{
+    WindowRegistry& windows = platform.windows;
+    windows.define(windownames::start, [&] {
+        return std::make_unique<StartWindow>(
+            StartWindow::Services{platform.data, platform.pictures, platform.dialogs, platform.program,
+                                  platform.display, navigation},
+            state);
+    });
+    windows.define(windownames::setup, [&] {
+        return std::make_unique<SetupWindow>(platform.dialogs, navigation, state);
+    });
+    windows.define(windownames::game, [&] {
+        return std::make_unique<GameWindow>(
+            GameWindow::Services{platform.data, platform.pictures, platform.random, platform.dialogs,
+                                 platform.program, navigation},
+            state);
+    });
+    windows.define(windownames::records, [&] {
+        return std::make_unique<RecordsWindow>(
+            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation}, state);
+    });
+    windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(navigation); });
+    windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(navigation); });
+}
+
+struct GameApplication::RealServices {
+    QtDialogs dialogs;
+    SeededRandom random;
+    ApplicationExit exit;
+    std::unique_ptr<DisplayModeService> display = XRandrDisplayMode::forCurrentPlatform();
+
+    Services services() { return {DataDir::forProgram(), dialogs, random, exit, *display}; }
+};
+
+GameApplication::GameApplication()
+    : GameApplication(std::make_unique<RealServices>())
+{
+}
+
+GameApplication::GameApplication(std::unique_ptr<RealServices> real)
+    : GameApplication(real->services())
+{
+    real_ = std::move(real);
+}
+
+GameApplication::GameApplication(const Services& services)
+    : platform_(services.data, services.dialogs, services.random, services.exit, services.display),
+      navigation_(std::make_unique<WindowNavigation>(platform_.windows))
+{
+    DisplayModeService& display = services.display;
+    services.exit.onEnd([&display] { display.restore(); });
+    defineGameWindows(platform_, *navigation_, state_);
+    helpKey_ = std::make_unique<HelpKey>(*navigation_);
+}
+
+GameApplication::~GameApplication()
+{
+    platform_.windows.unloadAll();
+    platform_.display.restore();
+}
+
+bool GameApplication::start()
+{
+    // A write killed before its rename leaves its copy beside the records file
+    // where the file system offers no anonymous temporary files.
+    RecordsFile(platform_.data.recordsFile()).removeLeftovers();
+    return platform_.windows.show(windownames::start) != nullptr;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "help/HelpKey.h"
+#include "platform/DataDir.h"
+#include "platform/Platform.h"
+#include "state/GameState.h"
+
+#include <memory>
+
+class Dialogs;
+class DisplayModeService;
+class Navigation;
+class ProgramExit;
+class RandomSource;
+
+// Makes the windows known to the registry under their names, each with
+// only the services it uses.
+void defineGameWindows(Platform& platform, Navigation& navigation, GameState& state);
+
+// The running game: the services of the machine, the shared state, the
+// windows and the ways between them. Ending the program, or destroying this
+// object, gives the screen its mode back.
+class GameApplication {
+public:
+    struct Services {
+        DataDir data;
+        Dialogs& dialogs;
+        RandomSource& random;
+        ProgramExit& exit;
+        DisplayModeService& display;
+    };
+
+    // The real machine: the program's Data, modal boxes on screen,
+    // a seeded generator, XRandR where there is one.
+    GameApplication();
+    explicit GameApplication(const Services& services);
+    ~GameApplication();
+
+    GameApplication(const GameApplication&) = delete;
+    GameApplication& operator=(const GameApplication&) = delete;
+
+    // Shows the start window; false when its check already ended the program.
+    bool start();
+
+private:
+    struct RealServices;
+
+    GameApplication(std::unique_ptr<RealServices> real);
+
+    std::unique_ptr<RealServices> real_;
+    Platform platform_;
+    std::unique_ptr<Navigation> navigation_;
+    GameState state_;
+    std::unique_ptr<HelpKey> helpKey_;
+};
