@@ -686,11 +686,14 @@ void GameWindowTest::threeComputersPlayAWordToItsEnd()
             window->computerChoosesLetter();
             const int letter = window->computerLetter();
             QVERIFY2(!named.contains(letter), "a letter named twice");
-            QVERIFY(window->letterButton(letter)->isVisible() || !window->letterButton(letter)->isVisibleTo(window));
+            // A named letter's button is hidden for the rest of the word.
+            QVERIFY2(!window->letterButton(letter)->isHidden(), "the computer chose a letter already named");
+            QVERIFY(!table.state().FreeLetters.at(letter).isEmpty());
             named.insert(letter);
             QVERIFY(window->computerLine(table.state().CurrentSeat)->text().startsWith(QStringLiteral("Буква ")));
         } else if (window->timer(6)->isActive()) {
             window->computerPressesLetter();
+            QVERIFY(window->letterButton(window->computerLetter())->isHidden());
         } else {
             QFAIL("no timer runs while computers play");
         }
