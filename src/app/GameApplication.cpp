@@ -19,23 +19,23 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
 {
     WindowRegistry& windows = platform.windows;
     windows.define(windownames::start, [&] {
-        return std::make_unique<StartWindow>(
-            StartWindow::Services{platform.data, platform.pictures, platform.dialogs, platform.program,
-                                  platform.display, navigation},
-            state);
+        return std::make_unique<StartWindow>(StartWindow::Services{platform.data, platform.pictures,
+                                                                   platform.dialogs, platform.program,
+                                                                   platform.display, navigation},
+                                             state);
     });
-    windows.define(windownames::setup, [&] {
-        return std::make_unique<SetupWindow>(platform.dialogs, navigation, state);
-    });
+    windows.define(windownames::setup,
+                   [&] { return std::make_unique<SetupWindow>(platform.dialogs, navigation, state); });
     windows.define(windownames::game, [&] {
-        return std::make_unique<GameWindow>(
-            GameWindow::Services{platform.data, platform.pictures, platform.random, platform.dialogs,
-                                 platform.program, navigation},
-            state);
+        return std::make_unique<GameWindow>(GameWindow::Services{platform.data, platform.pictures,
+                                                                 platform.random, platform.dialogs,
+                                                                 platform.program, navigation},
+                                            state);
     });
     windows.define(windownames::records, [&] {
         return std::make_unique<RecordsWindow>(
-            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation}, state);
+            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation},
+            state);
     });
     windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(navigation); });
     windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(navigation); });

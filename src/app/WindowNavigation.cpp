@@ -75,7 +75,7 @@ void WindowNavigation::showSetupOverBackdrop()
 {
     auto* start = qobject_cast<StartWindow*>(windows_.show(windownames::start));
     if (!start)
-        return;  // the start window's check ended the program
+        return; // the start window's check ended the program
     windows_.show(windownames::setup);
     start->enterBackdropState();
 }

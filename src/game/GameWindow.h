@@ -5,9 +5,9 @@
 
 #include <array>
 
-class EventLabel;
 class DataDir;
 class Dialogs;
+class EventLabel;
 class Navigation;
 class PictureCache;
 class ProgramExit;

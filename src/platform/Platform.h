@@ -9,16 +9,16 @@ class DisplayModeService;
 class ProgramExit;
 class RandomSource;
 
-// What every window uses of the machine: the Data directory and its pictures,
-// the window registry, the modal boxes, chance, the end of the program and
-// the screen's mode. The program hands in the real services; tests hand in
-// scripted ones.
+// The services of the machine, kept together: the Data directory and its
+// pictures, the window registry, the modal boxes, chance, the end of the
+// program and the screen's mode. The program hands in the real services,
+// tests scripted ones; each window receives only those it uses.
 class Platform {
 public:
-    Platform(DataDir dataDir, Dialogs& dialogs, RandomSource& random, ProgramExit& program,
-             DisplayModeService& display)
-        : data(dataDir), pictures(dataDir), windows(program), dialogs(dialogs), random(random),
-          program(program), display(display)
+    Platform(DataDir dataDir, Dialogs& boxes, RandomSource& chance, ProgramExit& end,
+             DisplayModeService& screen)
+        : data(dataDir), pictures(dataDir), windows(end), dialogs(boxes), random(chance), program(end),
+          display(screen)
     {
     }
 

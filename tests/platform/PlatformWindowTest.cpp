@@ -144,7 +144,7 @@ void PlatformWindowTest::closingTheLastWindowThroughItsFrameEndsTheProgram()
     TestPlatform test(TestPlatform::DataContent::Empty);
     int loads = 0;
     WindowRegistry& windows = test.platform->windows;
-    for (const QString name : {QStringLiteral("Начало"), QStringLiteral("Опрог")})
+    for (const QString& name : {QStringLiteral("Начало"), QStringLiteral("Опрог")})
         windows.define(name, [&] { return std::make_unique<CountingWindow>(loads, test.exit, false); });
     windows.show(QStringLiteral("Начало"));
     windows.show(QStringLiteral("Опрог"))->close();

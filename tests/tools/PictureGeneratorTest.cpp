@@ -23,7 +23,8 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
-        for (const QString& file : {pictures::startBackdrop, pictures::tableBackdrop, pictures::recordsBackdrop})
+        for (const QString& file :
+             {pictures::startBackdrop, pictures::tableBackdrop, pictures::recordsBackdrop})
             QTest::newRow(qPrintable(file)) << file << pictures::backdropSize;
         for (const QString& file : {pictures::closedBox, pictures::boxWithPrize, pictures::emptyBox})
             QTest::newRow(qPrintable(file)) << file << pictures::prizeBoxSize;
