@@ -148,8 +148,10 @@ void GameWindow::buildTable()
     image4_ = makeLabel(picture1_, QStringLiteral("Image4"), pictures::restingDrumPlace);
     image4_->setScaledContents(true);
 
-    image5_ = makeLabel(picture1_, QStringLiteral("Image5"), QRect(twipsPoint(4920, closedBoxTop), pictures::prizeBoxSize));
-    image6_ = makeLabel(picture1_, QStringLiteral("Image6"), QRect(twipsPoint(6060, closedBoxTop), pictures::prizeBoxSize));
+    image5_ = makeLabel(picture1_, QStringLiteral("Image5"),
+                        QRect(twipsPoint(4920, closedBoxTop), pictures::prizeBoxSize));
+    image6_ = makeLabel(picture1_, QStringLiteral("Image6"),
+                        QRect(twipsPoint(6060, closedBoxTop), pictures::prizeBoxSize));
     for (EventLabel* prizeBox : {image5_, image6_}) {
         prizeBox->setScaledContents(true);
         prizeBox->setCursor(Qt::PointingHandCursor);

@@ -327,8 +327,9 @@ QImage startBackdrop()
     prepare(painter);
     paintFestiveSky(painter, QPointF(280, 200), QColor(0x78, 0x58, 0xe8), kNight);
     const QRectF scrollPaper = kMenuColumn.adjusted(-14, -20, 14, 22);
-    paintSparkles(painter, QRectF(0, 0, 800, 600), 70, 11, scrollPaper.adjusted(-10, -14, 10, 14));
-    paintConfetti(painter, QRectF(0, 160, 800, 440), 90, 12, scrollPaper.adjusted(-10, -14, 10, 14));
+    paintSparkles(painter, QRectF(image.rect()), 70, 11, scrollPaper.adjusted(-10, -14, 10, 14));
+    paintConfetti(painter, QRectF(0, 160, kScreenSize.width(), 440), 90, 12,
+                  scrollPaper.adjusted(-10, -14, 10, 14));
 
     const DrumPose drum{.centre = QPointF(262, 420), .radius = 215, .turnDegrees = 14, .tiltDegrees = 62};
     paintDrum(painter, drum);
@@ -366,10 +367,10 @@ QImage tableBackdrop()
     studio.setColorAt(1.00, QColor(0x3a, 0x2a, 0x90));
     painter.fillRect(image.rect(), studio);
     painter.save();
-    painter.setClipRect(QRectF(0, 0, 800, 120));
+    painter.setClipRect(QRectF(0, 0, kScreenSize.width(), 120));
     paintRays(painter, QPointF(445, -60), 28, QColor(255, 255, 255, 22));
     painter.restore();
-    paintSparkles(painter, QRectF(0, 0, 800, 60), 24, 21, kCaption.adjusted(-20, -10, 20, 10));
+    paintSparkles(painter, QRectF(0, 0, kScreenSize.width(), 60), 24, 21, kCaption.adjusted(-20, -10, 20, 10));
 
     for (const QRectF& seat : kSeats)
         paintSeat(painter, seat);
@@ -394,7 +395,7 @@ QImage tableBackdrop()
     paintDais(painter, QPointF(drum.center().x(), 468), 335, 104, 16);
     paintBulbColumn(painter, QRectF(14, 360, 30, 205));
     paintBulbColumn(painter, QRectF(756, 360, 30, 205));
-    paintSparkles(painter, QRectF(0, 262, 800, 90), 10, 22, QRectF(180, 250, 520, 100));
+    paintSparkles(painter, QRectF(0, 262, kScreenSize.width(), 90), 10, 22, QRectF(180, 250, 520, 100));
     return image;
 }
 
@@ -404,8 +405,8 @@ QImage recordsBackdrop()
     QPainter painter(&image);
     prepare(painter);
     paintFestiveSky(painter, QPointF(660, 250), QColor(0x5a, 0x70, 0xe8), QColor(0x10, 0x14, 0x4a));
-    paintConfetti(painter, QRectF(0, 0, 800, 600), 110, 31, kRecordsPanel);
-    paintSparkles(painter, QRectF(0, 0, 800, 600), 60, 32, kRecordsPanel);
+    paintConfetti(painter, QRectF(image.rect()), 110, 31, kRecordsPanel);
+    paintSparkles(painter, QRectF(image.rect()), 60, 32, kRecordsPanel);
 
     paintRecordsPanel(painter);
 
