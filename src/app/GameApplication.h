@@ -45,7 +45,7 @@ public:
 private:
     struct RealServices;
 
-    GameApplication(std::unique_ptr<RealServices> real);
+    explicit GameApplication(std::unique_ptr<RealServices> real);
 
     std::unique_ptr<RealServices> real_;
     Platform platform_;
