@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+// The entry point libFuzzer (or the replay program) calls with each input.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 // A broken property is a finding: say which, and stop so that the fuzzer
 // keeps the input (and a replay run fails).

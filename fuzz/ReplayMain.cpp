@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
                 return 1;
             }
             const QByteArray bytes = file.readAll();
-            std::fprintf(stderr, "replaying %s (%lld bytes)\n", qPrintable(path), static_cast<long long>(bytes.size()));
+            std::fprintf(stderr, "replaying %s (%s bytes)\n", qPrintable(path),
+                         QByteArray::number(bytes.size()).constData());
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
             ++replayed;
         }
