@@ -121,7 +121,7 @@ void ScreenFitTest::f1OpensTheRulesAndEscClosesThem()
 {
     TestPlatform test;
     test.defineWindows();
-    HelpKey help(test.platform->windows);
+    HelpKey help(*test.navigation);
     LoadableWindow* start = test.platform->windows.show(windownames::start);
     QVERIFY(start);
 
