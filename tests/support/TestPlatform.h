@@ -96,7 +96,7 @@ public:
 
     // The real windows of the game, defined in the registry.
     void defineWindows();
-    // Runs the deferred deletions of unloaded windows.
+    // Hides and deletes the unloaded windows of every live test platform.
     static void flushUnloads();
 
     QTemporaryDir baseDir;
@@ -106,4 +106,7 @@ public:
     FakeDisplayMode display;
     GameState state;
     std::unique_ptr<Platform> platform;
+
+private:
+    static QList<TestPlatform*>& livePlatforms();
 };
