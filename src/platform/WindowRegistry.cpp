@@ -2,6 +2,7 @@
 
 #include "platform/ProgramExit.h"
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -133,6 +134,12 @@ void WindowRegistry::unload(const QString& name)
     // Gone for the game from now on: no tick and no click reaches it any more.
     for (QTimer* timer : window->findChildren<QTimer*>())
         timer->stop();
+    // Its pixels stay on the screen, but the memory behind them is given back
+    // before the next window takes its own: two screens' worth at once would
+    // raise the program's peak. Should it be uncovered meanwhile, Qt sizes the
+    // store anew and repaints it.
+    if (QBackingStore* store = window->backingStore())
+        store->resize(QSize(1, 1));
     unloaded_.append(window);
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(handover_.get());
