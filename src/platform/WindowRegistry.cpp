@@ -12,7 +12,8 @@
 
 namespace {
 
-// However a new window fares, an unloaded one never lingers longer than this.
+// However a new window fares, an unloaded one never lingers longer than this
+// once the program is back in its event loop.
 constexpr int longestHandoverMs = 500;
 
 bool isInput(QEvent::Type type)
@@ -41,7 +42,14 @@ bool isInput(QEvent::Type type)
 // the windows that are on their way out.
 class WindowRegistry::Handover : public QObject {
 public:
-    explicit Handover(WindowRegistry& registry) : registry_(registry) {}
+    explicit Handover(WindowRegistry& registry) : registry_(registry)
+    {
+        deadline.setSingleShot(true);
+        deadline.setInterval(longestHandoverMs);
+        QObject::connect(&deadline, &QTimer::timeout, this, [this] { registry_.discardUnloaded(); });
+    }
+
+    QTimer deadline;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -143,8 +151,8 @@ void WindowRegistry::unload(const QString& name)
     unloaded_.append(window);
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(handover_.get());
+    // Queued: the window that replaces this one is usually shown later in the same handler.
     QMetaObject::invokeMethod(handover_.get(), [this] { handOverWhenPainted(); }, Qt::QueuedConnection);
-    QTimer::singleShot(longestHandoverMs, handover_.get(), [this] { discardUnloaded(); });
 }
 
 void WindowRegistry::handOverWhenPainted()
@@ -154,10 +162,13 @@ void WindowRegistry::handOverWhenPainted()
     });
     if (awaitingPaint_.isEmpty())
         discardUnloaded();
+    else if (!unloaded_.isEmpty() && !handover_->deadline.isActive())
+        handover_->deadline.start();
 }
 
 void WindowRegistry::discardUnloaded()
 {
+    handover_->deadline.stop();
     const auto unloaded = std::exchange(unloaded_, {});
     for (const QPointer<LoadableWindow>& window : unloaded) {
         if (!window)
