@@ -42,7 +42,7 @@ struct Options {
     int runs = 7;
     bool quick = false;
     std::string only;  // comma-separated phases; empty: all
-    bool runs_(const std::string& phase) const
+    bool wants(const std::string& phase) const
     {
         return only.empty() || ("," + only + ",").find("," + phase + ",") != std::string::npos;
     }
@@ -718,9 +718,9 @@ int main(int argc, char* argv[])
     try {
         XWatch x;
         const auto phase = [&](const char* key, const char* name) {
-            if (options.runs_(key))
+            if (options.wants(key))
                 std::cerr << "… " << name << std::endl;
-            return options.runs_(key);
+            return options.wants(key);
         };
         if (phase("start", "start and memory"))
             startAndMemory(x, options);
