@@ -14,6 +14,8 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <csignal>
 #include <functional>
 #include <map>
@@ -115,14 +117,28 @@ private:
 // ---- where things are on the screen -------------------------------------------
 
 // The start, game and records windows centre an 800 x 600 picture; points are
-// given in that picture's pixels.
+// given in that picture's pixels, which the game scales to the screen.
 struct Point {
     int x, y;
 };
 
+// The game's own scale: KORDAMIR_SCALE when set, else the largest step of
+// 0.05 at which the 800 x 600 scene fits the screen with 40 pixels kept for a
+// title bar, never below 1.
+double sceneScale(const XWatch::Rect& screen)
+{
+    if (const char* fixed = std::getenv("KORDAMIR_SCALE"); fixed && *fixed)
+        return std::atof(fixed);
+    const double fit = std::min(screen.w / 800.0, (screen.h - 40) / 600.0);
+    return std::max(1.0, std::floor(fit / 0.05 + 1e-6) * 0.05);
+}
+
+double scale = 1.0;
+
 Point inPicture(const XWatch::Rect& window, int x, int y)
 {
-    return {window.x + (window.w - 800) / 2 + x, window.y + (window.h - 600) / 2 + y};
+    return {static_cast<int>(window.x + (window.w - 800 * scale) / 2 + x * scale),
+            static_cast<int>(window.y + (window.h - 600 * scale) / 2 + y * scale)};
 }
 
 Point centre(const XWatch::Rect& window)
@@ -143,7 +159,7 @@ Point menuEntry(const XWatch::Rect& start, int number)
 
 Point setupOk(const XWatch::Rect& setup)
 {
-    return {setup.x + 8 + 8 + 238, setup.y + 36 + 232 + 26};
+    return {static_cast<int>(setup.x + (8 + 8 + 238) * scale), static_cast<int>(setup.y + (36 + 232 + 26) * scale)};
 }
 
 Point sayWordButton(const XWatch::Rect& table, int seat)
@@ -433,8 +449,10 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table, const std::fun
     Spin result;
     result.cpuMs = program.cpuMs() - cpu0;
     // The drum is the 360 x 360 picture in the middle of the table: one drawing of it is one frame.
+    const int side = static_cast<int>(360 * scale);
     for (const auto& event : x.events())
-        result.frames += event.kind == XWatch::Kind::Damage && event.rect.w == 360 && event.rect.h == 360;
+        result.frames += event.kind == XWatch::Kind::Damage && std::abs(event.rect.w - side) <= 2
+                         && std::abs(event.rect.h - side) <= 2;
     return result;
 }
 
@@ -717,6 +735,7 @@ int main(int argc, char* argv[])
 
     try {
         XWatch x;
+        scale = sceneScale(x.screen());
         const auto phase = [&](const char* key, const char* name) {
             if (options.wants(key))
                 std::cerr << "… " << name << std::endl;
