@@ -2,7 +2,8 @@
 # Installs what building, playing and testing Кордамир need on Debian 12:
 # the compiler and CMake, Qt 6, XRandR, the fonts the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the
-# menu entry and of the metainfo, and what `cpack -G DEB` uses. Packages
+# menu entry and of the metainfo, what `cpack -G DEB` uses, and for the
+# benchmark suite the X DAMAGE and XTEST libraries and strace. Packages
 # already present are left alone; nothing is downloaded when all are there.
 set -euo pipefail
 
@@ -14,6 +15,7 @@ packages=(
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
   dpkg-dev file
+  libxdamage-dev libxtst-dev libxfixes-dev strace
 )
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then

@@ -239,6 +239,20 @@ void GameWindow::buildSeat(int seat)
     connect(command2_.at(seat), &QPushButton::clicked, this, [this, seat] { spinClicked(seat); });
 }
 
+QList<std::pair<QString, QSize>> GameWindow::pictures()
+{
+    const QSize box = twipsSize(1005, 735);
+    QList<std::pair<QString, QSize>> all{{QStringLiteral("Scr/Osn.res"), twipsSize(12000, 9000)},
+                                         {QStringLiteral("Prd/Sh.res"), box},
+                                         {QStringLiteral("Prd/ShD.res"), box},
+                                         {QStringLiteral("Prd/ShP.res"), box}};
+    for (int position = 1; position <= drum::sectorCount; ++position) {
+        all.append({drumPicture("PolV", position), twipsSize(5400, 5400)});
+        all.append({drumPicture("PolB", position), twipsSize(9000, 3690)});
+    }
+    return all;
+}
+
 void GameWindow::present()
 {
     presentMaximised();
@@ -251,7 +265,8 @@ void GameWindow::load()
 
     label7_->setText(Tournament::stageCaption(state_.Stage));
 
-    // Every drum picture is decoded now, so no spin ever waits for the disk.
+    // Every drum picture is decoded now (most of them were while the players
+    // were named), so no spin ever waits for the disk.
     QStringList turning;
     QStringList resting;
     for (int position = 1; position <= drum::sectorCount; ++position) {

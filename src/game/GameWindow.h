@@ -39,6 +39,10 @@ public:
     void load() override;
     void present() override;
 
+    // The Data pictures the table shows (the drum, the backdrop, the prize
+    // boxes), each with the size of the control that shows it.
+    static QList<std::pair<QString, QSize>> pictures();
+
     // The controls, by their names on the table.
     EventLabel* table() const { return picture1_; }                  // Picture1
     EventLabel* turningDrum() const { return picture2_; }            // Picture2

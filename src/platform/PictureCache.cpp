@@ -15,9 +15,39 @@ const QPixmap& PictureCache::picture(const QString& relative, QSize largest)
     if (found == pictures_.end()) {
         const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
         ++decodeCount_;
-        found = pictures_.insert(relative, QPixmap::fromImage(largepicture::read(dataDir_, relative, deviceRatio, largest)));
+        if (auto decoding = decoding_.find(relative); decoding != decoding_.end()) {
+            QImage image = decoding->second.get();
+            decoding_.erase(decoding);
+            found = pictures_.insert(relative, QPixmap::fromImage(std::move(image)));
+        } else {
+            found = pictures_.insert(relative, QPixmap::fromImage(largepicture::read(dataDir_, relative, deviceRatio, largest)));
+        }
     }
     return found.value();
+}
+
+void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& pictures)
+{
+    const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    std::vector<std::tuple<QString, QSize, std::promise<QImage>>> jobs;
+    for (const auto& [relative, largest] : pictures) {
+        if (pictures_.contains(relative) || decoding_.count(relative))
+            continue;
+        std::promise<QImage> promise;
+        decoding_.emplace(relative, promise.get_future());
+        jobs.emplace_back(relative, largest, std::move(promise));
+    }
+    if (jobs.empty())
+        return;
+    decoders_.emplace_back([data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
+        for (auto& [relative, largest, promise] : jobs) {
+            QImage image = largepicture::read(data, relative, deviceRatio, largest);
+            // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
+            if (!image.isNull())
+                image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            promise.set_value(std::move(image));
+        }
+    });
 }
 
 void PictureCache::preload(const QStringList& relatives, QSize largest)

@@ -3,9 +3,16 @@
 #include "platform/DataDir.h"
 
 #include <QHash>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <future>
+#include <map>
+#include <thread>
+#include <vector>
 
 // Pictures of the Data directory, each file decoded once and then served from
 // memory. The format is read from the file's content, whatever its extension.
@@ -23,10 +30,19 @@ public:
     // Decodes the files now, so that later calls never touch the disk.
     void preload(const QStringList& relatives, QSize largest = {});
 
+    // Starts decoding the files, each no larger than its size, on a thread of
+    // their own and returns at once; picture() takes a file from there,
+    // waiting for it if it is not done yet. Pictures become pixmaps on the
+    // calling (GUI) thread only.
+    void preloadInBackground(const QList<std::pair<QString, QSize>>& pictures);
+
     int decodeCount() const { return decodeCount_; }
 
 private:
     DataDir dataDir_;
     QHash<QString, QPixmap> pictures_;
+    std::map<QString, std::future<QImage>> decoding_;
     int decodeCount_ = 0;
+    // Last, so that it is joined before the members its thread fills are gone.
+    std::vector<std::jthread> decoders_;
 };

@@ -1,5 +1,6 @@
 #include "setup/SetupWindow.h"
 
+#include "game/GameWindow.h"
 #include "game/Tournament.h"
 #include "platform/Dialogs.h"
 #include "platform/Navigation.h"
@@ -160,6 +161,11 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
 
 void SetupWindow::load()
 {
+    // The game table comes next: its pictures are decoded while the players
+    // are named, not over the bare desktop after OK, and not at the menu,
+    // where they would only take memory.
+    platform_.pictures.preloadInBackground(GameWindow::pictures());
+
     const int stage = state_.Stage;
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         nameBox(seat)->setText(defaultName(seat));

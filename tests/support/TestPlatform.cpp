@@ -51,12 +51,20 @@ TestPlatform::TestPlatform(DataContent content)
         copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
     platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
     navigation = std::make_unique<WindowNavigation>(platform->windows);
+    livePlatforms().append(this);
 }
 
 TestPlatform::~TestPlatform()
 {
+    livePlatforms().removeAll(this);
     platform->windows.unloadAll();
     flushUnloads();
+}
+
+QList<TestPlatform*>& TestPlatform::livePlatforms()
+{
+    static QList<TestPlatform*> platforms;
+    return platforms;
 }
 
 void TestPlatform::writeData(const QString& relative, const QByteArray& bytes) const
@@ -80,5 +88,8 @@ void TestPlatform::defineWindows()
 
 void TestPlatform::flushUnloads()
 {
+    // Without waiting for the next windows to be painted.
+    for (TestPlatform* test : livePlatforms())
+        test->platform->windows.discardUnloaded();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -97,7 +97,7 @@ public:
 
     // The real windows of the game, defined in the registry.
     void defineWindows();
-    // Runs the deferred deletions of unloaded windows.
+    // Hides and deletes the unloaded windows of every live test platform.
     static void flushUnloads();
 
     QTemporaryDir baseDir;
@@ -109,4 +109,7 @@ public:
     std::unique_ptr<Platform> platform;
     // The game's own ways between the windows, over platform->windows.
     std::unique_ptr<Navigation> navigation;
+
+private:
+    static QList<TestPlatform*>& livePlatforms();
 };
