@@ -202,7 +202,7 @@ Start launch(XWatch& x, std::unique_ptr<Program>& program, const std::string& pa
             if (event.kind == XWatch::Kind::Map && !start.window) {
                 start.window = event.window;
                 start.mapped = event.t - t0;
-            } else if (event.kind == XWatch::Kind::Damage && event.window == start.window && start.painted < 0) {
+            } else if (event.kind == XWatch::Kind::Drawn && event.window == start.window && start.painted < 0) {
                 start.painted = event.t - t0;
             }
         }
@@ -268,7 +268,7 @@ Step measureStep(XWatch& x, const std::function<void()>& prepare, const std::fun
 
     // Replay the maps and unmaps: was there a moment when nothing covered the old window's place?
     for (const auto& event : x.events()) {
-        if (event.kind == XWatch::Kind::Damage)
+        if (event.kind == XWatch::Kind::Drawn)
             continue;
         before[event.window].mapped = event.kind == XWatch::Kind::Map;
         before[event.window].rect = event.rect;
@@ -451,7 +451,7 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table, const std::fun
     // The drum is the 360 x 360 picture in the middle of the table: one drawing of it is one frame.
     const int side = static_cast<int>(360 * scale);
     for (const auto& event : x.events())
-        result.frames += event.kind == XWatch::Kind::Damage && std::abs(event.rect.w - side) <= 2
+        result.frames += event.kind == XWatch::Kind::Drawn && std::abs(event.rect.w - side) <= 2
                          && std::abs(event.rect.h - side) <= 2;
     return result;
 }
@@ -691,8 +691,6 @@ void topicStep(XWatch& x, const Options& options)
 }
 
 } // namespace
-
-void coreFigures(Report& report, bool quick, const std::string& work);
 
 int main(int argc, char* argv[])
 {

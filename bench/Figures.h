@@ -72,3 +72,7 @@ private:
 
     std::vector<Figure> figures_;
 };
+
+// The figures measured on the core library itself, in-process: the records
+// file read and rewritten, and Windows-1251 conversion of a long name.
+void coreFigures(Report& report, bool quick, const std::string& work);

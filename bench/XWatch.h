@@ -22,12 +22,12 @@ public:
         int area() const { return w * h; }
     };
 
-    enum class Kind { Map, Unmap, Damage };
+    enum class Kind { Map, Unmap, Drawn };
     struct Event {
         double t;  // ms, steady clock
         Kind kind;
         Window window;
-        Rect rect;  // the window's geometry; for Damage, the drawn rectangle in window coordinates
+        Rect rect;  // the window's geometry; for Drawn, the drawn rectangle in window coordinates
     };
 
     struct TopLevel {

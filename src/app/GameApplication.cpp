@@ -25,7 +25,7 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
                                              state);
     });
     windows.define(windownames::setup,
-                   [&] { return std::make_unique<SetupWindow>(platform.dialogs, navigation, state); });
+                   [&] { return std::make_unique<SetupWindow>(platform.dialogs, platform.pictures, navigation, state); });
     windows.define(windownames::game, [&] {
         return std::make_unique<GameWindow>(GameWindow::Services{platform.data, platform.pictures,
                                                                  platform.random, platform.dialogs,

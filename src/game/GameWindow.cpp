@@ -241,14 +241,13 @@ void GameWindow::buildSeat(int seat)
 
 QList<std::pair<QString, QSize>> GameWindow::pictures()
 {
-    const QSize box = twipsSize(1005, 735);
-    QList<std::pair<QString, QSize>> all{{QStringLiteral("Scr/Osn.res"), twipsSize(12000, 9000)},
-                                         {QStringLiteral("Prd/Sh.res"), box},
-                                         {QStringLiteral("Prd/ShD.res"), box},
-                                         {QStringLiteral("Prd/ShP.res"), box}};
-    for (int position = 1; position <= drum::sectorCount; ++position) {
-        all.append({drumPicture("PolV", position), twipsSize(5400, 5400)});
-        all.append({drumPicture("PolB", position), twipsSize(9000, 3690)});
+    QList<std::pair<QString, QSize>> all{{pictures::tableBackdrop, pictures::backdropSize},
+                                         {pictures::closedBox, pictures::prizeBoxSize},
+                                         {pictures::boxWithPrize, pictures::prizeBoxSize},
+                                         {pictures::emptyBox, pictures::prizeBoxSize}};
+    for (int sector = 1; sector <= drum::sectorCount; ++sector) {
+        all.append({pictures::turningDrum(sector), pictures::turningDrumPlace.size()});
+        all.append({pictures::restingDrum(sector), pictures::restingDrumPlace.size()});
     }
     return all;
 }

@@ -4,6 +4,7 @@
 #include "game/Tournament.h"
 #include "platform/Dialogs.h"
 #include "platform/Navigation.h"
+#include "platform/PictureCache.h"
 #include "setup/NameBox.h"
 #include "state/GameState.h"
 
@@ -81,8 +82,9 @@ QString defaultName(int seat)
 
 } // namespace
 
-SetupWindow::SetupWindow(Dialogs& dialogs, Navigation& navigation, GameState& state)
-    : dialogs_(dialogs), navigation_(navigation), state_(state)
+SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation,
+                         GameState& state)
+    : dialogs_(dialogs), pictures_(pictures), navigation_(navigation), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setFixedSize(clientSize);
@@ -164,7 +166,7 @@ void SetupWindow::load()
     // The game table comes next: its pictures are decoded while the players
     // are named, not over the bare desktop after OK, and not at the menu,
     // where they would only take memory.
-    platform_.pictures.preloadInBackground(GameWindow::pictures());
+    pictures_.preloadInBackground(GameWindow::pictures());
 
     const int stage = state_.Stage;
     for (int seat = 1; seat <= GameState::seatCount; ++seat)

@@ -7,6 +7,7 @@
 class Dialogs;
 class NameBox;
 class Navigation;
+class PictureCache;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -19,7 +20,7 @@ struct GameState;
 class SetupWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    SetupWindow(Dialogs& dialogs, Navigation& navigation, GameState& state);
+    SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation, GameState& state);
 
     void load() override;
     // Centred on the screen, in front of the start window behind it.
@@ -56,6 +57,7 @@ private:
     bool askToEndGame();
 
     Dialogs& dialogs_;
+    PictureCache& pictures_;
     Navigation& navigation_;
     GameState& state_;
     QLabel* label7_ = nullptr;
