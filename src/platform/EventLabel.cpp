@@ -97,6 +97,15 @@ void EventLabel::paintEvent(QPaintEvent* event)
         return;
     }
     QPainter painter(this);
+    // A picture decoded for this very place on this screen is copied pixel for
+    // pixel; a rescale to the same size, give or take a rounded pixel, would
+    // cost a filtered pass over every pixel on each paint.
+    if (hasScaledContents() && qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF())
+        && qAbs(picture.deviceIndependentSize().width() - contentsRect().width()) < 1
+        && qAbs(picture.deviceIndependentSize().height() - contentsRect().height()) < 1) {
+        painter.drawPixmap(contentsRect().topLeft(), picture);
+        return;
+    }
     // The picture may be drawn larger or smaller than its pixels: smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (hasScaledContents()) {

@@ -32,9 +32,13 @@ QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSi
     if (deviceRatio > 1.0) {
         const QString large = data.path(largeName(relative));
         if (QFileInfo(large).isFile()) {
-            QImage image = decode(large, largest.isValid() ? largest * largeRatio : largest);
+            // Decoded straight to the screen pixels the control covers, so
+            // that memory follows what is shown and drawing it is a copy,
+            // not a rescale of the large file on every paint.
+            const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
+            QImage image = decode(large, onScreen);
             if (!image.isNull()) {
-                image.setDevicePixelRatio(largeRatio);
+                image.setDevicePixelRatio(onScreen.isValid() && image.size() == onScreen ? deviceRatio : largeRatio);
                 return image;
             }
         }

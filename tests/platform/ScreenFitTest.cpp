@@ -47,20 +47,24 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
 {
     QTest::addColumn<qreal>("deviceRatio");
     QTest::addColumn<QByteArray>("large");  // empty: no large file
+    QTest::addColumn<QSize>("place");       // invalid: no control size given
     QTest::addColumn<QSize>("pixels");
     QTest::addColumn<qreal>("pictureRatio");
 
     const QByteArray large = png(QSize(20, 10));
-    QTest::newRow("1:1 screen") << 1.0 << large << QSize(10, 5) << 1.0;
-    QTest::newRow("scaled screen") << 1.6 << large << QSize(20, 10) << 2.0;
-    QTest::newRow("large one missing") << 1.6 << QByteArray() << QSize(10, 5) << 1.0;
-    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << QSize(10, 5) << 1.0;
+    QTest::newRow("1:1 screen") << 1.0 << large << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("scaled screen") << 1.6 << large << QSize() << QSize(20, 10) << 2.0;
+    QTest::newRow("scaled screen, control's pixels") << 1.6 << large << QSize(10, 5) << QSize(16, 8) << 1.6;
+    QTest::newRow("control larger than the file") << 1.6 << large << QSize(20, 10) << QSize(20, 10) << 2.0;
+    QTest::newRow("large one missing") << 1.6 << QByteArray() << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << QSize() << QSize(10, 5) << 1.0;
 }
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen()
 {
     QFETCH(qreal, deviceRatio);
     QFETCH(QByteArray, large);
+    QFETCH(QSize, place);
     QFETCH(QSize, pixels);
     QFETCH(qreal, pictureRatio);
 
@@ -70,7 +74,7 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen()
         test.writeData(QStringLiteral("Prd/Sh@2x.res"), large);
     QCOMPARE(largepicture::largeName(QStringLiteral("Prd/Sh.res")), QStringLiteral("Prd/Sh@2x.res"));
 
-    const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio);
+    const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio, place);
     QCOMPARE(image.size(), pixels);
     QCOMPARE(image.devicePixelRatio(), pictureRatio);
     QCOMPARE(image.deviceIndependentSize(), QSizeF(10, 5));  // the same place on the screen
