@@ -100,7 +100,7 @@ void EventLabel::paintEvent(QPaintEvent* event)
     // A picture decoded for this very place on this screen is copied pixel for
     // pixel; a rescale to the same size, give or take a rounded pixel, would
     // cost a filtered pass over every pixel on each paint.
-    if (hasScaledContents() && qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF())
+    if (hasScaledContents() && qAbs(picture.devicePixelRatio() - devicePixelRatioF()) < 0.001
         && qAbs(picture.deviceIndependentSize().width() - contentsRect().width()) < 1
         && qAbs(picture.deviceIndependentSize().height() - contentsRect().height()) < 1) {
         painter.drawPixmap(contentsRect().topLeft(), picture);
