@@ -405,7 +405,11 @@ void GameWindow::spinDrum()
 void GameWindow::drumStep()
 {
     const bool resting = round_.stepDrum();
-    picture2_->setPixmap(services_.pictures.picture(pictures::turningDrum(state_.DrumSector)));
+    const QPixmap& turning = services_.pictures.picture(pictures::turningDrum(state_.DrumSector));
+    // A drum without see-through pixels hides the table below it: the table
+    // need not be drawn again under every frame.
+    picture2_->setAttribute(Qt::WA_OpaquePaintEvent, !turning.isNull() && !turning.hasAlphaChannel());
+    picture2_->setPixmap(turning);
     if (resting) {
         timers_.at(1)->stop();
         image4_->setPixmap(services_.pictures.picture(pictures::restingDrum(state_.DrumSector)));
