@@ -3,7 +3,9 @@
 #include "platform/DataDir.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QImageReader>
+#include <QThread>
 
 namespace largepicture {
 
@@ -15,8 +17,17 @@ QImage decode(const QString& path, QSize largest)
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (largest.isValid() && size.isValid()
-        && (size.width() > largest.width() || size.height() > largest.height()))
-        reader.setScaledSize(size.boundedTo(largest));
+        && (size.width() > largest.width() || size.height() > largest.height())) {
+        // The PNG reader's own scaling while decoding holds less memory at
+        // once but is several times slower than decoding whole and scaling
+        // the result; a window waiting on the GUI thread takes the faster.
+        if (!qApp || QThread::currentThread() != qApp->thread()) {
+            reader.setScaledSize(size.boundedTo(largest));
+            return reader.read();
+        }
+        const QImage whole = reader.read();
+        return whole.isNull() ? whole : whole.scaled(size.boundedTo(largest), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     return reader.read();
 }
 
