@@ -8,7 +8,7 @@ bash tools/install-deps.sh
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/bench -j"$(nproc)" --target kordamir kordamir-bare kordamir-bench >/dev/null
 out=build/bench/bench-results.md
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+tools/with-xvfb.sh \
   build/bench/bench/kordamir-bench --game build/bench/kordamir --bare build/bench/bench/kordamir-bare \
   --work build/bench/bench-work --out "$out" "$@"
 echo "written to $out"

@@ -20,8 +20,13 @@ QImage decode(const QString& path, QSize largest)
         && (size.width() > largest.width() || size.height() > largest.height())) {
         // The PNG reader's own scaling while decoding holds less memory at
         // once but is several times slower than decoding whole and scaling
-        // the result; a window waiting on the GUI thread takes the faster.
-        if (!qApp || QThread::currentThread() != qApp->thread()) {
+        // the result; a window waiting on the GUI thread takes the faster,
+        // unless the file is far larger than any picture we ship (a bloated
+        // one would cost its whole size in memory and time).
+        const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
+        const qint64 pixels = qint64(size.width()) * size.height();
+        const qint64 shown = qint64(largest.width()) * largest.height();
+        if (!waitedFor || pixels > 4 * shown) {
             reader.setScaledSize(size.boundedTo(largest));
             return reader.read();
         }

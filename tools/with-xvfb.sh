@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a command inside a private Xvfb of 1280 x 1024 and exits with its status.
+#
+#   tools/with-xvfb.sh COMMAND [ARGS...]
+#
+# The server picks a free display number itself (-displayfd), so several runs
+# at once, or a display left behind by a killed run, never make two programs
+# share one server or a program start before its server is listening.
+set -euo pipefail
+
+screen=${KORDAMIR_XVFB_SCREEN:-1280x1024x24}
+dir=$(mktemp -d)
+fifo="$dir/display"
+mkfifo "$fifo"
+
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fifo" 2>"$dir/log" &
+server=$!
+cleanup() {
+  kill "$server" 2>/dev/null || true
+  wait "$server" 2>/dev/null || true
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+
+# Xvfb writes the display number once it accepts connections; an empty read
+# means it ended before that.
+display=""
+read -r -t 30 display <"$fifo" || true
+if [ -z "$display" ]; then
+  echo "Xvfb did not start:" >&2
+  cat "$dir/log" >&2
+  exit 1
+fi
+
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY
+status=0
+"$@" || status=$?
+exit "$status"
