@@ -3,9 +3,7 @@
 #include "platform/DataDir.h"
 
 #include <QFileInfo>
-#include <QCoreApplication>
 #include <QImageReader>
-#include <QThread>
 
 namespace largepicture {
 
@@ -18,20 +16,21 @@ QImage decode(const QString& path, QSize largest)
     const QSize size = reader.size();
     if (largest.isValid() && size.isValid()
         && (size.width() > largest.width() || size.height() > largest.height())) {
-        // The PNG reader's own scaling while decoding holds less memory at
-        // once but is several times slower than decoding whole and scaling
-        // the result; a window waiting on the GUI thread takes the faster,
-        // unless the file is far larger than any picture we ship (a bloated
-        // one would cost its whole size in memory and time).
-        const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
+        // Decoding whole and scaling the result is several times faster
+        // than the PNG reader's own scaling while decoding, for twice the
+        // memory for a moment. A file far larger than any picture we ship
+        // is read scaled: whole, a bloated one would cost its full size in
+        // memory and time.
         const qint64 pixels = qint64(size.width()) * size.height();
         const qint64 shown = qint64(largest.width()) * largest.height();
-        if (!waitedFor || pixels > 4 * shown) {
+        if (pixels > 4 * shown) {
             reader.setScaledSize(size.boundedTo(largest));
             return reader.read();
         }
         const QImage whole = reader.read();
-        return whole.isNull() ? whole : whole.scaled(size.boundedTo(largest), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return whole.isNull() ? whole
+                              : whole.scaled(size.boundedTo(largest), Qt::IgnoreAspectRatio,
+                                             Qt::SmoothTransformation);
     }
     return reader.read();
 }

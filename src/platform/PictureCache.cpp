@@ -39,13 +39,15 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
     }
     if (jobs.empty())
         return;
-    decoders_.emplace_back([data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
+    decoders_.emplace_back([this, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
         for (auto& [relative, largest, promise] : jobs) {
             QImage image = largepicture::read(data, relative, deviceRatio, largest);
             // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
             if (!image.isNull())
                 image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
             promise.set_value(std::move(image));
+            QMetaObject::invokeMethod(
+                deliveries_.get(), [this, relative = relative] { deliver(relative); }, Qt::QueuedConnection);
         }
     });
 }
@@ -54,4 +56,34 @@ void PictureCache::preload(const QStringList& relatives, QSize largest)
 {
     for (const QString& relative : relatives)
         picture(relative, largest);
+}
+
+void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObject* context,
+                                   std::function<void(const QPixmap&)> show)
+{
+    if (pictures_.contains(relative)) {
+        show(pictures_.value(relative));
+        return;
+    }
+    waiting_[relative].push_back({context, std::move(show)});
+    const auto decoding = decoding_.find(relative);
+    if (decoding == decoding_.end())
+        preloadInBackground({{relative, largest}});
+    else if (decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+        // Its delivery may have run before anyone waited.
+        deliver(relative);
+}
+
+void PictureCache::deliver(const QString& relative)
+{
+    const auto waiting = waiting_.find(relative);
+    if (waiting == waiting_.end())
+        return;
+    const std::vector<Waiter> waiters = std::move(waiting->second);
+    waiting_.erase(waiting);
+    const QPixmap& pixmap = picture(relative);
+    for (const Waiter& waiter : waiters) {
+        if (waiter.context)
+            waiter.show(pixmap);
+    }
 }

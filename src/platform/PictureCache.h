@@ -5,12 +5,16 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <future>
 #include <map>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -36,12 +40,29 @@ public:
     // calling (GUI) thread only.
     void preloadInBackground(const QList<std::pair<QString, QSize>>& pictures);
 
+    // Hands the picture to `show` on the GUI thread: at once when it is
+    // decoded already, else once a background decode has it, so that a
+    // window can go on screen without waiting for its picture. Nothing is
+    // called once `context` is gone.
+    void showWhenDecoded(const QString& relative, QSize largest, QObject* context,
+                         std::function<void(const QPixmap&)> show);
+
     int decodeCount() const { return decodeCount_; }
 
 private:
+    struct Waiter {
+        QPointer<QObject> context;
+        std::function<void(const QPixmap&)> show;
+    };
+
+    void deliver(const QString& relative);
+
     DataDir dataDir_;
     QHash<QString, QPixmap> pictures_;
     std::map<QString, std::future<QImage>> decoding_;
+    std::map<QString, std::vector<Waiter>> waiting_;
+    // Lives on the GUI thread: a decoder posts its finished pictures to it.
+    std::unique_ptr<QObject> deliveries_ = std::make_unique<QObject>();
     int decodeCount_ = 0;
     // Last, so that it is joined before the members its thread fills are gone.
     std::vector<std::jthread> decoders_;

@@ -70,7 +70,10 @@ void StartWindow::load()
     keepCentred({picture1_});
     if (!checkPictures())
         return;
-    picture1_->setPixmap(services_.pictures.picture(pictures::startBackdrop, picture1_->size()));
+    // The window goes on screen in its colour while the backdrop decodes on
+    // another core; the picture follows within a frame or two.
+    services_.pictures.showWhenDecoded(pictures::startBackdrop, picture1_->size(), picture1_,
+                                       [this](const QPixmap& backdrop) { picture1_->setPixmap(backdrop); });
     switchDisplayModeIfSmall();
 }
 

@@ -63,6 +63,7 @@ private slots:
     void pictureFormatIsReadFromTheContent();
     void eachPictureIsDecodedOnce();
     void backgroundPreloadDecodesEachPictureOnce();
+    void pictureShownWhenDecodedReachesOnlyLivingWindows();
     void missingPictureGivesANullPicture();
 
     void windowIsCreatedOnShowAndFoundByName();
@@ -135,6 +136,33 @@ void PlatformWindowTest::backgroundPreloadDecodesEachPictureOnce()
     QVERIFY(cache.picture(QStringLiteral("Prd/None.res")).isNull());
     QVERIFY(!cache.picture(QStringLiteral("Prd/Sh.res")).isNull());
     QCOMPARE(cache.decodeCount(), 4);
+}
+
+void PlatformWindowTest::pictureShownWhenDecodedReachesOnlyLivingWindows()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("Scr/Nch.res"), encodedImage("PNG", Qt::green));
+    PictureCache& cache = test.platform->pictures;
+    QColor shown;
+    int calls = 0;
+    const auto show = [&](const QPixmap& pixmap) {
+        ++calls;
+        shown = pixmap.toImage().pixelColor(0, 0);
+    };
+    QObject window;
+    auto gone = std::make_unique<QObject>();
+    cache.showWhenDecoded(QStringLiteral("Scr/Nch.res"), QSize(), gone.get(), show);
+    cache.showWhenDecoded(QStringLiteral("Scr/Nch.res"), QSize(), &window, show);
+    gone.reset();
+    QTRY_COMPARE(calls, 1);
+    QCOMPARE(shown, QColor(Qt::green));
+
+    // Decoded already: handed over at once, without another decode.
+    cache.showWhenDecoded(QStringLiteral("Scr/Nch.res"), QSize(), &window, show);
+    QCOMPARE(calls, 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(calls, 2);
+    QCOMPARE(cache.decodeCount(), 1);
 }
 
 void PlatformWindowTest::missingPictureGivesANullPicture()

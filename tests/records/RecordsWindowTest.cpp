@@ -343,7 +343,7 @@ void RecordsWindowTest::menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow
     auto* start = test.platform->windows.find<StartWindow>(windownames::start);
     QVERIFY(start);
     QVERIFY(start->isVisible());
-    QVERIFY(!start->picture()->pixmap().isNull());
+    QTRY_VERIFY(!start->picture()->pixmap().isNull());
     QVERIFY(!test.platform->windows.find(windownames::records));
     TestPlatform::flushUnloads();
     QVERIFY(!window);

@@ -124,7 +124,7 @@ void StartWindowTest::showsTheMenuOverItsPicture()
     QVERIFY(window->isVisible());
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     QCOMPARE(window->picture()->size(), QSize(800, 600));
-    QVERIFY(!window->picture()->pixmap().isNull());
+    QTRY_VERIFY(!window->picture()->pixmap().isNull());
     const QStringList captions{QStringLiteral("Новая игра"), QStringLiteral("Рекорды"),
                                QStringLiteral("Автор"), QStringLiteral("Выход")};
     for (int number = 1; number <= 4; ++number) {
