@@ -2,8 +2,10 @@
 
 #include "platform/DataDir.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
 
 namespace largepicture {
 
@@ -17,13 +19,15 @@ QImage decode(const QString& path, QSize largest)
     if (largest.isValid() && size.isValid()
         && (size.width() > largest.width() || size.height() > largest.height())) {
         // Decoding whole and scaling the result is several times faster
-        // than the PNG reader's own scaling while decoding, for twice the
-        // memory for a moment. A file far larger than any picture we ship
-        // is read scaled: whole, a bloated one would cost its full size in
-        // memory and time.
+        // than the PNG reader's own scaling while decoding, but holds the
+        // whole picture for a moment. Only a window waiting on the GUI thread
+        // pays that memory for the time; a decode in the background keeps
+        // the program's peak low. A file far larger than any picture we ship
+        // is always read scaled: whole, it would cost its full size.
+        const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
         const qint64 pixels = qint64(size.width()) * size.height();
         const qint64 shown = qint64(largest.width()) * largest.height();
-        if (pixels > 4 * shown) {
+        if (!waitedFor || pixels > 4 * shown) {
             reader.setScaledSize(size.boundedTo(largest));
             return reader.read();
         }

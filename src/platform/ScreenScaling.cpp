@@ -1,6 +1,7 @@
 #include "platform/ScreenScaling.h"
 
 #include "platform/SceneScale.h"
+#include "platform/XScreen.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -24,12 +25,16 @@ void scaleToScreen(int argc, char** argv)
     if (wanted && *wanted == 1.0)
         return;
 
-    // The screen is known only to an application object, and the scale only
-    // counts for one created after it: a short-lived one looks first. It gets
-    // its own copy of the arguments, since it takes the toolkit's out of them.
+    // The scale only counts for an application object created after it is
+    // set. On X11 the server is asked directly; elsewhere a short-lived
+    // application object looks first, with its own copy of the arguments,
+    // since it takes the toolkit's out of them.
     double platformRatio = 1.0;
     QSize available;
-    {
+    if (const std::optional<xscreen::Facts> x = xscreen::primary()) {
+        platformRatio = x->platformRatio;
+        available = x->available;
+    } else {
         int probeArgc = argc;
         std::vector<char*> probeArgv(argv, argv + argc + 1);
         const QGuiApplication probe(probeArgc, probeArgv.data());

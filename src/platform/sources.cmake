@@ -40,4 +40,6 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WrappingButton.h
   ${CMAKE_CURRENT_LIST_DIR}/XRandrDisplayMode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/XRandrDisplayMode.h
+  ${CMAKE_CURRENT_LIST_DIR}/XScreen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XScreen.h
 )

@@ -6,6 +6,7 @@
 #include "platform/LargePicture.h"
 #include "platform/TextFit.h"
 #include "platform/WindowNames.h"
+#include "platform/XScreen.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -36,12 +37,33 @@ void sendKey(QWidget* window, int key)
 class ScreenFitTest : public QObject {
     Q_OBJECT
 private slots:
+    void toolkitRatioFollowsTheXftDpiResource_data();
+    void toolkitRatioFollowsTheXftDpiResource();
     void largePictureServesOnlyAScaledScreen_data();
     void largePictureServesOnlyAScaledScreen();
     void textShrinksBeforeItIsElided_data();
     void textShrinksBeforeItIsElided();
     void f1OpensTheRulesAndEscClosesThem();
 };
+
+void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource_data()
+{
+    QTest::addColumn<QByteArray>("resources");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("none") << QByteArray() << 1.0;
+    QTest::newRow("desktop at 144 dpi") << QByteArray("Xft.antialias:\t1\nXft.dpi:\t144\n") << 1.5;
+    QTest::newRow("spaces") << QByteArray(" Xft.dpi : 120") << 1.25;
+    QTest::newRow("another resource") << QByteArray("Xcursor.dpi:\t192") << 1.0;
+    QTest::newRow("not a number") << QByteArray("Xft.dpi:\tlarge") << 1.0;
+    QTest::newRow("zero") << QByteArray("Xft.dpi:\t0") << 1.0;
+}
+
+void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()
+{
+    QFETCH(QByteArray, resources);
+    QFETCH(double, ratio);
+    QCOMPARE(xscreen::ratioForResources(resources.isNull() ? nullptr : resources.constData()), ratio);
+}
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
 {

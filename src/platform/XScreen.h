@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSize>
+
+#include <optional>
+
+// The primary screen as the toolkit's X11 platform is going to see it, asked
+// from the X server before any application object exists: building one only
+// to look at the screen costs as much as the real one.
+namespace xscreen {
+
+struct Facts {
+    // Free area of the primary screen (without panels), in X pixels.
+    QSize available;
+    // The toolkit's own scale on this screen: Xft.dpi / 96, else 1.
+    double platformRatio = 1.0;
+};
+
+// Nothing when the program will not run on X11, when anything could make the
+// toolkit see the screen otherwise (its scaling variables), or when the
+// server cannot be asked: the caller then asks the toolkit itself.
+std::optional<Facts> primary();
+
+// The toolkit's ratio for an Xft.dpi value read from the X resources.
+double ratioForResources(const char* resources);
+
+} // namespace xscreen
