@@ -71,6 +71,7 @@ int main(int argc, char* argv[])
 
     screenscaling::scaleToScreen(argc, argv);
     QApplication app(argc, argv);
+    screenscaling::finishScaling();
     screenscaling::repaintWholeWindowsAtFractionalScale();
     // ASCII: it names the player's data folder, ~/.local/share/kordamir.
     QApplication::setApplicationName(QStringLiteral("kordamir"));

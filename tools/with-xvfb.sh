@@ -5,7 +5,11 @@
 #
 # The server picks a free display number itself (-displayfd), so several runs
 # at once, or a display left behind by a killed run, never make two programs
-# share one server or a program start before its server is listening.
+# share one server or a program start before its server is listening. It
+# never resets either (-noreset): a bare server resets whenever its last
+# client leaves, and refuses connections meanwhile — a program that looks at
+# the screen through a short connection of its own, then opens its real one,
+# would find no display. A desktop always has other clients, so never resets.
 set -euo pipefail
 
 screen=${KORDAMIR_XVFB_SCREEN:-1280x1024x24}
@@ -13,7 +17,7 @@ dir=$(mktemp -d)
 fifo="$dir/display"
 mkfifo "$fifo"
 
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fifo" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" 2>"$dir/log" &
 server=$!
 cleanup() {
   kill "$server" 2>/dev/null || true

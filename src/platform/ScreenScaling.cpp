@@ -52,6 +52,11 @@ void scaleToScreen(int argc, char** argv)
     qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'f', 4));
 }
 
+void finishScaling()
+{
+    xscreen::release();
+}
+
 namespace {
 
 class WholeWindowRepaint final : public QObject {

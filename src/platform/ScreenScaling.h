@@ -8,6 +8,10 @@
 namespace screenscaling {
 void scaleToScreen(int argc, char** argv);
 
+// Lets go of what scaleToScreen kept open; call once the application object
+// exists.
+void finishScaling();
+
 // At a fractional scale the toolkit may leave the edge pixel of a control
 // that vanished or moved on the screen; from now on such a control's window
 // is repainted whole. Call once the application object exists.

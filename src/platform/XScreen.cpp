@@ -31,6 +31,8 @@ double ratioForResources(const char* resources)
 
 namespace {
 
+Display* heldOpen = nullptr;
+
 bool toolkitUsesX11()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -114,9 +116,11 @@ std::optional<Facts> primary()
 {
     if (!toolkitUsesX11() || toolkitScalingTouched())
         return std::nullopt;
+    release();
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return std::nullopt;
+    heldOpen = display;
     const Window root = DefaultRootWindow(display);
     Facts facts;
     facts.platformRatio = ratioForResources(XResourceManagerString(display));
@@ -124,10 +128,16 @@ std::optional<Facts> primary()
     if (const QRect free = workArea(display, root); !free.isEmpty())
         area = area.intersected(free);
     facts.available = area.size();
-    XCloseDisplay(display);
     if (facts.available.isEmpty())
         return std::nullopt;
     return facts;
+}
+
+void release()
+{
+    if (heldOpen)
+        XCloseDisplay(heldOpen);
+    heldOpen = nullptr;
 }
 
 #else
@@ -136,6 +146,8 @@ std::optional<Facts> primary()
 {
     return std::nullopt;
 }
+
+void release() {}
 
 #endif
 

@@ -19,7 +19,11 @@ struct Facts {
 // Nothing when the program will not run on X11, when anything could make the
 // toolkit see the screen otherwise (its scaling variables), or when the
 // server cannot be asked: the caller then asks the toolkit itself.
+// Its connection to the server stays open until release(): a bare X server
+// (a kiosk started with xinit) resets when its last client leaves and
+// refuses connections meanwhile, so the toolkit's own must come first.
 std::optional<Facts> primary();
+void release();
 
 // The toolkit's ratio for an Xft.dpi value read from the X resources.
 double ratioForResources(const char* resources);

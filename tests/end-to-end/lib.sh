@@ -58,6 +58,22 @@ window_point() {
   awk -v X="$X" -v Y="$Y" -v s="$scale" -v x="$x" -v y="$y" 'BEGIN { printf "%d %d\n", X + x * s, Y + y * s }'
 }
 
+# Retries a check for up to $1 seconds, so that a loaded machine is only
+# slower, never a failure: eventually CHECK...
+eventually() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
+has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
 click_at() {
   xdotool mousemove "$1" "$2"
   sleep 0.2
