@@ -4,6 +4,29 @@
 
 #include <QGuiApplication>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A decoder gives way to the GUI thread and the display server: on a
+// machine with few cores, a window that has to go on screen now must not
+// wait for pictures that are needed only later.
+void yieldToTheWindows()
+{
+#ifdef Q_OS_LINUX
+    const auto thread = static_cast<id_t>(gettid());
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, thread);
+    if (errno == 0)
+        setpriority(PRIO_PROCESS, thread, std::min(nice + 10, 19));
+#endif
+}
+
+} // namespace
+
 PictureCache::PictureCache(DataDir dataDir)
     : dataDir_(std::move(dataDir))
 {
@@ -40,6 +63,7 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
     if (jobs.empty())
         return;
     decoders_.emplace_back([this, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
+        yieldToTheWindows();
         for (auto& [relative, largest, promise] : jobs) {
             QImage image = largepicture::read(data, relative, deviceRatio, largest);
             // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
