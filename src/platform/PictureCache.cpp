@@ -4,6 +4,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <cerrno>
+
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #include <unistd.h>
