@@ -3,13 +3,58 @@
 #include "platform/DataDir.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace largepicture {
 
 namespace {
+
+// Where the scaled copy of an oversized picture is kept: named after the
+// file, its size and time of change and the size wanted, so that a changed
+// file or another screen never gets a stale copy. Empty when the user has
+// no cache directory.
+QString keptCopyPath(const QFileInfo& file, QSize target)
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        return {};
+    QCryptographicHash key(QCryptographicHash::Sha1);
+    key.addData(file.absoluteFilePath().toUtf8());
+    key.addData(QByteArray::number(file.size()));
+    key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
+    key.addData(QByteArray::number(target.width()) + 'x' + QByteArray::number(target.height()));
+    return cache + QStringLiteral("/pictures/") + QString::fromLatin1(key.result().toHex()) + QStringLiteral(".png");
+}
+
+// Inflating a picture of 25 million pixels takes a third of a second however
+// it is scaled; it is done once per file, and the small copy read after that.
+// A copy that cannot be read or written only costs the time again.
+QImage readOversized(QImageReader& reader, QSize target)
+{
+    const QString kept = keptCopyPath(QFileInfo(reader.fileName()), target);
+    if (!kept.isEmpty()) {
+        QImageReader copy(kept, "png");
+        if (copy.size() == target) {
+            if (QImage image = copy.read(); !image.isNull())
+                return image;
+        }
+    }
+    reader.setScaledSize(target);
+    QImage image = reader.read();
+    if (!image.isNull() && !kept.isEmpty() && QDir().mkpath(QFileInfo(kept).absolutePath())) {
+        QSaveFile file(kept);
+        if (file.open(QIODevice::WriteOnly) && image.save(&file, "png"))
+            file.commit();
+    }
+    return image;
+}
 
 QImage decode(const QString& path, QSize largest)
 {
@@ -18,23 +63,24 @@ QImage decode(const QString& path, QSize largest)
     const QSize size = reader.size();
     if (largest.isValid() && size.isValid()
         && (size.width() > largest.width() || size.height() > largest.height())) {
+        const QSize target = size.boundedTo(largest);
         // Decoding whole and scaling the result is several times faster
         // than the PNG reader's own scaling while decoding, but holds the
         // whole picture for a moment. Only a window waiting on the GUI thread
         // pays that memory for the time; a decode in the background keeps
         // the program's peak low. A file far larger than any picture we ship
-        // is always read scaled: whole, it would cost its full size.
-        const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
+        // is never decoded whole.
         const qint64 pixels = qint64(size.width()) * size.height();
         const qint64 shown = qint64(largest.width()) * largest.height();
-        if (!waitedFor || pixels > 4 * shown) {
-            reader.setScaledSize(size.boundedTo(largest));
+        if (pixels > 4 * shown)
+            return readOversized(reader, target);
+        const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
+        if (!waitedFor) {
+            reader.setScaledSize(target);
             return reader.read();
         }
         const QImage whole = reader.read();
-        return whole.isNull() ? whole
-                              : whole.scaled(size.boundedTo(largest), Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation);
+        return whole.isNull() ? whole : whole.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return reader.read();
 }

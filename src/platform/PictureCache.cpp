@@ -14,7 +14,7 @@
 
 namespace {
 
-// A decoder gives way to the GUI thread and the display server: on a
+// A preload gives way to the GUI thread and the display server: on a
 // machine with few cores, a window that has to go on screen now must not
 // wait for pictures that are needed only later.
 void yieldToTheWindows()
@@ -54,6 +54,11 @@ const QPixmap& PictureCache::picture(const QString& relative, QSize largest)
 
 void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& pictures)
 {
+    decodeInBackground(pictures, Need::Later);
+}
+
+void PictureCache::decodeInBackground(const QList<std::pair<QString, QSize>>& pictures, Need need)
+{
     const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     std::vector<std::tuple<QString, QSize, std::promise<QImage>>> jobs;
     for (const auto& [relative, largest] : pictures) {
@@ -65,8 +70,9 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
     }
     if (jobs.empty())
         return;
-    decoders_.emplace_back([this, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
-        yieldToTheWindows();
+    decoders_.emplace_back([this, need, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
+        if (need == Need::Later)
+            yieldToTheWindows();
         for (auto& [relative, largest, promise] : jobs) {
             QImage image = largepicture::read(data, relative, deviceRatio, largest);
             // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
@@ -95,7 +101,8 @@ void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObje
     waiting_[relative].push_back({context, std::move(show)});
     const auto decoding = decoding_.find(relative);
     if (decoding == decoding_.end())
-        preloadInBackground({{relative, largest}});
+        // A window on screen waits for it: as urgent as the window itself.
+        decodeInBackground({{relative, largest}}, Need::Now);
     else if (decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
         // Its delivery may have run before anyone waited.
         deliver(relative);

@@ -10,15 +10,19 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QKeyEvent>
 #include <QTest>
 
 namespace {
 
-QByteArray png(QSize size)
+QByteArray png(QSize size, const QColor& colour = Qt::red)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::red);
+    image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -41,6 +45,7 @@ private slots:
     void toolkitRatioFollowsTheXftDpiResource();
     void largePictureServesOnlyAScaledScreen_data();
     void largePictureServesOnlyAScaledScreen();
+    void oversizedPictureIsKeptScaledUntilItsFileChanges();
     void textShrinksBeforeItIsElided_data();
     void textShrinksBeforeItIsElided();
     void f1OpensTheRulesAndEscClosesThem();
@@ -100,6 +105,32 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen()
     QCOMPARE(image.size(), pixels);
     QCOMPARE(image.devicePixelRatio(), pictureRatio);
     QCOMPARE(image.deviceIndependentSize(), QSizeF(10, 5));  // the same place on the screen
+}
+
+void ScreenFitTest::oversizedPictureIsKeptScaledUntilItsFileChanges()
+{
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    const QString relative = QStringLiteral("PolB/1.res");
+    const auto shown = [&] {
+        return largepicture::read(test.platform->data, relative, 1.0, QSize(20, 10));
+    };
+    test.writeData(relative, png(QSize(400, 200), Qt::red));
+    QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::red));
+    QDirIterator copies(cache.path(), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+    QVERIFY(copies.hasNext());
+    QCOMPARE(QImage(copies.next()).size(), QSize(20, 10));
+    QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::red));  // from the kept copy
+
+    // The same size in bytes, changed later: never the stale copy.
+    test.writeData(relative, png(QSize(400, 200), Qt::blue));
+    QFile file(test.dataPath(relative));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::blue));
+    qunsetenv("XDG_CACHE_HOME");
 }
 
 void ScreenFitTest::textShrinksBeforeItIsElided_data()
