@@ -71,14 +71,9 @@ void StartWindow::load()
     if (!checkPictures())
         return;
     // The window goes on screen in its colour while the backdrop decodes on
-    // another core; the picture follows within a frame or two, with the menu
-    // on it (never the menu alone).
-    picture1_->hide();
+    // another core; the picture follows within a frame or two.
     services_.pictures.showWhenDecoded(pictures::startBackdrop, picture1_->size(), picture1_,
-                                       [this](const QPixmap& backdrop) {
-                                           picture1_->setPixmap(backdrop);
-                                           picture1_->show();
-                                       });
+                                       [this](const QPixmap& backdrop) { picture1_->setPixmap(backdrop); });
     switchDisplayModeIfSmall();
 }
 

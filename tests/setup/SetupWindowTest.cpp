@@ -82,9 +82,7 @@ void seatPlayers(GameState& state, int stage, const QList<Player>& players)
 bool inMenuState(TestPlatform& test)
 {
     auto* start = windows(test).find<StartWindow>(windownames::start);
-    // The menu comes with its picture, which may still be decoding.
-    return start && start->isVisible() && start->isEnabled()
-           && QTest::qWaitFor([start] { return start->menuEntry(1)->isVisible(); });
+    return start && start->isVisible() && start->isEnabled() && start->menuEntry(1)->isVisible();
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "app/GameApplication.h"
 #include "app/WindowNavigation.h"
-#include "platform/Pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,11 +51,6 @@ TestPlatform::TestPlatform(DataContent content)
         copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
     platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
     navigation = std::make_unique<WindowNavigation>(platform->windows);
-    // The start window shows its menu only with its picture, which it decodes
-    // in the background; decoded here, the menu is there at once for tests
-    // about the menu.
-    if (content == DataContent::BuildData)
-        platform->pictures.preload({pictures::startBackdrop});
     livePlatforms().append(this);
 }
 
