@@ -7,7 +7,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <string>
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -47,14 +50,53 @@ qsizetype drawIndex(RandomSource& random, qsizetype count)
     return std::clamp<qsizetype>(drawn - 1, 0, count - 1);
 }
 
-// The visible topic files of topicDir, as the file system spells their names.
-// Regular files only, or links to them: a FIFO or device could block the
-// reader or never end. Read straight from the directory: the entry's type
-// comes with its name, so a folder of a hundred thousand topics costs no file
-// status and no decoding per entry.
-std::vector<QByteArray> listTopics(const QString& topicDir)
+// File names as the file system spells them, packed into one block: a folder
+// of a hundred thousand topics costs two allocations, not one per name.
+class NameList {
+    std::string block_;
+    std::vector<std::uint32_t> starts_;
+
+    const char* view(std::uint32_t start) const { return block_.data() + start; }
+    auto byName() const
+    {
+        return [this](std::uint32_t a, std::uint32_t b) { return std::strcmp(view(a), view(b)) < 0; };
+    }
+
+public:
+    void add(const char* name, size_t length)
+    {
+        starts_.push_back(static_cast<std::uint32_t>(block_.size()));
+        block_.append(name, length).push_back('\0');
+    }
+
+    bool full() const { return block_.size() >= std::numeric_limits<std::uint32_t>::max() - 4096; }
+    bool empty() const { return starts_.empty(); }
+    size_t size() const { return starts_.size(); }
+    QString name(size_t index) const { return QFile::decodeName(view(starts_.at(index))); }
+
+    // In byte order, the order the draw counts in.
+    void sort() { std::sort(starts_.begin(), starts_.end(), byName()); }
+    // Puts the name that a sorted list would hold at `index` there, and no
+    // other name in its place.
+    void placeAt(size_t index)
+    {
+        std::nth_element(starts_.begin(), starts_.begin() + static_cast<std::ptrdiff_t>(index), starts_.end(),
+                         byName());
+    }
+    void remove(size_t index)
+    {
+        std::swap(starts_.at(index), starts_.back());
+        starts_.pop_back();
+    }
+};
+
+// The visible topic files of topicDir. Regular files only, or links to them:
+// a FIFO or device could block the reader or never end. Read straight from the
+// directory: the entry's type comes with its name, so a folder of a hundred
+// thousand topics costs no file status and no decoding per entry.
+NameList listTopics(const QString& topicDir)
 {
-    std::vector<QByteArray> names;
+    NameList names;
     DIR* dir = ::opendir(QFile::encodeName(topicDir).constData());
     if (!dir)
         return names;
@@ -69,8 +111,8 @@ std::vector<QByteArray> listTopics(const QString& topicDir)
             struct stat status {};
             regular = ::fstatat(dirFd, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
         }
-        if (regular)
-            names.emplace_back(entry->d_name, static_cast<qsizetype>(length));
+        if (regular && !names.full())
+            names.add(entry->d_name, length);
     }
     ::closedir(dir);
     return names;
@@ -202,12 +244,12 @@ std::optional<QStringList> readWords(const QString& filePath)
 
 std::vector<Topic> readTopics(const QString& topicDir)
 {
-    std::vector<QByteArray> names = listTopics(topicDir);
-    std::sort(names.begin(), names.end());
+    NameList names = listTopics(topicDir);
+    names.sort();
     const QString dirPrefix = topicDir.endsWith(u'/') ? topicDir : topicDir + u'/';
     std::vector<Topic> topics;
-    for (const QByteArray& fileName : names) {
-        const QString name = QFile::decodeName(fileName);
+    for (size_t index = 0; index < names.size(); ++index) {
+        const QString name = names.name(index);
         TopicFile topic = read(dirPrefix + name);
         if (topic.problem == Problem::None)
             topics.push_back({name.chopped(topicSuffix.size()), std::move(topic.words)});
@@ -225,7 +267,7 @@ std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& ra
 
 std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, DrawReport* report)
 {
-    std::vector<QByteArray> names = listTopics(topicDir);
+    NameList names = listTopics(topicDir);
     if (report)
         report->topicFiles = static_cast<int>(names.size());
 
@@ -234,9 +276,9 @@ std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, Dra
     while (!names.empty()) {
         // The drawn number counts in file-name order, whatever order the listing
         // gave; only the one name drawn is put in its place, not all of them.
-        const auto drawn = names.begin() + drawIndex(random, static_cast<qsizetype>(names.size()));
-        std::nth_element(names.begin(), drawn, names.end());
-        const QString name = QFile::decodeName(*drawn);
+        const auto drawn = static_cast<size_t>(drawIndex(random, static_cast<qsizetype>(names.size())));
+        names.placeAt(drawn);
+        const QString name = names.name(drawn);
         const TopicFile topic = read(dirPrefix + name);
         if (topic.problem == Problem::None) {
             const QString& word = topic.words.at(drawIndex(random, topic.words.size()));
@@ -245,8 +287,7 @@ std::optional<TopicWord> draw(const QString& topicDir, RandomSource& random, Dra
         if (report)
             report->rejected.append(name + QStringLiteral(": ") + describe(topic.problem));
         // Out of the running; the draw repeats among the rest.
-        std::swap(*drawn, names.back());
-        names.pop_back();
+        names.remove(drawn);
     }
     return std::nullopt;
 }
