@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <vector>
+
 namespace largepicture {
 
 namespace {
@@ -87,25 +89,37 @@ QImage decode(const QString& path, QSize largest)
 
 } // namespace
 
-QString largeName(const QString& relative)
+QString largeName(const QString& relative, int ratio)
 {
-    return pictures::largeName(relative);
+    return pictures::largeName(relative, ratio);
 }
 
 QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest)
 {
-    if (deviceRatio > 1.0) {
-        const QString large = data.path(largeName(relative));
-        if (QFileInfo(large).isFile()) {
-            // Decoded straight to the screen pixels the control covers, so
-            // that memory follows what is shown and drawing it is a copy,
-            // not a rescale of the large file on every paint.
-            const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
-            QImage image = decode(large, onScreen);
-            if (!image.isNull()) {
-                image.setDevicePixelRatio(onScreen.isValid() && image.size() == onScreen ? deviceRatio : largeRatio);
-                return image;
-            }
+    // The smallest large picture that is at least as sharp as the screen;
+    // a smaller one when that one is missing or broken, and the normal one
+    // as the last resort.
+    std::vector<int> candidates;
+    for (const int ratio : pictures::largeRatios) {
+        if (deviceRatio > 1.0 && ratio >= deviceRatio)
+            candidates.push_back(ratio);
+    }
+    for (auto ratio = pictures::largeRatios.rbegin(); ratio != pictures::largeRatios.rend(); ++ratio) {
+        if (deviceRatio > *ratio)
+            candidates.push_back(*ratio);
+    }
+    for (const int ratio : candidates) {
+        const QString large = data.path(largeName(relative, ratio));
+        if (!QFileInfo(large).isFile())
+            continue;
+        // Decoded straight to the screen pixels the control covers, so
+        // that memory follows what is shown and drawing it is a copy,
+        // not a rescale of the large file on every paint.
+        const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
+        QImage image = decode(large, onScreen);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(onScreen.isValid() && image.size() == onScreen ? deviceRatio : ratio);
+            return image;
         }
     }
     return decode(data.path(relative), largest);

@@ -8,16 +8,15 @@
 
 class DataDir;
 
-// Each picture of Data also comes drawn at twice its size, beside it under
-// the same name with "@2x" before the extension ("Scr/Osn@2x.res"). On a
-// screen scaled up, the larger one is decoded, so the picture stays sharp;
-// without it (or when it cannot be decoded) the normal one serves.
+// Each picture of Data also comes drawn at two and at four times its size,
+// beside it under the same name with "@2x" or "@4x" before the extension
+// ("Scr/Osn@2x.res"). On a screen scaled up, the smallest one at least as
+// sharp as the screen is decoded, so the picture stays sharp; without it (or
+// when it cannot be decoded) a smaller one serves.
 namespace largepicture {
 
-inline constexpr int largeRatio = pictures::largeRatio;
-
-// "Scr/Osn.res" -> "Scr/Osn@2x.res".
-QString largeName(const QString& relative);
+// "Scr/Osn.res", 2 -> "Scr/Osn@2x.res".
+QString largeName(const QString& relative, int ratio);
 
 // The picture for a screen of the given device pixel ratio, carrying the
 // ratio it was drawn at. Null when neither file can be decoded. When

@@ -14,12 +14,12 @@ QString restingDrum(int sector)
     return QStringLiteral("PolB/%1.res").arg(sector);
 }
 
-QString largeName(const QString& relative)
+QString largeName(const QString& relative, int ratio)
 {
     const qsizetype slash = relative.lastIndexOf(u'/');
     const qsizetype dot = relative.lastIndexOf(u'.');
     const qsizetype at = dot > slash ? dot : relative.size();
-    return relative.left(at) + QStringLiteral("@%1x").arg(largeRatio) + relative.mid(at);
+    return relative.left(at) + QStringLiteral("@%1x").arg(ratio) + relative.mid(at);
 }
 
 QStringList all()

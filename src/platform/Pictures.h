@@ -29,11 +29,11 @@ QString restingDrum(int sector);
 // backdrops, prize boxes, the turning drum 1..12, the resting drum 1..12.
 QStringList all();
 
-// Each picture also comes drawn at twice its size, for a screen scaled up,
-// under the same name with "@2x" before the extension:
-// "Scr/Osn.res" -> "Scr/Osn@2x.res".
-inline constexpr int largeRatio = 2;
-QString largeName(const QString& relative);
+// Each picture also comes drawn at two and at four times its size, for a
+// screen scaled up, under the same name with "@2x" or "@4x" before the
+// extension: "Scr/Osn.res" -> "Scr/Osn@2x.res".
+inline constexpr std::array<int, 2> largeRatios{2, 4};
+QString largeName(const QString& relative, int ratio);
 
 // ---- places, in pixels of the window or picture box that holds them ----
 

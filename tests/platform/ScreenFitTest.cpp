@@ -73,24 +73,31 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
 {
     QTest::addColumn<qreal>("deviceRatio");
-    QTest::addColumn<QByteArray>("large");  // empty: no large file
-    QTest::addColumn<QSize>("place");       // invalid: no control size given
+    QTest::addColumn<QByteArray>("large");      // "@2x"; empty: no such file
+    QTest::addColumn<QByteArray>("fourTimes");  // "@4x"; empty: no such file
+    QTest::addColumn<QSize>("place");           // invalid: no control size given
     QTest::addColumn<QSize>("pixels");
     QTest::addColumn<qreal>("pictureRatio");
 
     const QByteArray large = png(QSize(20, 10));
-    QTest::newRow("1:1 screen") << 1.0 << large << QSize() << QSize(10, 5) << 1.0;
-    QTest::newRow("scaled screen") << 1.6 << large << QSize() << QSize(20, 10) << 2.0;
-    QTest::newRow("scaled screen, control's pixels") << 1.6 << large << QSize(10, 5) << QSize(16, 8) << 1.6;
-    QTest::newRow("control larger than the file") << 1.6 << large << QSize(20, 10) << QSize(20, 10) << 2.0;
-    QTest::newRow("large one missing") << 1.6 << QByteArray() << QSize() << QSize(10, 5) << 1.0;
-    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << QSize() << QSize(10, 5) << 1.0;
+    const QByteArray four = png(QSize(40, 20));
+    const QByteArray none;
+    QTest::newRow("1:1 screen") << 1.0 << large << four << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("scaled screen") << 1.6 << large << four << QSize() << QSize(20, 10) << 2.0;
+    QTest::newRow("scaled screen, control's pixels") << 1.6 << large << none << QSize(10, 5) << QSize(16, 8) << 1.6;
+    QTest::newRow("control larger than the file") << 1.6 << large << none << QSize(20, 10) << QSize(20, 10) << 2.0;
+    QTest::newRow("large one missing") << 1.6 << none << none << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << none << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("4K screen") << 3.5 << large << four << QSize(10, 5) << QSize(35, 18) << 3.5;
+    QTest::newRow("4K screen, only @2x") << 3.5 << large << none << QSize() << QSize(20, 10) << 2.0;
+    QTest::newRow("scaled screen, only @4x") << 1.6 << none << four << QSize() << QSize(40, 20) << 4.0;
 }
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen()
 {
     QFETCH(qreal, deviceRatio);
     QFETCH(QByteArray, large);
+    QFETCH(QByteArray, fourTimes);
     QFETCH(QSize, place);
     QFETCH(QSize, pixels);
     QFETCH(qreal, pictureRatio);
@@ -99,12 +106,14 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen()
     test.writeData(QStringLiteral("Prd/Sh.res"), png(QSize(10, 5)));
     if (!large.isEmpty())
         test.writeData(QStringLiteral("Prd/Sh@2x.res"), large);
-    QCOMPARE(largepicture::largeName(QStringLiteral("Prd/Sh.res")), QStringLiteral("Prd/Sh@2x.res"));
+    if (!fourTimes.isEmpty())
+        test.writeData(QStringLiteral("Prd/Sh@4x.res"), fourTimes);
+    QCOMPARE(largepicture::largeName(QStringLiteral("Prd/Sh.res"), 4), QStringLiteral("Prd/Sh@4x.res"));
 
     const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio, place);
     QCOMPARE(image.size(), pixels);
     QCOMPARE(image.devicePixelRatio(), pictureRatio);
-    QCOMPARE(image.deviceIndependentSize(), QSizeF(10, 5));  // the same place on the screen
+    QCOMPARE(image.deviceIndependentSize().toSize(), QSize(10, 5));  // the same place on the screen
 }
 
 void ScreenFitTest::oversizedPictureIsKeptScaledUntilItsFileChanges()

@@ -45,8 +45,10 @@ private slots:
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.size(), size);
-        QImageReader largeReader(QDir(dataDir_.path()).filePath(pictures::largeName(file)));
-        QCOMPARE(largeReader.read().size(), size * pictures::largeRatio);
+        for (const int ratio : pictures::largeRatios) {
+            QImageReader largeReader(QDir(dataDir_.path()).filePath(pictures::largeName(file, ratio)));
+            QCOMPARE(largeReader.size(), size * ratio);
+        }
     }
 
     void restingDrumShowsItsSectorUnderThePointer_data()

@@ -38,14 +38,14 @@ QImage draw(const QString& file, const QImage& table)
 QStringList writeAll(const QDir& dataDir)
 {
     // The list drives the drawing, so a picture added to the game cannot be
-    // forgotten here. Every picture twice: as the game shows it, and large.
+    // forgotten here. Every picture as the game shows it, and large.
     QStringList failed;
-    for (const int scale : {1, pictures::largeRatio}) {
+    for (const int scale : {1, pictures::largeRatios[0], pictures::largeRatios[1]}) {
         setPictureScale(scale);
         const QImage table = tableBackdrop();
         for (const QString& file : pictures::all()) {
             const QImage image = draw(file, table);
-            const QString path = dataDir.filePath(scale == 1 ? file : pictures::largeName(file));
+            const QString path = dataDir.filePath(scale == 1 ? file : pictures::largeName(file, scale));
             if (image.isNull() || !QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG"))
                 failed << path;
         }
