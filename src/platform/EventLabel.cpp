@@ -100,10 +100,17 @@ void EventLabel::paintEvent(QPaintEvent* event)
     // A picture decoded for this very place on this screen is copied pixel for
     // pixel; a rescale to the same size, give or take a rounded pixel, would
     // cost a filtered pass over every pixel on each paint.
-    if (hasScaledContents() && qAbs(picture.devicePixelRatio() - devicePixelRatioF()) < 0.001
+    const qreal ratio = devicePixelRatioF();
+    if (hasScaledContents() && qAbs(picture.devicePixelRatio() - ratio) < 0.001
         && qAbs(picture.deviceIndependentSize().width() - contentsRect().width()) < 1
         && qAbs(picture.deviceIndependentSize().height() - contentsRect().height()) < 1) {
-        painter.drawPixmap(contentsRect().topLeft(), picture);
+        // Given at the picture's own size in screen pixels, with the painter
+        // counting screen pixels too: the toolkit then sees a plain copy. Placed
+        // by its size in points, it would take the path that scales every
+        // pixel, even though the scale comes out at one.
+        painter.scale(1 / ratio, 1 / ratio);
+        painter.drawPixmap(QRectF(QPointF(contentsRect().topLeft()) * ratio, QSizeF(picture.size())), picture,
+                           QRectF(picture.rect()));
         return;
     }
     // The picture may be drawn larger or smaller than its pixels: smoothly.
