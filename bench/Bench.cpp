@@ -19,6 +19,7 @@
 #include <csignal>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <cstdio>
 #include <cstring>
@@ -448,11 +449,22 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table, const std::fun
     }
     Spin result;
     result.cpuMs = program.cpuMs() - cpu0;
-    // The drum is the 360 x 360 picture in the middle of the table: one drawing of it is one frame.
+    // The drum is the 360 x 360 picture in the middle of the table. A frame
+    // draws only what changed in it, maybe in several pieces: the drawings
+    // inside that square make one frame when the server did them within 20 ms
+    // of each other (a frame comes every 50 ms and is put in one go).
     const int side = static_cast<int>(360 * scale);
-    for (const auto& event : x.events())
-        result.frames += event.kind == XWatch::Kind::Drawn && std::abs(event.rect.w - side) <= 2
-                         && std::abs(event.rect.h - side) <= 2;
+    const XWatch::Rect drum{(table.w - side) / 2 - 2, (table.h - side) / 2 - 2, side + 4, side + 4};
+    std::set<unsigned long> drawn;
+    for (const auto& event : x.events()) {
+        if (event.kind == XWatch::Kind::Drawn && drum.contains(event.rect))
+            drawn.insert(event.serverMs);
+    }
+    unsigned long previous = 0;
+    for (const unsigned long ms : drawn) {
+        result.frames += result.frames == 0 || ms - previous > 20;
+        previous = ms;
+    }
     return result;
 }
 

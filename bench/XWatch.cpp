@@ -116,7 +116,8 @@ void XWatch::handle(const XEvent& event)
         if (event.type == damageEventBase_ + XDamageNotify) {
             const auto& e = reinterpret_cast<const XDamageNotifyEvent&>(event);
             if (windows_.count(e.drawable))
-                events_.push_back({t, Kind::Drawn, e.drawable, {e.area.x, e.area.y, e.area.width, e.area.height}});
+                events_.push_back(
+                    {t, Kind::Drawn, e.drawable, {e.area.x, e.area.y, e.area.width, e.area.height}, e.timestamp});
         }
         break;
     }

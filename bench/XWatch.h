@@ -28,6 +28,7 @@ public:
         Kind kind;
         Window window;
         Rect rect;  // the window's geometry; for Drawn, the drawn rectangle in window coordinates
+        unsigned long serverMs = 0;  // for Drawn, the X server's time of the drawing
     };
 
     struct TopLevel {

@@ -11,6 +11,7 @@
 #include "platform/EventLabel.h"
 #include "platform/Navigation.h"
 #include "platform/PictureCache.h"
+#include "platform/PictureSetView.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
@@ -100,8 +101,9 @@ void GameWindow::buildTable()
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, [this] { image7_->show(); });
 
-    picture2_ = makeLabel(this, QStringLiteral("Picture2"), pictures::turningDrumPlace);
-    picture2_->setScaledContents(true);
+    picture2_ = new PictureSetView(this);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setGeometry(pictures::turningDrumPlace);
     picture2_->hide();
 
     label7_ = makeLabel(picture1_, QStringLiteral("Label7"), pictures::stageCaption);
@@ -145,7 +147,9 @@ void GameWindow::buildTable()
             image7_->hide();
     });
 
-    image4_ = makeLabel(picture1_, QStringLiteral("Image4"), pictures::restingDrumPlace);
+    image4_ = new PictureSetView(picture1_);
+    image4_->setObjectName(QStringLiteral("Image4"));
+    image4_->setGeometry(pictures::restingDrumPlace);
     image4_->setScaledContents(true);
 
     image5_ = makeLabel(picture1_, QStringLiteral("Image5"),
@@ -241,15 +245,35 @@ void GameWindow::buildSeat(int seat)
 
 QList<std::pair<QString, QSize>> GameWindow::pictures()
 {
-    QList<std::pair<QString, QSize>> all{{pictures::tableBackdrop, pictures::backdropSize},
-                                         {pictures::closedBox, pictures::prizeBoxSize},
-                                         {pictures::boxWithPrize, pictures::prizeBoxSize},
-                                         {pictures::emptyBox, pictures::prizeBoxSize}};
-    for (int sector = 1; sector <= drum::sectorCount; ++sector) {
-        all.append({pictures::turningDrum(sector), pictures::turningDrumPlace.size()});
-        all.append({pictures::restingDrum(sector), pictures::restingDrumPlace.size()});
-    }
+    return {{pictures::tableBackdrop, pictures::backdropSize},
+            {pictures::closedBox, pictures::prizeBoxSize},
+            {pictures::boxWithPrize, pictures::prizeBoxSize},
+            {pictures::emptyBox, pictures::prizeBoxSize}};
+}
+
+QStringList GameWindow::turningDrumPictures()
+{
+    QStringList all;
+    for (int sector = 1; sector <= drum::sectorCount; ++sector)
+        all << pictures::turningDrum(sector);
     return all;
+}
+
+QStringList GameWindow::restingDrumPictures()
+{
+    QStringList all;
+    for (int sector = 1; sector <= drum::sectorCount; ++sector)
+        all << pictures::restingDrum(sector);
+    return all;
+}
+
+void GameWindow::preload(PictureCache& cache)
+{
+    cache.preloadInBackground(pictures());
+    // The drum's pictures differ only in its face: each set holds its
+    // surround once.
+    cache.preloadSetInBackground(restingDrumPictures(), pictures::restingDrumPlace.size());
+    cache.preloadSetInBackground(turningDrumPictures(), pictures::turningDrumPlace.size());
 }
 
 void GameWindow::present()
@@ -266,17 +290,11 @@ void GameWindow::load()
 
     // Every drum picture is decoded now (most of them were while the players
     // were named), so no spin ever waits for the disk.
-    QStringList turning;
-    QStringList resting;
-    for (int position = 1; position <= drum::sectorCount; ++position) {
-        turning << pictures::turningDrum(position);
-        resting << pictures::restingDrum(position);
-    }
-    services_.pictures.preload(turning, picture2_->size());
-    services_.pictures.preload(resting, image4_->size());
     picture1_->setPixmap(services_.pictures.picture(pictures::tableBackdrop, picture1_->size()));
-    picture2_->setPixmap(services_.pictures.picture(pictures::turningDrum(1)));
-    image4_->setPixmap(services_.pictures.picture(pictures::restingDrum(1)));
+    image4_->setPictures(&services_.pictures.pictureSet(restingDrumPictures(), image4_->size()));
+    image4_->showPicture(0);
+    picture2_->setPictures(&services_.pictures.pictureSet(turningDrumPictures(), picture2_->size()));
+    picture2_->showPicture(0);
 
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         names_.at(seat)->setText(state_.player(seat, state_.Stage).name);
@@ -405,14 +423,10 @@ void GameWindow::spinDrum()
 void GameWindow::drumStep()
 {
     const bool resting = round_.stepDrum();
-    const QPixmap& turning = services_.pictures.picture(pictures::turningDrum(state_.DrumSector));
-    // A drum without see-through pixels hides the table below it: the table
-    // need not be drawn again under every frame.
-    picture2_->setAttribute(Qt::WA_OpaquePaintEvent, !turning.isNull() && !turning.hasAlphaChannel());
-    picture2_->setPixmap(turning);
+    picture2_->showPicture(state_.DrumSector - 1);
     if (resting) {
         timers_.at(1)->stop();
-        image4_->setPixmap(services_.pictures.picture(pictures::restingDrum(state_.DrumSector)));
+        image4_->showPicture(state_.DrumSector - 1);
         timers_.at(2)->start();
     }
 }

@@ -10,6 +10,7 @@ class Dialogs;
 class EventLabel;
 class Navigation;
 class PictureCache;
+class PictureSetView;
 class ProgramExit;
 class RandomSource;
 class QFrame;
@@ -39,18 +40,23 @@ public:
     void load() override;
     void present() override;
 
-    // The Data pictures the table shows (the drum, the backdrop, the prize
-    // boxes), each with the size of the control that shows it.
+    // The Data pictures the table shows (the backdrop, the prize boxes),
+    // each with the size of the control that shows it; the drum's come in
+    // two sets, turning and resting.
     static QList<std::pair<QString, QSize>> pictures();
+    static QStringList turningDrumPictures();
+    static QStringList restingDrumPictures();
+    // Starts decoding all of them in the background.
+    static void preload(PictureCache& cache);
 
     // The controls, by their names on the table.
     EventLabel* table() const { return picture1_; }                  // Picture1
-    EventLabel* turningDrum() const { return picture2_; }            // Picture2
+    PictureSetView* turningDrum() const { return picture2_; }        // Picture2
     EventLabel* stageCaption() const { return label7_; }             // Label7
     EventLabel* cell(int i) const { return label5_.at(i); }          // Label5(1..11)
     EventLabel* messageLine() const { return label4_; }              // Label4(0)
     EventLabel* marker(int i) const { return image1_.at(i); }        // Image1(0): plate; 1..3: turn markers
-    EventLabel* restingDrum() const { return image4_; }              // Image4
+    PictureSetView* restingDrum() const { return image4_; }          // Image4
     QFrame* letterPanel() const { return frame1_; }                  // Frame1
     QPushButton* letterButton(int n) const { return command3_.at(n); } // Command3(1..32)
     EventLabel* box(int b) const { return b == 1 ? image5_ : image6_; } // Image5, Image6
@@ -112,12 +118,12 @@ private:
     int computerLetter_ = 0;   // the computer's chosen letter, 1..32
 
     EventLabel* picture1_ = nullptr;
-    EventLabel* picture2_ = nullptr;
+    PictureSetView* picture2_ = nullptr;
     EventLabel* label7_ = nullptr;
     std::array<EventLabel*, 12> label5_{};
     EventLabel* label4_ = nullptr;
     std::array<EventLabel*, 4> image1_{};
-    EventLabel* image4_ = nullptr;
+    PictureSetView* image4_ = nullptr;
     QFrame* frame1_ = nullptr;
     std::array<QPushButton*, 33> command3_{};
     EventLabel* image5_ = nullptr;

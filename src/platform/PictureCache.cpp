@@ -28,6 +28,19 @@ void yieldToTheWindows()
 #endif
 }
 
+QString setKey(const QStringList& relatives)
+{
+    return relatives.join(u'|');
+}
+
+PictureSet decodeSet(const DataDir& data, const QStringList& relatives, qreal deviceRatio, QSize largest)
+{
+    PictureSet set;
+    for (const QString& relative : relatives)
+        set.add(largepicture::read(data, relative, deviceRatio, largest));
+    return set;
+}
+
 } // namespace
 
 PictureCache::PictureCache(DataDir dataDir)
@@ -120,4 +133,36 @@ void PictureCache::deliver(const QString& relative)
         if (waiter.context)
             waiter.show(pixmap);
     }
+}
+
+const PictureSet& PictureCache::pictureSet(const QStringList& relatives, QSize largest)
+{
+    const QString key = setKey(relatives);
+    auto found = sets_.find(key);
+    if (found == sets_.end()) {
+        ++decodeCount_;
+        if (auto decoding = setsDecoding_.find(key); decoding != setsDecoding_.end()) {
+            PictureSet set = decoding->second.get();
+            setsDecoding_.erase(decoding);
+            found = sets_.emplace(key, std::move(set)).first;
+        } else {
+            const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+            found = sets_.emplace(key, decodeSet(dataDir_, relatives, deviceRatio, largest)).first;
+        }
+    }
+    return found->second;
+}
+
+void PictureCache::preloadSetInBackground(const QStringList& relatives, QSize largest)
+{
+    const QString key = setKey(relatives);
+    if (sets_.count(key) || setsDecoding_.count(key))
+        return;
+    const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    std::promise<PictureSet> promise;
+    setsDecoding_.emplace(key, promise.get_future());
+    decoders_.emplace_back([data = dataDir_, relatives, deviceRatio, largest, promise = std::move(promise)]() mutable {
+        yieldToTheWindows();
+        promise.set_value(decodeSet(data, relatives, deviceRatio, largest));
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DataDir.h"
+#include "platform/PictureSet.h"
 
 #include <QHash>
 #include <QImage>
@@ -46,6 +47,13 @@ public:
     // called once `context` is gone.
     void showWhenDecoded(const QString& relative, QSize largest, QObject* context,
                          std::function<void(const QPixmap&)> show);
+    // Pictures of one size that differ only in part (the frames of an
+    // animation), held as one PictureSet. They are decoded one after the
+    // other and folded into the set as they come, so that besides the first
+    // no more than one of them is ever held whole.
+    const PictureSet& pictureSet(const QStringList& relatives, QSize largest = {});
+    // Starts decoding a set on a thread of its own, as preloadInBackground().
+    void preloadSetInBackground(const QStringList& relatives, QSize largest);
 
     int decodeCount() const { return decodeCount_; }
 
@@ -65,6 +73,8 @@ private:
     std::map<QString, std::vector<Waiter>> waiting_;
     // Lives on the GUI thread: a decoder posts its finished pictures to it.
     std::unique_ptr<QObject> deliveries_ = std::make_unique<QObject>();
+    std::map<QString, PictureSet> sets_;
+    std::map<QString, std::future<PictureSet>> setsDecoding_;
     int decodeCount_ = 0;
     // Last, so that it is joined before the members its thread fills are gone.
     std::vector<std::jthread> decoders_;

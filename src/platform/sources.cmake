@@ -26,6 +26,10 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.h
+  ${CMAKE_CURRENT_LIST_DIR}/PictureSet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureSet.h
+  ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.h
   ${CMAKE_CURRENT_LIST_DIR}/Platform.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.h

@@ -166,7 +166,7 @@ void SetupWindow::load()
     // The game table comes next: its pictures are decoded while the players
     // are named, not over the bare desktop after OK, and not at the menu,
     // where they would only take memory.
-    pictures_.preloadInBackground(GameWindow::pictures());
+    GameWindow::preload(pictures_);
 
     const int stage = state_.Stage;
     for (int seat = 1; seat <= GameState::seatCount; ++seat)

@@ -4,6 +4,7 @@
 #include "game/GameWindow.h"
 #include "platform/Cp1251.h"
 #include "platform/EventLabel.h"
+#include "platform/PictureSetView.h"
 #include "platform/WindowNames.h"
 
 #include <QFrame>
@@ -277,8 +278,8 @@ void GameWindowTest::bloatedPicturesCostNoMoreThanTheirControls()
     }
     GameWindow* window = table.open();
     QVERIFY(window);
-    const QSize turning = table.test.platform->pictures.picture(QStringLiteral("PolV/1.res")).size();
-    const QSize resting = table.test.platform->pictures.picture(QStringLiteral("PolB/1.res")).size();
+    const QSize turning = window->turningDrum()->shownImage().size();
+    const QSize resting = window->restingDrum()->shownImage().size();
     const QSize background = table.test.platform->pictures.picture(QStringLiteral("Scr/Osn.res")).size();
     QCOMPARE(turning, QSize(360, 360));
     QCOMPARE(resting, QSize(600, 246));
@@ -299,14 +300,14 @@ void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()
     while (window->timer(1)->isActive()) {
         window->drumStep();
         shown << table.state().DrumSector;
-        QCOMPARE(window->turningDrum()->pixmap().cacheKey(),
-                 table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).cacheKey());
+        QCOMPARE(window->turningDrum()->shownImage(),
+                 table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).toImage());
     }
     QCOMPARE(shown.size(), 33);
     QCOMPARE(shown.mid(0, 12), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     QCOMPARE(shown.last(), 9);
-    QCOMPARE(window->restingDrum()->pixmap().cacheKey(),
-             table.test.platform->pictures.picture(QStringLiteral("PolB/9.res")).cacheKey());
+    QCOMPARE(window->restingDrum()->shownImage(),
+             table.test.platform->pictures.picture(QStringLiteral("PolB/9.res")).toImage());
     QVERIFY(window->timer(2)->isActive());
     window->announceSector();
     QVERIFY(!window->timer(2)->isActive());

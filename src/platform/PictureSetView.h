@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/EventLabel.h"
+
+#include <QImage>
+
+class PictureSet;
+
+// A picture box that shows one picture of a PictureSet at a time. Going from
+// one picture to another copies, and draws on the screen, only the pixels
+// the two differ in.
+class PictureSetView : public EventLabel {
+    Q_OBJECT
+public:
+    using EventLabel::EventLabel;
+
+    // The set is not owned and must outlive the view.
+    void setPictures(const PictureSet* pictures);
+    void showPicture(int index);
+    // -1 before any picture is shown.
+    int shownPicture() const { return shown_; }
+    QImage shownImage() const { return frame_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool atScreenPixels() const;
+
+    const PictureSet* pictures_ = nullptr;
+    QImage frame_;
+    int shown_ = -1;
+};
