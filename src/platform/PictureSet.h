@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 
 #include <vector>
 
 // Pictures of one size that differ only in part, such as the frames of an
 // animation over a still surround. The first is kept whole; of every other
-// one only, row by row, the run from its first to its last pixel that differs
-// from the first. Twelve turning drums then cost little more than one plus
-// their turning faces.
+// one only the rectangle that holds all its pixels that differ from the
+// first. Twelve turning drums then cost little more than one plus their
+// turning faces, and each is drawn with one plain copy of that rectangle.
 class PictureSet {
 public:
     // Appends a picture. One that cannot be held beside the first (null, or
@@ -17,8 +17,8 @@ public:
     // numbers of the pictures after it stay right; false then.
     bool add(QImage picture);
 
-    int count() const { return int(pictures_.size()); }
-    bool isEmpty() const { return pictures_.empty(); }
+    int count() const { return int(parts_.size()); }
+    bool isEmpty() const { return parts_.empty(); }
     QSize size() const { return first_.size(); }
     qreal devicePixelRatio() const { return first_.devicePixelRatio(); }
     bool hasAlphaChannel() const { return first_.hasAlphaChannel(); }
@@ -28,21 +28,18 @@ public:
     // Picture 0 … count() - 1, whole.
     QImage picture(int index) const;
 
-    // Turns `target`, which shows picture `shown` (-1 when it shows anything
-    // else, or nothing yet), into picture `index`, copying only the runs the
-    // two differ in. Returns the pixels that may have changed.
-    QRegion paint(QImage& target, int shown, int index) const;
+    // Picture `index` is the first with `part(index)` over it at `place(index)`
+    // (an empty place: it is the first).
+    const QImage& first() const { return first_; }
+    const QImage& part(int index) const { return parts_.at(index).pixels; }
+    QRect place(int index) const { return parts_.at(index).place; }
 
 private:
-    struct Run {
-        int left = 0;
-        int length = 0;  // 0: the row is the first picture's
-    };
-    struct Picture {
-        std::vector<Run> rows;
-        std::vector<QRgb> pixels;  // the runs, one after the other
+    struct Part {
+        QRect place;
+        QImage pixels;
     };
 
     QImage first_;
-    std::vector<Picture> pictures_;  // [0] is the first, with no runs
+    std::vector<Part> parts_;  // [0] is the first, with no part
 };

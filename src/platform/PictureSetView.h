@@ -7,8 +7,8 @@
 class PictureSet;
 
 // A picture box that shows one picture of a PictureSet at a time. Going from
-// one picture to another copies, and draws on the screen, only the pixels
-// the two differ in.
+// one picture to another draws again only where either differs from the
+// set's first picture.
 class PictureSetView : public EventLabel {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
     void showPicture(int index);
     // -1 before any picture is shown.
     int shownPicture() const { return shown_; }
-    QImage shownImage() const { return frame_; }
+    QImage shownImage() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +28,5 @@ private:
     bool atScreenPixels() const;
 
     const PictureSet* pictures_ = nullptr;
-    QImage frame_;
     int shown_ = -1;
 };

@@ -2,6 +2,8 @@
 // that a picture decoded to its control's screen pixels meets the painter's
 // own rounding.
 #include "platform/EventLabel.h"
+#include "platform/PictureSet.h"
+#include "platform/PictureSetView.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -13,17 +15,30 @@ constexpr double screenRatio = 1.6;
 
 // Every pixel different from its neighbours: a shifted, stretched or filtered
 // copy cannot match it.
-QPixmap noise(QSize pixels, qreal ratio)
+QImage noiseImage(QSize pixels, qreal ratio, int seed = 0)
 {
     QImage image(pixels, QImage::Format_RGB32);
     for (int y = 0; y < pixels.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < pixels.width(); ++x)
-            line[x] = qRgb((x * 37 + y * 11) & 0xFF, (x * 5 + y * 71) & 0xFF, (x ^ y) & 0xFF);
+            line[x] = qRgb((x * 37 + y * 11 + seed) & 0xFF, (x * 5 + y * 71) & 0xFF, (x ^ y) & 0xFF);
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QPixmap noise(QSize pixels, qreal ratio)
+{
+    return QPixmap::fromImage(noiseImage(pixels, ratio));
+}
+
+void compareRows(const QImage& shown, const QImage& expected)
+{
+    QCOMPARE(shown.size(), expected.size());
+    for (int y = 0; y < expected.height(); ++y) {
+        if (std::memcmp(shown.constScanLine(y), expected.constScanLine(y), expected.width() * 4) != 0)
+            QFAIL(qPrintable(QStringLiteral("row %1 differs").arg(y)));
+    }
 }
 
 } // namespace
@@ -33,6 +48,7 @@ class PictureBlitTest : public QObject {
 private slots:
     void pictureAtScreenPixelsIsCopiedPixelForPixel_data();
     void pictureAtScreenPixelsIsCopiedPixelForPixel();
+    void pictureOfASetIsDrawnWholeAfterEveryChange();
 };
 
 void PictureBlitTest::pictureAtScreenPixelsIsCopiedPixelForPixel_data()
@@ -58,12 +74,41 @@ void PictureBlitTest::pictureAtScreenPixelsIsCopiedPixelForPixel()
     const QPixmap picture = noise((QSizeF(place.size()) * ratio).toSize(), ratio);
     label->setPixmap(picture);
 
-    const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.size(), picture.size());
-    const QImage expected = picture.toImage().convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < expected.height(); ++y) {
-        if (std::memcmp(shown.constScanLine(y), expected.constScanLine(y), expected.width() * 4) != 0)
-            QFAIL(qPrintable(QStringLiteral("row %1 differs").arg(y)));
+    compareRows(label->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                picture.toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+void PictureBlitTest::pictureOfASetIsDrawnWholeAfterEveryChange()
+{
+    QWidget window;
+    window.resize(400, 400);
+    auto* view = new PictureSetView(&window);
+    view->setGeometry(7, 3, 100, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal ratio = view->devicePixelRatioF();
+    const QSize pixels = (QSizeF(view->size()) * ratio).toSize();
+    // A still surround with a face that differs in each picture.
+    const QImage first = noiseImage(pixels, ratio);
+    PictureSet set;
+    set.add(first);
+    for (int seed = 1; seed <= 3; ++seed) {
+        QImage picture = first.copy();
+        const QImage face = noiseImage(pixels, ratio, seed * 50);
+        for (int y = 20 + seed; y < 100 - seed; ++y)
+            std::memcpy(picture.scanLine(y) + (30 + seed * 5) * 4, face.constScanLine(y) + (30 + seed * 5) * 4, 60 * 4);
+        set.add(picture);
+    }
+    set.add(first);
+    view->setPictures(&set);
+    // What the window shows after each change.
+    for (int index : {0, 2, 1, 3, 4, 3}) {
+        view->showPicture(index);
+        QCOMPARE(view->shownPicture(), index);
+        QApplication::processEvents();
+        const QImage onScreen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint at = (QPointF(view->pos()) * ratio).toPoint();
+        compareRows(onScreen.copy(QRect(at, pixels)), set.picture(index));
     }
 }
 
