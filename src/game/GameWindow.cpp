@@ -183,21 +183,26 @@ void GameWindow::buildTable()
         command3_.at(n) = button;
     }
 
+    // The seats' stands, markers and plates look alike: each is drawn once
+    // and its pixels shared by the three.
+    const SeatPictures seatPictures{tablepictures::stand(pictures::seatStand(1).size()),
+                                    tablepictures::turnMarker(pictures::turnMarker(1).size()),
+                                    tablepictures::scorePlate(twipsSize(1350, 450))};
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
-        buildSeat(seat);
+        buildSeat(seat, seatPictures);
 }
 
-void GameWindow::buildSeat(int seat)
+void GameWindow::buildSeat(int seat, const SeatPictures& seatPictures)
 {
     const int left = pictures::seatLeft(seat);
     const QString index = QString::number(seat);
 
     image2_.at(seat) = makePicture(picture1_, QStringLiteral("Image2_") + index, pictures::seatStand(seat),
-                                   tablepictures::stand(pictures::seatStand(seat).size()));
+                                   seatPictures.stand);
 
     image1_.at(seat) = makePicture(picture1_, QStringLiteral("Image1_") + index,
                                    pictures::turnMarker(seat),
-                                   tablepictures::turnMarker(pictures::turnMarker(seat).size()));
+                                   seatPictures.marker);
     image1_.at(seat)->hide();
 
     names_.at(seat) = makeLabel(picture1_, QStringLiteral("Label") + index, twipsRect(left + 60, 2130, 3330, 420));
@@ -207,7 +212,7 @@ void GameWindow::buildSeat(int seat)
 
     image3_.at(seat) = makePicture(picture1_, QStringLiteral("Image3_") + index,
                                    twipsRect(left + 1050, 2640, 1350, 450),
-                                   tablepictures::scorePlate(twipsSize(1350, 450)));
+                                   seatPictures.scorePlate);
 
     label6_.at(seat) = makeLabel(picture1_, QStringLiteral("Label6_") + index,
                                  twipsRect(left + 1050, 2640, 1350, 450));

@@ -3,6 +3,8 @@
 #include "game/WordRound.h"
 #include "platform/LoadableWindow.h"
 
+#include <QPixmap>
+
 #include <array>
 
 class DataDir;
@@ -100,7 +102,12 @@ protected:
 
 private:
     void buildTable();
-    void buildSeat(int seat);
+    struct SeatPictures {
+        QPixmap stand;
+        QPixmap marker;
+        QPixmap scorePlate;
+    };
+    void buildSeat(int seat, const SeatPictures& seatPictures);
     bool loadTopicAndWord();
     void layOutBoard();
     void showScore(int seat);
