@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #include <unistd.h>
@@ -25,6 +29,13 @@ void yieldToTheWindows()
     const int nice = getpriority(PRIO_PROCESS, thread);
     if (errno == 0)
         setpriority(PRIO_PROCESS, thread, std::min(nice + 10, 19));
+#endif
+}
+
+void giveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
 #endif
 }
 
@@ -164,5 +175,8 @@ void PictureCache::preloadSetInBackground(const QStringList& relatives, QSize la
     decoders_.emplace_back([data = dataDir_, relatives, deviceRatio, largest, promise = std::move(promise)]() mutable {
         yieldToTheWindows();
         promise.set_value(decodeSet(data, relatives, deviceRatio, largest));
+        // Each picture was decoded whole and let go once its part was kept:
+        // the pages they took go back to the system instead of idling.
+        giveBackFreedMemory();
     });
 }
