@@ -277,8 +277,8 @@ void GameWindow::preload(PictureCache& cache)
     cache.preloadInBackground(pictures());
     // The drum's pictures differ only in its face: each set holds its
     // surround once.
-    cache.preloadSetInBackground(restingDrumPictures(), pictures::restingDrumPlace.size());
-    cache.preloadSetInBackground(turningDrumPictures(), pictures::turningDrumPlace.size());
+    cache.preloadSetsInBackground({{restingDrumPictures(), pictures::restingDrumPlace.size()},
+                                   {turningDrumPictures(), pictures::turningDrumPlace.size()}});
 }
 
 void GameWindow::present()

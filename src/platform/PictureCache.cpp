@@ -164,17 +164,25 @@ const PictureSet& PictureCache::pictureSet(const QStringList& relatives, QSize l
     return found->second;
 }
 
-void PictureCache::preloadSetInBackground(const QStringList& relatives, QSize largest)
+void PictureCache::preloadSetsInBackground(const QList<std::pair<QStringList, QSize>>& sets)
 {
-    const QString key = setKey(relatives);
-    if (sets_.count(key) || setsDecoding_.count(key))
-        return;
     const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    std::promise<PictureSet> promise;
-    setsDecoding_.emplace(key, promise.get_future());
-    decoders_.emplace_back([data = dataDir_, relatives, deviceRatio, largest, promise = std::move(promise)]() mutable {
+    std::vector<std::tuple<QStringList, QSize, std::promise<PictureSet>>> jobs;
+    for (const auto& [relatives, largest] : sets) {
+        const QString key = setKey(relatives);
+        if (sets_.count(key) || setsDecoding_.count(key))
+            continue;
+        std::promise<PictureSet> promise;
+        setsDecoding_.emplace(key, promise.get_future());
+        jobs.emplace_back(relatives, largest, std::move(promise));
+    }
+    if (jobs.empty())
+        return;
+    // One set after the other: a single picture is held whole at a time.
+    decoders_.emplace_back([data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
         yieldToTheWindows();
-        promise.set_value(decodeSet(data, relatives, deviceRatio, largest));
+        for (auto& [relatives, largest, promise] : jobs)
+            promise.set_value(decodeSet(data, relatives, deviceRatio, largest));
         // Each picture was decoded whole and let go once its part was kept:
         // the pages they took go back to the system instead of idling.
         giveBackFreedMemory();

@@ -52,8 +52,9 @@ public:
     // other and folded into the set as they come, so that besides the first
     // no more than one of them is ever held whole.
     const PictureSet& pictureSet(const QStringList& relatives, QSize largest = {});
-    // Starts decoding a set on a thread of its own, as preloadInBackground().
-    void preloadSetInBackground(const QStringList& relatives, QSize largest);
+    // Starts decoding the sets, in this order, on a thread of their own, as
+    // preloadInBackground() does pictures.
+    void preloadSetsInBackground(const QList<std::pair<QStringList, QSize>>& sets);
 
     int decodeCount() const { return decodeCount_; }
 
