@@ -4,33 +4,11 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <cerrno>
-
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// A preload gives way to the GUI thread and the display server: on a
-// machine with few cores, a window that has to go on screen now must not
-// wait for pictures that are needed only later.
-void yieldToTheWindows()
-{
-#ifdef Q_OS_LINUX
-    const auto thread = static_cast<id_t>(gettid());
-    errno = 0;
-    const int nice = getpriority(PRIO_PROCESS, thread);
-    if (errno == 0)
-        setpriority(PRIO_PROCESS, thread, std::min(nice + 10, 19));
-#endif
-}
 
 void giveBackFreedMemory()
 {
@@ -78,11 +56,6 @@ const QPixmap& PictureCache::picture(const QString& relative, QSize largest)
 
 void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& pictures)
 {
-    decodeInBackground(pictures, Need::Later);
-}
-
-void PictureCache::decodeInBackground(const QList<std::pair<QString, QSize>>& pictures, Need need)
-{
     const qreal deviceRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     std::vector<std::tuple<QString, QSize, std::promise<QImage>>> jobs;
     for (const auto& [relative, largest] : pictures) {
@@ -94,9 +67,9 @@ void PictureCache::decodeInBackground(const QList<std::pair<QString, QSize>>& pi
     }
     if (jobs.empty())
         return;
-    decoders_.emplace_back([this, need, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
-        if (need == Need::Later)
-            yieldToTheWindows();
+    // At the priority of the windows: a window may be waiting for them, and
+    // a lower one would leave it waiting as long as anything else runs.
+    decoders_.emplace_back([this, data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
         for (auto& [relative, largest, promise] : jobs) {
             QImage image = largepicture::read(data, relative, deviceRatio, largest);
             // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
@@ -125,8 +98,7 @@ void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObje
     waiting_[relative].push_back({context, std::move(show)});
     const auto decoding = decoding_.find(relative);
     if (decoding == decoding_.end())
-        // A window on screen waits for it: as urgent as the window itself.
-        decodeInBackground({{relative, largest}}, Need::Now);
+        preloadInBackground({{relative, largest}});
     else if (decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
         // Its delivery may have run before anyone waited.
         deliver(relative);
@@ -180,7 +152,6 @@ void PictureCache::preloadSetsInBackground(const QList<std::pair<QStringList, QS
         return;
     // One set after the other: a single picture is held whole at a time.
     decoders_.emplace_back([data = dataDir_, deviceRatio, jobs = std::move(jobs)]() mutable {
-        yieldToTheWindows();
         for (auto& [relatives, largest, promise] : jobs)
             promise.set_value(decodeSet(data, relatives, deviceRatio, largest));
         // Each picture was decoded whole and let go once its part was kept:

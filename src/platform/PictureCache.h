@@ -64,8 +64,6 @@ private:
         std::function<void(const QPixmap&)> show;
     };
 
-    enum class Need { Now, Later };
-    void decodeInBackground(const QList<std::pair<QString, QSize>>& pictures, Need need);
     void deliver(const QString& relative);
 
     DataDir dataDir_;
