@@ -256,19 +256,11 @@ QList<std::pair<QString, QSize>> GameWindow::pictures()
             {pictures::emptyBox, pictures::prizeBoxSize}};
 }
 
-QStringList GameWindow::turningDrumPictures()
+QStringList GameWindow::drumPictures(QString (*picture)(int sector))
 {
     QStringList all;
     for (int sector = 1; sector <= drum::sectorCount; ++sector)
-        all << pictures::turningDrum(sector);
-    return all;
-}
-
-QStringList GameWindow::restingDrumPictures()
-{
-    QStringList all;
-    for (int sector = 1; sector <= drum::sectorCount; ++sector)
-        all << pictures::restingDrum(sector);
+        all << picture(sector);
     return all;
 }
 
@@ -277,8 +269,8 @@ void GameWindow::preload(PictureCache& cache)
     cache.preloadInBackground(pictures());
     // The drum's pictures differ only in its face: each set holds its
     // surround once.
-    cache.preloadSetsInBackground({{restingDrumPictures(), pictures::restingDrumPlace.size()},
-                                   {turningDrumPictures(), pictures::turningDrumPlace.size()}});
+    cache.preloadSetsInBackground({{drumPictures(pictures::restingDrum), pictures::restingDrumPlace.size()},
+                                   {drumPictures(pictures::turningDrum), pictures::turningDrumPlace.size()}});
 }
 
 void GameWindow::present()
@@ -296,9 +288,9 @@ void GameWindow::load()
     // Every drum picture is decoded now (most of them were while the players
     // were named), so no spin ever waits for the disk.
     picture1_->setPixmap(services_.pictures.picture(pictures::tableBackdrop, picture1_->size()));
-    image4_->setPictures(&services_.pictures.pictureSet(restingDrumPictures(), image4_->size()));
+    image4_->setPictures(&services_.pictures.pictureSet(drumPictures(pictures::restingDrum), image4_->size()));
     image4_->showPicture(0);
-    picture2_->setPictures(&services_.pictures.pictureSet(turningDrumPictures(), picture2_->size()));
+    picture2_->setPictures(&services_.pictures.pictureSet(drumPictures(pictures::turningDrum), picture2_->size()));
     picture2_->showPicture(0);
 
     for (int seat = 1; seat <= GameState::seatCount; ++seat)

@@ -46,8 +46,8 @@ public:
     // each with the size of the control that shows it; the drum's come in
     // two sets, turning and resting.
     static QList<std::pair<QString, QSize>> pictures();
-    static QStringList turningDrumPictures();
-    static QStringList restingDrumPictures();
+    // The drum's twelve pictures, one per sector under its pointer.
+    static QStringList drumPictures(QString (*picture)(int sector));
     // Starts decoding all of them in the background.
     static void preload(PictureCache& cache);
 

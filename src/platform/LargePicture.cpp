@@ -108,14 +108,14 @@ QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSi
         if (deviceRatio > *ratio)
             candidates.push_back(*ratio);
     }
+    // Decoded straight to the screen pixels the control covers, so that
+    // memory follows what is shown and drawing it is a copy, not a rescale
+    // of the large file on every paint.
+    const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
     for (const int ratio : candidates) {
         const QString large = data.path(largeName(relative, ratio));
         if (!QFileInfo(large).isFile())
             continue;
-        // Decoded straight to the screen pixels the control covers, so
-        // that memory follows what is shown and drawing it is a copy,
-        // not a rescale of the large file on every paint.
-        const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
         QImage image = decode(large, onScreen);
         if (!image.isNull()) {
             image.setDevicePixelRatio(onScreen.isValid() && image.size() == onScreen ? deviceRatio : ratio);

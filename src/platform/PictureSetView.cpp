@@ -9,6 +9,9 @@ void PictureSetView::setPictures(const PictureSet* pictures)
 {
     pictures_ = pictures;
     shown_ = -1;
+    // Without see-through pixels the pictures hide what lies beneath: that
+    // need not be drawn again under every change.
+    setAttribute(Qt::WA_OpaquePaintEvent, pictures_ && !pictures_->first().isNull() && !pictures_->hasAlphaChannel());
     update();
 }
 
@@ -23,9 +26,6 @@ void PictureSetView::showPicture(int index)
         return;
     const int before = shown_;
     shown_ = index;
-    // Without see-through pixels the picture hides what lies beneath: that
-    // need not be drawn again under every change.
-    setAttribute(Qt::WA_OpaquePaintEvent, !pictures_->first().isNull() && !pictures_->hasAlphaChannel());
     if (before < 0 || !atScreenPixels()) {
         update();
         return;
