@@ -17,6 +17,7 @@ cp -r "$data" "$work/Data"
 rm -f "$work/Data/Baz/"*.dat "$work/Data/Cfg.ini"
 printf '3\r\nТОН\r\nНОТА\r\nЕНОТ\r\n' | iconv -f UTF-8 -t CP1251 >"$work/Data/Baz/Тест.dat"
 cd "$work"
+add_russian_keys
 ./kordamir &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

@@ -117,3 +117,30 @@ is_above() {
   lower=$(printf '0x%x' "$2")
   stacking_order | awk -v u="$upper" -v l="$lower" '$1 == u { seen = 1 } $1 == l { exit !seen }'
 }
+
+# Gives each Russian letter a key of its own (lower case, Shift for capitals)
+# on spare multimedia keys beside the Latin layout. Without them xdotool types
+# a letter by binding it to a free key for a moment; the program learns what
+# that key means only when it reaches the mapping notice, and on a loaded
+# machine xdotool has moved on by then, so now and then a letter went missing
+# (a champion named "горь"). Call it before the program starts.
+add_russian_keys() {
+  local map letters
+  letters="a be ve ghe de ie io zhe ze i shorti ka el em en o pe er es te u ef ha tse che sha shcha
+           hardsign yeru softsign e yu ya"
+  map=$(mktemp)
+  xkbcomp -xkb "$DISPLAY" "$map" 2>/dev/null
+  awk -v letters="$letters" '
+    BEGIN { n = split(letters, letter) }
+    /^xkb_symbols/ { symbols = 1 }
+    symbols && used < n && /^ *key <I(1[5-9][0-9]|2[0-4][0-9])> *\{.*\};$/ {
+      used++
+      printf "    key %s { [ Cyrillic_%s, Cyrillic_%s ] };\n", $2, letter[used], toupper(letter[used])
+      next
+    }
+    { print }
+    END { if (used < n) { print "not enough spare keys for the Russian letters" > "/dev/stderr"; exit 1 } }
+  ' "$map" >"$map.russian"
+  xkbcomp "$map.russian" "$DISPLAY" 2>/dev/null
+  rm -f "$map" "$map.russian"
+}
