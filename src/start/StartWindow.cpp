@@ -70,16 +70,17 @@ void StartWindow::load()
     keepCentred({picture1_});
     if (!checkPictures())
         return;
-    // The window goes on screen in its colour while the backdrop decodes on
-    // another core; the picture follows within a frame or two.
-    services_.pictures.showWhenDecoded(pictures::startBackdrop, picture1_->size(), picture1_,
-                                       [this](const QPixmap& backdrop) { picture1_->setPixmap(backdrop); });
     switchDisplayModeIfSmall();
 }
 
 void StartWindow::present()
 {
     presentMaximised();
+    // The window goes on screen in its colour while the backdrop decodes on
+    // another core; the picture follows within a frame or two. Started only
+    // now: on two cores a decoder running during the showing slowed it.
+    services_.pictures.showWhenDecoded(pictures::startBackdrop, picture1_->size(), picture1_,
+                                       [this](const QPixmap& backdrop) { picture1_->setPixmap(backdrop); });
 }
 
 bool StartWindow::checkPictures()
