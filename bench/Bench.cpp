@@ -765,16 +765,19 @@ int main(int argc, char* argv[])
                 std::cerr << "… " << name << (passName.empty() ? "" : " ") << passName << std::endl;
             return options.wants(key);
         };
+        const auto pixelFigures = [&] {
+            if (phase("start", "start and memory"))
+                startAndMemory(x, options);
+            if (phase("game", "game sessions"))
+                gameSessions(x, options);
+        };
         // KORDAMIR_SCALE set by the caller: one pass, at that scale.
         if (screenScale != 1.0 && !std::getenv("KORDAMIR_SCALE")) {
             setenv("KORDAMIR_SCALE", "1", 1);
             scale = 1.0;
             passName = "(scene 800 × 600)";
             screenPass = false;
-            if (phase("start", "start and memory"))
-                startAndMemory(x, options);
-            if (phase("game", "game sessions"))
-                gameSessions(x, options);
+            pixelFigures();
             unsetenv("KORDAMIR_SCALE");
             barePeakMb = barePssMb = 0;
             char name[64];
@@ -783,10 +786,7 @@ int main(int argc, char* argv[])
             screenPass = true;
         }
         scale = screenScale;
-        if (phase("start", "start and memory"))
-            startAndMemory(x, options);
-        if (phase("game", "game sessions"))
-            gameSessions(x, options);
+        pixelFigures();
         passName.clear();
         if (phase("menu", "menu sessions"))
             menuSessions(x, options);
