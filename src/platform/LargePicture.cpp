@@ -89,11 +89,6 @@ QImage decode(const QString& path, QSize largest)
 
 } // namespace
 
-QString largeName(const QString& relative, int ratio)
-{
-    return pictures::largeName(relative, ratio);
-}
-
 QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest)
 {
     // The smallest large picture that is at least as sharp as the screen;
@@ -113,7 +108,7 @@ QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSi
     // of the large file on every paint.
     const QSize onScreen = largest.isValid() ? (QSizeF(largest) * deviceRatio).toSize() : largest;
     for (const int ratio : candidates) {
-        const QString large = data.path(largeName(relative, ratio));
+        const QString large = data.path(pictures::largeName(relative, ratio));
         if (!QFileInfo(large).isFile())
             continue;
         QImage image = decode(large, onScreen);

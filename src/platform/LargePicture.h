@@ -15,9 +15,6 @@ class DataDir;
 // when it cannot be decoded) a smaller one serves.
 namespace largepicture {
 
-// "Scr/Osn.res", 2 -> "Scr/Osn@2x.res".
-QString largeName(const QString& relative, int ratio);
-
 // The picture for a screen of the given device pixel ratio, carrying the
 // ratio it was drawn at. Null when neither file can be decoded. When
 // `largest` is given (the control's size), the picture is decoded no larger

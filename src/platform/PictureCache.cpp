@@ -82,12 +82,6 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
     });
 }
 
-void PictureCache::preload(const QStringList& relatives, QSize largest)
-{
-    for (const QString& relative : relatives)
-        picture(relative, largest);
-}
-
 void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObject* context,
                                    std::function<void(const QPixmap&)> show)
 {

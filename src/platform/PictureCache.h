@@ -32,9 +32,6 @@ public:
     // no more memory than one drawn at the control's size.
     const QPixmap& picture(const QString& relative, QSize largest = {});
 
-    // Decodes the files now, so that later calls never touch the disk.
-    void preload(const QStringList& relatives, QSize largest = {});
-
     // Starts decoding the files, each no larger than its size, on a thread of
     // their own and returns at once; picture() takes a file from there,
     // waiting for it if it is not done yet. Pictures become pixmaps on the

@@ -4,6 +4,7 @@
 #include "help/RulesWindow.h"
 #include "platform/EventLabel.h"
 #include "platform/LargePicture.h"
+#include "platform/Pictures.h"
 #include "platform/TextFit.h"
 #include "platform/WindowNames.h"
 #include "platform/XScreen.h"
@@ -108,7 +109,7 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen()
         test.writeData(QStringLiteral("Prd/Sh@2x.res"), large);
     if (!fourTimes.isEmpty())
         test.writeData(QStringLiteral("Prd/Sh@4x.res"), fourTimes);
-    QCOMPARE(largepicture::largeName(QStringLiteral("Prd/Sh.res"), 4), QStringLiteral("Prd/Sh@4x.res"));
+    QCOMPARE(pictures::largeName(QStringLiteral("Prd/Sh.res"), 4), QStringLiteral("Prd/Sh@4x.res"));
 
     const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio, place);
     QCOMPARE(image.size(), pixels);
