@@ -79,8 +79,11 @@ GameApplication::~GameApplication()
 
 bool GameApplication::start()
 {
+    if (!platform_.windows.show(windownames::start))
+        return false;
     // A write killed before its rename leaves its copy beside the records file
-    // where the file system offers no anonymous temporary files.
+    // where the file system offers no anonymous temporary files. Nothing reads
+    // the records before the player asks for them, so the window comes first.
     RecordsFile(platform_.data.recordsFile()).removeLeftovers();
-    return platform_.windows.show(windownames::start) != nullptr;
+    return true;
 }

@@ -4,7 +4,6 @@
 #include "platform/RandomSource.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdint>
@@ -23,13 +22,14 @@ namespace {
 const QString topicSuffix = QStringLiteral(".dat");
 
 // How many word lines the count line asks for; nullopt when it is no whole number.
-// A count of 0 asks for line 2, as files written for the original format expect;
+// A count of 0 asks for line 2, as older topic files expect;
 // below 0 nothing; beyond maxWordCount no more than that.
 std::optional<int> parseCount(const QString& line)
 {
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
     const QString text = line.trimmed();
-    if (!wholeNumber.match(text).hasMatch())
+    const QStringView digits = QStringView(text).mid(text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0);
+    const auto asciiDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), asciiDigit))
         return std::nullopt;
     // "-0" is 0; any other negative count, however long, asks for nothing.
     if (text.startsWith(u'-'))

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,6 +36,19 @@ RecordsFile::Failure failureOf(int error)
     default:
         return RecordsFile::Failure::Other;
     }
+}
+
+// The records file's name, "." and six ASCII letters or digits: the name
+// QSaveFile gives its copy.
+bool isLeftoverName(QStringView name, QStringView records)
+{
+    constexpr qsizetype suffix = 6;
+    if (name.size() != records.size() + 1 + suffix || !name.startsWith(records) || name.at(records.size()) != u'.')
+        return false;
+    const auto asciiAlnum = [](QChar c) {
+        return c.unicode() < 0x80 && (c.isDigit() || c.isLetter());
+    };
+    return std::all_of(name.end() - suffix, name.end(), asciiAlnum);
 }
 
 } // namespace
@@ -144,14 +157,12 @@ bool RecordsFile::write(const RecordsTable& table)
 int RecordsFile::removeLeftovers() const
 {
     const QFileInfo records(path_);
-    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(records.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const QDir dir = records.absoluteDir();
     int removed = 0;
-    const QStringList names = dir.entryList({records.fileName() + QStringLiteral(".*")},
-                                            QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    // No name filter: QDir would make a regular expression of it.
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names) {
-        if (!leftover.match(name).hasMatch())
+        if (!isLeftoverName(name, records.fileName()))
             continue;
         // Only a regular file itself: never a link, and never what a link points at.
         struct stat status {};

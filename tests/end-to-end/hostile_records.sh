@@ -21,6 +21,11 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$copy"' EXIT
 
 window=$(wait_for_window '^Кордамир$')
+# The copies go right after the start window is shown.
+for _ in $(seq 50); do
+  [ -e "$copy/Data/Cfg.ini.AbCdEf" ] || break
+  sleep 0.1
+done
 if [ -e "$copy/Data/Cfg.ini.AbCdEf" ] || [ ! -e "$copy/Data/Cfg.ini.bak" ]; then
   echo "start-up did not remove exactly the leftover copy" >&2
   exit 1
