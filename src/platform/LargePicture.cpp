@@ -58,10 +58,26 @@ QImage readOversized(QImageReader& reader, QSize target)
     return image;
 }
 
+// Our pictures are PNG, which Qt reads itself. Only a file of another kind
+// makes it load its image plugins, one after another, to tell what it is.
+void openPicture(QImageReader& reader, const QString& path)
+{
+    reader.setFileName(path);
+    reader.setFormat("png");
+    // Else Qt would ask every plugin whether it, too, reads PNG.
+    reader.setAutoDetectImageFormat(false);
+    if (reader.canRead())
+        return;
+    reader.setFormat(QByteArray());
+    reader.setAutoDetectImageFormat(true);
+    reader.setDecideFormatFromContent(true);
+    reader.setFileName(path);
+}
+
 QImage decode(const QString& path, QSize largest)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader;
+    openPicture(reader, path);
     const QSize size = reader.size();
     if (largest.isValid() && size.isValid()
         && (size.width() > largest.width() || size.height() > largest.height())) {

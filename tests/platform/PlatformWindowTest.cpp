@@ -79,10 +79,15 @@ void PlatformWindowTest::pictureFormatIsReadFromTheContent()
     test.writeData(QStringLiteral("Scr/A.res"), encodedImage("PNG", Qt::red));
     test.writeData(QStringLiteral("Scr/B.res"), encodedImage("BMP", Qt::blue));
     const QPixmap& png = test.platform->pictures.picture(QStringLiteral("Scr/A.res"));
+    // JPEG is read by a plugin, which the PNG pictures never load.
+    test.writeData(QStringLiteral("Scr/C.res"), encodedImage("JPG", Qt::white));
     const QPixmap& bmp = test.platform->pictures.picture(QStringLiteral("Scr/B.res"));
+    const QPixmap& jpeg = test.platform->pictures.picture(QStringLiteral("Scr/C.res"));
     QCOMPARE(png.size(), QSize(4, 3));
     QCOMPARE(png.toImage().pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(bmp.toImage().pixelColor(3, 2), QColor(Qt::blue));
+    QCOMPARE(jpeg.size(), QSize(4, 3));
+    QVERIFY(jpeg.toImage().pixelColor(1, 1).lightness() > 240);
 }
 
 void PlatformWindowTest::eachPictureIsDecodedOnce()
