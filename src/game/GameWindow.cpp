@@ -19,7 +19,9 @@
 #include "platform/WrappingButton.h"
 #include "state/GameState.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -45,6 +47,18 @@ QFont comicSans(qreal points, bool bold = false)
     font.setBold(bold);
     return font;
 }
+
+// The word in tiny letters at the table's left edge.
+QFont tinyTimes()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(5.25);
+    return font;
+}
+
+// Long enough for the setup window to be up and painted before the table's
+// fonts are looked for.
+constexpr int fontSearchDelayMs = 150;
 
 EventLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry)
 {
@@ -136,9 +150,7 @@ void GameWindow::buildTable()
 
     label9_ = makeLabel(picture1_, QStringLiteral("Label9"), twipsRect(60, 4680, 1755, 135));
     label9_->setTextColour(hiddenWordColour);
-    QFont tiny(QStringLiteral("Times New Roman"));
-    tiny.setPointSizeF(5.25);
-    label9_->setFont(tiny);
+    label9_->setFont(tinyTimes());
 
     image7_ = makePicture(picture1_, QStringLiteral("Image7"), twipsRect(0, 4665, 2415, 150),
                           tablepictures::strip(twipsSize(2415, 150)));
@@ -267,6 +279,13 @@ QStringList GameWindow::drumPictures(QString (*picture)(int sector))
 void GameWindow::preload(PictureCache& cache)
 {
     cache.preloadInBackground(pictures());
+    // Each font the program has not used yet costs a fontconfig search of a
+    // few milliseconds: done while the players are named, not after OK.
+    QTimer::singleShot(fontSearchDelayMs, qApp, [] {
+        const QString sample = QStringLiteral("АЯая09");
+        for (const QFont& font : {comicSans(14.25), comicSans(12, true), comicSans(9.75, true), comicSans(8, true), tinyTimes()})
+            QFontMetricsF(font).horizontalAdvance(sample);
+    });
     // The drum's pictures differ only in its face: each set holds its
     // surround once.
     cache.preloadSetsInBackground({{drumPictures(pictures::restingDrum), pictures::restingDrumPlace.size()},

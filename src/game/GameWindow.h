@@ -48,7 +48,8 @@ public:
     static QList<std::pair<QString, QSize>> pictures();
     // The drum's twelve pictures, one per sector under its pointer.
     static QStringList drumPictures(QString (*picture)(int sector));
-    // Starts decoding all of them in the background.
+    // Starts decoding all of them in the background, and soon after looks
+    // up the fonts of the table.
     static void preload(PictureCache& cache);
 
     // The controls, by their names on the table.
