@@ -55,14 +55,22 @@ struct Options {
 
 class Program {
 public:
-    explicit Program(const std::string& path)
+    // `environment` holds NAME=VALUE settings added to the bench's own.
+    explicit Program(const std::string& path, const std::vector<std::string>& arguments = {},
+                     const std::vector<std::string>& environment = {})
     {
+        std::vector<char*> argv{const_cast<char*>(path.c_str())};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
         pid_ = fork();
         if (pid_ == 0) {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
-            execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+            for (const std::string& setting : environment)
+                putenv(const_cast<char*>(setting.c_str()));
+            execv(path.c_str(), argv.data());
             _exit(127);
         }
     }
@@ -191,13 +199,14 @@ struct Start {
     Window window = 0;
 };
 
-Start launch(XWatch& x, std::unique_ptr<Program>& program, const std::string& path)
+Start launch(XWatch& x, std::unique_ptr<Program>& program, const std::string& path,
+             const std::vector<std::string>& arguments = {}, const std::vector<std::string>& environment = {})
 {
     x.pumpFor(0);
     x.clearEvents();
     Start start;
     const double t0 = XWatch::now();
-    program = std::make_unique<Program>(path);
+    program = std::make_unique<Program>(path, arguments, environment);
     x.pumpUntil(t0 + 20000, [&] {
         for (const auto& event : x.events()) {
             if (event.kind == XWatch::Kind::Map && !start.window) {
@@ -435,6 +444,30 @@ bool everyoneSaysWrong(XWatch& x, const XWatch::Rect& table)
     return true;
 }
 
+// The drum is the 360 x 360 picture in the middle of the table. A frame
+// draws only what changed in it, maybe in several pieces: the drawings
+// inside that square make one frame when the server did them within 20 ms
+// of each other (a frame comes every 50 ms and is put in one go).
+constexpr int drumSide = 360;
+
+int framesInMiddle(const XWatch& x, const XWatch::Rect& window)
+{
+    const int side = static_cast<int>(drumSide * scale);
+    const XWatch::Rect drum{(window.w - side) / 2 - 2, (window.h - side) / 2 - 2, side + 4, side + 4};
+    std::set<unsigned long> drawn;
+    for (const auto& event : x.events()) {
+        if (event.kind == XWatch::Kind::Drawn && drum.contains(event.rect))
+            drawn.insert(event.serverMs);
+    }
+    int frames = 0;
+    unsigned long previous = 0;
+    for (const unsigned long ms : drawn) {
+        frames += frames == 0 || ms - previous > 20;
+        previous = ms;
+    }
+    return frames;
+}
+
 struct Spin {
     double cpuMs = 0;
     int frames = 0;
@@ -463,28 +496,31 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table, const std::fun
     }
     Spin result;
     result.cpuMs = program.cpuMs() - cpu0;
-    // The drum is the 360 x 360 picture in the middle of the table. A frame
-    // draws only what changed in it, maybe in several pieces: the drawings
-    // inside that square make one frame when the server did them within 20 ms
-    // of each other (a frame comes every 50 ms and is put in one go).
-    const int side = static_cast<int>(360 * scale);
-    const XWatch::Rect drum{(table.w - side) / 2 - 2, (table.h - side) / 2 - 2, side + 4, side + 4};
-    std::set<unsigned long> drawn;
-    for (const auto& event : x.events()) {
-        if (event.kind == XWatch::Kind::Drawn && drum.contains(event.rect))
-            drawn.insert(event.serverMs);
-    }
-    unsigned long previous = 0;
-    for (const unsigned long ms : drawn) {
-        result.frames += result.frames == 0 || ms - previous > 20;
-        previous = ms;
-    }
+    result.frames = framesInMiddle(x, table);
     return result;
+}
+
+// The floor under a drum frame: the bare window turning a square of the
+// drum's size in its middle at the same rate and scale, CPU per frame.
+double bareFrameCpu(XWatch& x, const Options& options)
+{
+    std::unique_ptr<Program> bare;
+    const Start start = launch(x, bare, options.bare, {"--frames", std::to_string(drumSide)},
+                               {"QT_SCALE_FACTOR=" + std::to_string(scale)});
+    if (start.painted < 0)
+        return -1;
+    x.pumpFor(500);
+    const double cpu0 = bare->cpuMs();
+    x.clearEvents();
+    x.pumpFor(1500);
+    const double cpu = bare->cpuMs() - cpu0;
+    const int frames = framesInMiddle(x, rectOf(x, start.window));
+    return frames > 0 ? cpu / frames : -1;
 }
 
 void gameSessions(XWatch& x, const Options& options)
 {
-    std::vector<double> tablePeak, tablePss, frameCpu, frameCounts, tableCpu;
+    std::vector<double> tablePeak, tablePss, frameCpu, frameCounts, tableCpu, bareFrame, frameRatio;
     if (barePeakMb == 0) {  // the start phase was left out: the yardstick still counts
         std::unique_ptr<Program> bare;
         launch(x, bare, options.bare);
@@ -493,6 +529,9 @@ void gameSessions(XWatch& x, const Options& options)
         barePssMb = bare->pssMb();
     }
     for (int run = 0; run < options.runs; ++run) {
+        const double floor = bareFrameCpu(x, options);
+        if (floor > 0)
+            bareFrame.push_back(floor);
         Table t;
         if (!openTable(x, options.game, t)) {
             std::cerr << "game session " << run << ": a window did not arrive\n";
@@ -517,6 +556,8 @@ void gameSessions(XWatch& x, const Options& options)
                 if (turn.frames > 0) {
                     frameCpu.push_back(turn.cpuMs / turn.frames);
                     frameCounts.push_back(turn.frames);
+                    if (floor > 0)
+                        frameRatio.push_back(turn.cpuMs / turn.frames / floor);
                 }
             }
         }
@@ -526,6 +567,8 @@ void gameSessions(XWatch& x, const Options& options)
     report.add({inPass("CPU of the program, setup OK → first table painted"), "ms", tableCpu});
     report.add({inPass("CPU per drum frame during a spin"), "ms", frameCpu, "≤ 0.5", atMost(0.5)});
     report.add({inPass("drum frames drawn per spin"), "", frameCounts});
+    report.add({inPass("CPU per frame: bare Qt window turning a square of the drum's size"), "ms", bareFrame});
+    report.add({inPass("CPU per drum frame ÷ the bare window's (pairs)"), "×", frameRatio});
 }
 
 void menuSessions(XWatch& x, const Options& options)

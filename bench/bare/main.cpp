@@ -2,9 +2,61 @@
 // its start window (maximised, filled with one colour). Every start and
 // memory figure of the game is held against this program, measured in the
 // same run.
+//
+// With "--frames SIDE" it also turns a square of SIDE x SIDE pixels in its
+// middle the way the game turns its drum: a new picture every 50 ms, each a
+// plain copy at the screen's pixels. What that costs is Qt's and the X
+// server's floor for a drum frame.
 #include <QApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+class TurningSquare : public QWidget {
+public:
+    explicit TurningSquare(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+            ++shown_;
+            update();
+        });
+        timer_.start();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        if (frames_[0].size() != pixels) {
+            for (size_t n = 0; n < frames_.size(); ++n) {
+                frames_[n] = QImage(pixels, QImage::Format_RGB32);
+                frames_[n].fill(QColor::fromHsv(int(n) * 30, 200, 220));
+            }
+        }
+        QPainter painter(this);
+        painter.scale(1 / ratio, 1 / ratio);
+        painter.drawImage(QPoint(), frames_[shown_ % frames_.size()]);
+    }
+
+private:
+    QTimer timer_;
+    std::array<QImage, 12> frames_;
+    size_t shown_ = 0;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +69,11 @@ int main(int argc, char* argv[])
     window.setAutoFillBackground(true);
     if (const QScreen* screen = window.screen())
         window.setGeometry(screen->availableGeometry());
+    if (argc == 3 && std::strcmp(argv[1], "--frames") == 0) {
+        auto* square = new TurningSquare(&window);
+        square->resize(std::atoi(argv[2]), std::atoi(argv[2]));
+        square->move((window.width() - square->width()) / 2, (window.height() - square->height()) / 2);
+    }
     window.showMaximized();
     return QApplication::exec();
 }
