@@ -130,6 +130,11 @@ void StartWindow::highlight(EventLabel* entry, const QColor& colour)
     }
     entry->setBackgroundOpaque(true);
     entry->setBackgroundColour(colour);
+    // A player pointing at "Рекорды" is about to open it: its backdrop starts
+    // decoding now, not after the click. Not sooner: at the menu it would
+    // only take memory.
+    if (entry == entries_.at(2))
+        services_.pictures.preloadInBackground({{pictures::recordsBackdrop, pictures::backdropSize}});
 }
 
 void StartWindow::clearHighlight()
