@@ -9,6 +9,7 @@
 #include "platform/DataDir.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
+#include "platform/Fonts.h"
 #include "platform/Navigation.h"
 #include "platform/PictureCache.h"
 #include "platform/PictureSetView.h"
@@ -19,9 +20,7 @@
 #include "platform/WrappingButton.h"
 #include "state/GameState.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -55,10 +54,6 @@ QFont tinyTimes()
     font.setPointSizeF(5.25);
     return font;
 }
-
-// Long enough for the setup window to be up and painted before the table's
-// fonts are looked for.
-constexpr int fontSearchDelayMs = 150;
 
 EventLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry)
 {
@@ -279,13 +274,7 @@ QStringList GameWindow::drumPictures(QString (*picture)(int sector))
 void GameWindow::preload(PictureCache& cache)
 {
     cache.preloadInBackground(pictures());
-    // Each font the program has not used yet costs a fontconfig search of a
-    // few milliseconds: done while the players are named, not after OK.
-    QTimer::singleShot(fontSearchDelayMs, qApp, [] {
-        const QString sample = QStringLiteral("АЯая09");
-        for (const QFont& font : {comicSans(14.25), comicSans(12, true), comicSans(9.75, true), comicSans(8, true), tinyTimes()})
-            QFontMetricsF(font).horizontalAdvance(sample);
-    });
+    fonts::lookUpSoon({comicSans(14.25), comicSans(12, true), comicSans(9.75, true), comicSans(8, true), tinyTimes()});
     // The drum's pictures differ only in its face: each set holds its
     // surround once.
     cache.preloadSetsInBackground({{drumPictures(pictures::restingDrum), pictures::restingDrumPlace.size()},

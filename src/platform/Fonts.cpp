@@ -1,9 +1,18 @@
 #include "platform/Fonts.h"
 
-#include <QFont>
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QStringList>
+#include <QTimer>
 
 namespace fonts {
+
+namespace {
+
+// Long enough for a window to be up and painted.
+constexpr int lookUpDelayMs = 150;
+
+} // namespace
 
 void installSubstitutes()
 {
@@ -13,6 +22,16 @@ void installSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), casual);
     QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"), calligraphic);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
+}
+
+void lookUpSoon(const QList<QFont>& fonts)
+{
+    QTimer::singleShot(lookUpDelayMs, QCoreApplication::instance(), [fonts] {
+        // Russian letters and digits: the glyphs the windows draw first.
+        const QString sample = QStringLiteral("АЯая09");
+        for (const QFont& font : fonts)
+            QFontMetricsF(font).horizontalAdvance(sample);
+    });
 }
 
 } // namespace fonts

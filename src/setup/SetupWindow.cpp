@@ -161,6 +161,11 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
     controls.name->setText(defaultName(seat));
 }
 
+QList<QFont> SetupWindow::fonts()
+{
+    return {comicSansFont(12), comicSansFont(14.25), comicSansFont(9.75), QGuiApplication::font()};
+}
+
 void SetupWindow::load()
 {
     // The game table comes next: its pictures are decoded while the players

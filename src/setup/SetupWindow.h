@@ -2,6 +2,9 @@
 
 #include "platform/LoadableWindow.h"
 
+#include <QFont>
+#include <QList>
+
 #include <array>
 
 class Dialogs;
@@ -25,6 +28,9 @@ public:
     void load() override;
     // Centred on the screen, in front of the start window behind it.
     void present() override;
+
+    // The fonts the window shows its texts in.
+    static QList<QFont> fonts();
 
     // The controls by seat 1..3.
     QLabel* title() const { return label7_; }
