@@ -78,9 +78,9 @@ void PlatformWindowTest::pictureFormatIsReadFromTheContent()
     TestPlatform test(TestPlatform::DataContent::Empty);
     test.writeData(QStringLiteral("Scr/A.res"), encodedImage("PNG", Qt::red));
     test.writeData(QStringLiteral("Scr/B.res"), encodedImage("BMP", Qt::blue));
-    const QPixmap& png = test.platform->pictures.picture(QStringLiteral("Scr/A.res"));
     // JPEG is read by a plugin, which the PNG pictures never load.
     test.writeData(QStringLiteral("Scr/C.res"), encodedImage("JPG", Qt::white));
+    const QPixmap& png = test.platform->pictures.picture(QStringLiteral("Scr/A.res"));
     const QPixmap& bmp = test.platform->pictures.picture(QStringLiteral("Scr/B.res"));
     const QPixmap& jpeg = test.platform->pictures.picture(QStringLiteral("Scr/C.res"));
     QCOMPARE(png.size(), QSize(4, 3));
