@@ -73,6 +73,11 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
     connect(label3_, &EventLabel::released, this, &RecordsWindow::returnToStart);
 }
 
+void RecordsWindow::preload(PictureCache& cache)
+{
+    cache.preloadInBackground({{pictures::recordsBackdrop, pictures::backdropSize}});
+}
+
 void RecordsWindow::load()
 {
     keepCentred({picture1_});

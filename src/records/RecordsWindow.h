@@ -30,6 +30,9 @@ public:
     void load() override;
     void present() override;
 
+    // Starts decoding the window's backdrop in the background.
+    static void preload(PictureCache& cache);
+
     // Row 0 shows a pending result that did not enter the table; rows 1..4
     // the table.
     EventLabel* nameLabel(int row) const { return names_.at(row); }

@@ -8,6 +8,7 @@
 #include "platform/PictureCache.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramExit.h"
+#include "records/RecordsWindow.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
 #include "state/GameState.h"
@@ -134,7 +135,7 @@ void StartWindow::highlight(EventLabel* entry, const QColor& colour)
     // decoding now, not after the click. Not sooner: at the menu it would
     // only take memory.
     if (entry == entries_.at(2))
-        services_.pictures.preloadInBackground({{pictures::recordsBackdrop, pictures::backdropSize}});
+        RecordsWindow::preload(services_.pictures);
 }
 
 void StartWindow::clearHighlight()
