@@ -6,7 +6,6 @@
 #include "help/RulesWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
-#include "platform/Fonts.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "platform/WindowNames.h"
@@ -86,7 +85,5 @@ bool GameApplication::start()
     // where the file system offers no anonymous temporary files. Nothing reads
     // the records before the player asks for them, so the window comes first.
     RecordsFile(platform_.data.recordsFile()).removeLeftovers();
-    // The window most players open first.
-    fonts::lookUpSoon(SetupWindow::fonts());
     return true;
 }

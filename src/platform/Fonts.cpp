@@ -24,14 +24,17 @@ void installSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), serif);
 }
 
+void lookUp(const QList<QFont>& fonts)
+{
+    // Russian letters and digits: the glyphs the windows draw first.
+    const QString sample = QStringLiteral("АЯая09");
+    for (const QFont& font : fonts)
+        QFontMetricsF(font).horizontalAdvance(sample);
+}
+
 void lookUpSoon(const QList<QFont>& fonts)
 {
-    QTimer::singleShot(lookUpDelayMs, QCoreApplication::instance(), [fonts] {
-        // Russian letters and digits: the glyphs the windows draw first.
-        const QString sample = QStringLiteral("АЯая09");
-        for (const QFont& font : fonts)
-            QFontMetricsF(font).horizontalAdvance(sample);
-    });
+    QTimer::singleShot(lookUpDelayMs, QCoreApplication::instance(), [fonts] { lookUp(fonts); });
 }
 
 } // namespace fonts

@@ -9,8 +9,11 @@
 namespace fonts {
 void installSubstitutes();
 
-// Looks the fonts up a moment from now, once the window just shown has been
-// painted: fontconfig's search for a font the program has not used yet takes
-// a few milliseconds, better spent before the window that needs it opens.
+// Looks the fonts up now: fontconfig's search for a font the program has not
+// used yet takes a few milliseconds, better spent before the window that
+// needs it opens. Each font looked up stays in memory from then on.
+void lookUp(const QList<QFont>& fonts);
+
+// The same a moment from now, once the window just shown has been painted.
 void lookUpSoon(const QList<QFont>& fonts);
 }

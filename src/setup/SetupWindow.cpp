@@ -3,11 +3,13 @@
 #include "game/GameWindow.h"
 #include "game/Tournament.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Navigation.h"
 #include "platform/PictureCache.h"
 #include "setup/NameBox.h"
 #include "state/GameState.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -161,9 +163,9 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
     controls.name->setText(defaultName(seat));
 }
 
-QList<QFont> SetupWindow::fonts()
+void SetupWindow::preload()
 {
-    return {comicSansFont(12), comicSansFont(14.25), comicSansFont(9.75), QGuiApplication::font()};
+    fonts::lookUp({comicSansFont(12), comicSansFont(14.25), comicSansFont(9.75), QGuiApplication::font()});
 }
 
 void SetupWindow::load()

@@ -2,9 +2,6 @@
 
 #include "platform/LoadableWindow.h"
 
-#include <QFont>
-#include <QList>
-
 #include <array>
 
 class Dialogs;
@@ -29,8 +26,8 @@ public:
     // Centred on the screen, in front of the start window behind it.
     void present() override;
 
-    // The fonts the window shows its texts in.
-    static QList<QFont> fonts();
+    // Looks up the fonts the window shows its texts in, ahead of its opening.
+    static void preload();
 
     // The controls by seat 1..3.
     QLabel* title() const { return label7_; }

@@ -9,6 +9,7 @@
 #include "platform/Pictures.h"
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
+#include "setup/SetupWindow.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
 #include "state/GameState.h"
@@ -129,12 +130,15 @@ void StartWindow::highlight(EventLabel* entry, const QColor& colour)
         if (entries_.at(number) != entry)
             entries_.at(number)->setBackgroundOpaque(false);
     }
+    const bool reached = !entry->isBackgroundOpaque();
     entry->setBackgroundOpaque(true);
     entry->setBackgroundColour(colour);
-    // A player pointing at "Рекорды" is about to open it: its backdrop starts
-    // decoding now, not after the click. Not sooner: at the menu it would
-    // only take memory.
-    if (entry == entries_.at(2))
+    // A player pointing at an entry is about to open its window: what that
+    // window needs is made ready now, not after the click. Not sooner: at the
+    // menu it would only take memory.
+    if (reached && entry == entries_.at(1))
+        SetupWindow::preload();
+    if (reached && entry == entries_.at(2))
         RecordsWindow::preload(services_.pictures);
 }
 
