@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
-  libxrandr-dev libx11-dev
+  libxrandr-dev libx11-dev libxcb-randr0-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
