@@ -19,12 +19,15 @@ double ratioForResources(const char* resources)
 {
     if (!resources)
         return 1.0;
+    // Read as the toolkit reads it, or the two scales multiply wrongly: a
+    // line that begins with exactly this (xrdb writes a tab after the colon),
+    // the value rounded to whole dots.
+    const QByteArray name = "Xft.dpi:\t";
     for (const QByteArray& line : QByteArray(resources).split('\n')) {
-        const int colon = line.indexOf(':');
-        if (colon < 0 || line.left(colon).trimmed() != "Xft.dpi")
+        if (!line.startsWith(name))
             continue;
         bool ok = false;
-        const int dpi = line.mid(colon + 1).trimmed().toInt(&ok);
+        const int dpi = qRound(line.mid(name.size()).trimmed().toDouble(&ok));
         return ok && dpi > 0 ? dpi / 96.0 : 1.0;
     }
     return 1.0;

@@ -3,7 +3,7 @@
 # from another working directory, at the scale it should pick, and "Выход"
 # ends the program. Twice: scaled by a factor of the player's choice, then
 # by the one the program finds from the screen, on a desktop that publishes
-# a smaller free area.
+# a smaller free area and its own DPI.
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/lib.sh"
@@ -30,8 +30,10 @@ unset KORDAMIR_SCALE
 echo "scaled by KORDAMIR_SCALE: start window shown, Выход ended the program"
 
 # A free area 700 pixels high: (700 - 40) / 600 = 1.1 fits, whatever the
-# screen's width.
+# screen's width. Xft.dpi 144, as xrdb writes it, is the toolkit's own factor
+# of 1.5, which the program's must allow for.
 read -r width _ < <(xdotool getdisplaygeometry)
 xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0,0,$width,700"
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t144')"
 leave_at_scale 1.1
-echo "scaled to the free area the desktop publishes: Выход ended the program"
+echo "scaled to the free area and DPI the desktop publishes: Выход ended the program"

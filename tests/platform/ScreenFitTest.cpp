@@ -58,7 +58,11 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource_data()
     QTest::addColumn<double>("ratio");
     QTest::newRow("none") << QByteArray() << 1.0;
     QTest::newRow("desktop at 144 dpi") << QByteArray("Xft.antialias:\t1\nXft.dpi:\t144\n") << 1.5;
-    QTest::newRow("spaces") << QByteArray(" Xft.dpi : 120") << 1.25;
+    QTest::newRow("blanks around the value") << QByteArray("Xft.dpi:\t 120 ") << 1.25;
+    QTest::newRow("a fraction of a dot") << QByteArray("Xft.dpi:\t144.5") << 145 / 96.0;
+    // The toolkit takes the resource only as xrdb writes it: else its own ratio is 1.
+    QTest::newRow("a space after the colon") << QByteArray("Xft.dpi: 144") << 1.0;
+    QTest::newRow("blanks around the name") << QByteArray(" Xft.dpi :\t144") << 1.0;
     QTest::newRow("another resource") << QByteArray("Xcursor.dpi:\t192") << 1.0;
     QTest::newRow("not a number") << QByteArray("Xft.dpi:\tlarge") << 1.0;
     QTest::newRow("zero") << QByteArray("Xft.dpi:\t0") << 1.0;
