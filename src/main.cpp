@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #ifndef KORDAMIR_VERSION
@@ -54,6 +55,35 @@ bool displayMissing()
     return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+QtMessageHandler toolkitHandler = nullptr;
+bool displayRefused = false;
+
+// A display that is named but cannot be reached (a session that has ended,
+// a forwarded display that has gone) ends the toolkit's start with advice to
+// reinstall and a core dump. The player is told what is wrong instead; the
+// toolkit's own reason has already been printed above. Any other end of the
+// start stays the toolkit's.
+void reportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("could not connect to display"))
+        || message.contains(QLatin1String("Failed to create wl_display")))
+        displayRefused = true;
+    if (type != QtFatalMsg || !displayRefused) {
+        if (toolkitHandler)
+            toolkitHandler(type, context, message);
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "Кордамир: не удалось открыть графический дисплей (DISPLAY=%s, WAYLAND_DISPLAY=%s).\n"
+                 "Проверьте, что графический сеанс запущен и доступен.\n"
+                 "Kordamir: cannot open the graphical display (DISPLAY=%s, WAYLAND_DISPLAY=%s).\n"
+                 "Check that the graphical session is running and reachable.\n",
+                 display.constData(), wayland.constData(), display.constData(), wayland.constData());
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -69,8 +99,11 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Off once the toolkit has its display: the screen may be asked first.
+    toolkitHandler = qInstallMessageHandler(reportUnreachableDisplay);
     screenscaling::scaleToScreen(argc, argv);
     QApplication app(argc, argv);
+    qInstallMessageHandler(toolkitHandler);
     screenscaling::finishScaling();
     screenscaling::repaintWholeWindowsAtFractionalScale();
     // ASCII: it names the player's data folder, ~/.local/share/kordamir.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # --help and --version answer in Russian and need no display; without a
-# display the game says so in both languages instead of Qt's abort.
+# display, or with one that cannot be reached, the game says so in both
+# languages instead of Qt's abort.
 set -euo pipefail
 program=$1
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
@@ -15,4 +16,15 @@ message=$(run 2>&1) || status=$?
 [ "$status" -eq 1 ] || { echo "no display: exit $status" >&2; exit 1; }
 grep -q 'нет графического дисплея' <<<"$message" && grep -q 'no graphical display' <<<"$message" \
   || { echo "no display: $message" >&2; exit 1; }
-echo "help, version and the missing display answered"
+
+# A display nobody serves, with and without the program's own scale.
+for scale in "" 1; do
+  status=0
+  message=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4097 KORDAMIR_SCALE=$scale "$program" 2>&1) \
+    || status=$?
+  [ "$status" -eq 1 ] || { echo "unreachable display (scale '$scale'): exit $status" >&2; exit 1; }
+  grep -q 'не удалось открыть графический дисплей (DISPLAY=:4097' <<<"$message" \
+    && grep -q 'cannot open the graphical display' <<<"$message" \
+    || { echo "unreachable display (scale '$scale'): $message" >&2; exit 1; }
+done
+echo "help, version, the missing and the unreachable display answered"
