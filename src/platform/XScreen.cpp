@@ -15,15 +15,13 @@
 
 namespace xscreen {
 
-double ratioForResources(const char* resources)
+double ratioForResources(const QByteArray& resources)
 {
-    if (!resources)
-        return 1.0;
     // Read as the toolkit reads it, or the two scales multiply wrongly: a
     // line that begins with exactly this (xrdb writes a tab after the colon),
     // the value rounded to whole dots.
     const QByteArray name = "Xft.dpi:\t";
-    for (const QByteArray& line : QByteArray(resources).split('\n')) {
+    for (const QByteArray& line : resources.split('\n')) {
         if (!line.startsWith(name))
             continue;
         bool ok = false;
@@ -216,7 +214,7 @@ std::optional<Facts> primary()
     ScreenQuestions questions(connection, screen->root);
     questions.ask();
     Facts facts;
-    facts.platformRatio = ratioForResources(questions.resources.constData());
+    facts.platformRatio = ratioForResources(questions.resources);
     QRect area = questions.primaryArea;
     if (area.isEmpty())
         area = QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 
 #include <optional>
@@ -26,6 +27,6 @@ std::optional<Facts> primary();
 void release();
 
 // The toolkit's ratio for an Xft.dpi value read from the X resources.
-double ratioForResources(const char* resources);
+double ratioForResources(const QByteArray& resources);
 
 } // namespace xscreen

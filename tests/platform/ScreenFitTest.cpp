@@ -72,7 +72,7 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()
 {
     QFETCH(QByteArray, resources);
     QFETCH(double, ratio);
-    QCOMPARE(xscreen::ratioForResources(resources.isNull() ? nullptr : resources.constData()), ratio);
+    QCOMPARE(xscreen::ratioForResources(resources), ratio);
 }
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
