@@ -3,6 +3,7 @@
 #include "platform/ScreenScaling.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -84,6 +85,15 @@ void reportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
     std::_Exit(1);
 }
 
+// The menu entry's drawing, for every window's frame and the task bar.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/apps/kordamir.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -109,6 +119,7 @@ int main(int argc, char* argv[])
     // ASCII: it names the player's data folder, ~/.local/share/kordamir.
     QApplication::setApplicationName(QStringLiteral("kordamir"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kordamir.Kordamir"));
+    QApplication::setWindowIcon(windowIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::installSubstitutes();
 

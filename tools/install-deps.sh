@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
   libxrandr-dev libx11-dev libxcb-randr0-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox weston qt6-wayland
   desktop-file-utils appstream
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace

@@ -169,7 +169,11 @@ void AboutWindow::fadeStep()
 void AboutWindow::applyOpacity()
 {
     // A no-op where the platform has no window opacity (offscreen, or X
-    // without a compositor): the window is then simply shown.
+    // without a compositor): the window is then simply shown. Wayland has
+    // none for a client to set, and its platform warns on every step, so
+    // the window is shown at once there.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     setWindowOpacity(fadeLevel_ / 255.0);
 }
 

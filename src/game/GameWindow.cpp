@@ -333,7 +333,7 @@ bool GameWindow::loadTopicAndWord()
         // the player is told so, and each file's fault goes to the terminal.
         for (const QString& rejected : std::as_const(report.rejected))
             std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("Кордамир: Baz/") + rejected));
-        services_.dialogs.message(
+        services_.dialogs.message(this, 
             report.topicFiles == 0
                 ? QStringLiteral("Работа программы будет завершена, т.к. не найдена база данных")
                 : QStringLiteral("Работа программы будет завершена: ни один файл темы в папке %1 "
@@ -566,7 +566,7 @@ void GameWindow::showWordWon(const WordRound::Outcome& outcome)
 void GameWindow::sayWordClicked(int seat)
 {
     showTurnControls(seat, false);
-    const QString answer = services_.dialogs.input(QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
+    const QString answer = services_.dialogs.input(this, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
     const WordRound::Outcome outcome = round_.sayWord(answer);
     switch (outcome.next) {
     case WordRound::Next::SameSeat:
@@ -657,7 +657,7 @@ void GameWindow::computerChoosesLetter()
     timers_.at(5)->stop();
     const int choice = ComputerPlayer::chooseLetter(state_, services_.random);
     if (choice == 0) {
-        services_.dialogs.message(QStringLiteral("Ошибка! Комп не может выбрать букву!"),
+        services_.dialogs.message(this, QStringLiteral("Ошибка! Комп не может выбрать букву!"),
                                   Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Ошибка"));
         services_.program.end();
         return;

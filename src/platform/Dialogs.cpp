@@ -1,33 +1,63 @@
 #include "platform/Dialogs.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
-Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons buttons, const QString& title)
+namespace {
+
+QWidget* boxParent(QWidget* owner)
 {
-    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::Critical,
-                    title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    if (buttons == Buttons::YesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
-        box.exec();
-        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
-    }
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
-    return Answer::Ok;
+    if (!owner)
+        return nullptr;
+    QWidget* window = owner->window();
+    return window->isVisible() ? window : nullptr;
 }
 
-QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText)
+// Runs the box and hands it to `read` while it still exists. The box lives on
+// the heap under a guard: should its parent go after all, the parent takes
+// the box with it and nothing deletes it twice.
+template <typename Box, typename Read>
+auto runBox(Box* box, Read read)
 {
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    const QPointer<Box> guard(box);
+    box->setWindowModality(Qt::ApplicationModal);
+    const int result = box->exec();
+    const auto answer = read(guard.data(), result);
+    delete guard.data();
+    return answer;
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(QWidget* owner, const QString& text, Icon icon, Buttons buttons,
+                                   const QString& title)
+{
+    auto* box = new QMessageBox(icon == Icon::Question ? QMessageBox::Question : QMessageBox::Critical, title,
+                                text, QMessageBox::NoButton, boxParent(owner));
+    if (buttons == Buttons::YesNo) {
+        QPushButton* yes = box->addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+        box->addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        box->setDefaultButton(yes);
+        const QPointer<QPushButton> yesButton(yes);
+        return runBox(box, [yesButton](QMessageBox* shown, int) {
+            return shown && yesButton && shown->clickedButton() == yesButton ? Answer::Yes : Answer::No;
+        });
+    }
+    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    return runBox(box, [](QMessageBox*, int) { return Answer::Ok; });
+}
+
+QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    auto* dialog = new QInputDialog(boxParent(owner));
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    dialog->setOkButtonText(QStringLiteral("OK"));
+    dialog->setCancelButtonText(QStringLiteral("Отмена"));
+    return runBox(dialog, [](QInputDialog* shown, int result) {
+        return shown && result == QDialog::Accepted ? shown->textValue() : QString();
+    });
 }

@@ -6,6 +6,12 @@ class QWidget;
 
 // The modal boxes of the game. Windows ask through this interface, so tests
 // can answer a box without a display and without waiting.
+//
+// A box belongs to the window that asks for it (its owner), never to
+// whichever window happens to be active: the active one may be a window on
+// its way out, deleted while the box still runs. A window that is not on the
+// screen yet (one asking from its load step) gets a box of its own, centred
+// on the screen.
 class Dialogs {
 public:
     enum class Icon { Critical, Question };
@@ -16,17 +22,17 @@ public:
 
     virtual ~Dialogs() = default;
 
-    virtual Answer message(const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
+    virtual Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
                            const QString& title = applicationTitle) = 0;
 
     // The text typed, or empty text on Cancel.
-    virtual QString input(const QString& prompt, const QString& title = applicationTitle,
+    virtual QString input(QWidget* owner, const QString& prompt, const QString& title = applicationTitle,
                           const QString& defaultText = QString()) = 0;
 };
 
-// The real boxes, with Russian buttons, above the active window.
+// The real boxes, with Russian buttons, above their owner.
 class QtDialogs final : public Dialogs {
 public:
-    Answer message(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QColor>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QList>
 #include <QScreen>
@@ -60,7 +61,10 @@ protected:
     // covers the screen's free area.
     void presentMaximised()
     {
-        if (const QScreen* screen = this->screen()) {
+        // A Wayland compositor alone sizes a maximised window, and takes a
+        // window that draws itself at any other size for a protocol error.
+        const bool compositorSizes = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+        if (const QScreen* screen = this->screen(); screen && !compositorSizes) {
             QRect area = screen->availableGeometry();
             // At a fractional scale the area's size rounds down and would leave
             // the screen's last row and column uncovered.

@@ -2,8 +2,8 @@
 
 #include "platform/ProgramExit.h"
 
+#include <QApplication>
 #include <QBackingStore>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>
@@ -51,8 +51,25 @@ public:
 
     QTimer deadline;
 
+    // Tries the hand-over again once this box has closed.
+    void retryAfter(QWidget* box)
+    {
+        if (box == watchedBox_)
+            return;
+        if (watchedBox_)
+            watchedBox_->removeEventFilter(this);
+        watchedBox_ = box;
+        box->installEventFilter(this);
+        QObject::connect(box, &QObject::destroyed, this, [this] { retry(); });
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == watchedBox_ && event->type() == QEvent::Hide) {
+            watchedBox_->removeEventFilter(this);
+            retry();
+            return false;
+        }
         if (event->type() == QEvent::Expose) {
             if (auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed()) {
                 window->removeEventFilter(this);
@@ -70,7 +87,15 @@ public:
     }
 
 private:
+    void retry()
+    {
+        watchedBox_ = nullptr;
+        // Queued: the box's own event loop is still on the stack when it hides.
+        QMetaObject::invokeMethod(this, [this] { registry_.handOverWhenPainted(); }, Qt::QueuedConnection);
+    }
+
     WindowRegistry& registry_;
+    QPointer<QWidget> watchedBox_;
 };
 
 WindowRegistry::WindowRegistry(ProgramExit& program)
@@ -169,6 +194,12 @@ void WindowRegistry::handOverWhenPainted()
 void WindowRegistry::discardUnloaded()
 {
     handover_->deadline.stop();
+    // No window goes while a box is open: the box may be its child, and the
+    // box's own event loop is still on the stack. They go once it closes.
+    if (QWidget* box = QApplication::activeModalWidget(); box && !unloaded_.isEmpty()) {
+        handover_->retryAfter(box);
+        return;
+    }
     const auto unloaded = std::exchange(unloaded_, {});
     for (const QPointer<LoadableWindow>& window : unloaded) {
         if (!window)

@@ -94,7 +94,7 @@ void RecordsWindow::present()
 {
     presentMaximised();
     if (!fileFailure_.isEmpty()) {
-        services_.dialogs.message(std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
+        services_.dialogs.message(this, std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
                                   Dialogs::Buttons::Ok);
     }
 }

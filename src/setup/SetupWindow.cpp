@@ -250,7 +250,7 @@ void SetupWindow::confirm()
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
         // Only an empty name is refused: blanks are a name, and are kept as typed.
         if (nameBox(seat)->text().isEmpty()) {
-            dialogs_.message(emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+            dialogs_.message(this, emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
                                       emptyNameTitle);
             return;
         }
@@ -265,7 +265,7 @@ void SetupWindow::confirm()
 
 bool SetupWindow::askToEndGame()
 {
-    const Dialogs::Answer answer = dialogs_.message(endGameQuestion, Dialogs::Icon::Question,
+    const Dialogs::Answer answer = dialogs_.message(this, endGameQuestion, Dialogs::Icon::Question,
                                                              Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return false;

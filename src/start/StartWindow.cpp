@@ -92,7 +92,7 @@ bool StartWindow::checkPictures()
     });
     if (missing.isEmpty())
         return true;
-    services_.dialogs.message(startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+    services_.dialogs.message(this, startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
                               startupcheck::errorTitle);
     services_.program.end();
     return false;

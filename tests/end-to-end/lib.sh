@@ -144,3 +144,45 @@ add_russian_keys() {
   xkbcomp "$map.russian" "$DISPLAY" 2>/dev/null
   rm -f "$map" "$map.russian"
 }
+
+# The ids of the visible windows named $1, one a line.
+visible_windows() {
+  xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+}
+
+# Waits up to $2 seconds until window $1 is no longer visible.
+wait_for_window_gone() {
+  local id=$1 seconds=${2:-10}
+  for _ in $(seq $((seconds * 10))); do
+    visible_windows . | grep -qx "$id" || return 0
+    sleep 0.1
+  done
+  echo "window $id still shown after ${seconds}s" >&2
+  return 1
+}
+
+# Gives window $1 the keyboard, through the window manager where one runs.
+focus_window() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.2
+}
+
+# Presses keys $2... in window $1 (a box: Return for OK or "Да", Escape for "Нет").
+press_in() {
+  local window=$1
+  shift
+  focus_window "$window"
+  xdotool key --delay 60 "$@"
+}
+
+# Waits for process $1 to end and fails unless it ended by itself with
+# status 0: a crash (a signal, an abort) or an error status is a failure.
+expect_clean_exit() {
+  local pid=$1 status=0
+  wait_for_exit "$pid" "${2:-10}"
+  wait "$pid" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "the program ended with status $status" >&2
+    return 1
+  fi
+}

@@ -1,7 +1,9 @@
 #include "TestPlatform.h"
 
+#include "platform/Dialogs.h"
 #include "platform/LoadableWindow.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QPointer>
@@ -71,6 +73,8 @@ private slots:
     void unloadedWindowLeavesOnlyAfterTheNextIsPainted();
     void windowWhoseLoadEndsTheProgramIsNeverShown();
     void closingTheLastWindowThroughItsFrameEndsTheProgram();
+    void windowBeingLeftOutlivesABoxOpenedByTheNext();
+    void boxWhoseOwnerGoesUnderItEndsWithoutAnAnswer();
 };
 
 void PlatformWindowTest::pictureFormatIsReadFromTheContent()
@@ -268,6 +272,66 @@ void PlatformWindowTest::closingTheLastWindowThroughItsFrameEndsTheProgram()
     QVERIFY(!test.exit.hasEnded());
     windows.find(QStringLiteral("Начало"))->close();
     QVERIFY(test.exit.hasEnded());
+}
+
+// The real box, not a scripted one: a box asked for by the window that comes
+// up while the previous one is on its way out. The box used to take the
+// active window, the one being left, as its parent; the hand-over deleted it
+// under the open box, and the box with it, twice.
+void PlatformWindowTest::windowBeingLeftOutlivesABoxOpenedByTheNext()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    QtDialogs realBoxes;
+    Dialogs& boxes = realBoxes;
+    int loads = 0;
+    WindowRegistry& windows = test.platform->windows;
+    for (const QString& name : {QStringLiteral("Игра"), QStringLiteral("Конец")})
+        windows.define(name, [&] { return std::make_unique<CountingWindow>(loads, test.exit, false); });
+    QPointer<LoadableWindow> left = windows.show(QStringLiteral("Игра"));
+    QTRY_VERIFY(left->windowHandle()->isExposed());
+    QApplication::setActiveWindow(left);
+
+    windows.unload(QStringLiteral("Игра"));
+    // The box comes up before the next window is painted, as from a load or present step.
+    LoadableWindow* next = windows.show(QStringLiteral("Конец"));
+    bool leftWhileOpen = true;
+    QWidget* boxParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        // The hand-over falls due while the box is open.
+        QTRY_VERIFY(next->windowHandle()->isExposed());
+        windows.discardUnloaded();
+        QCoreApplication::processEvents();
+        leftWhileOpen = left.isNull();
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        boxParent = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(boxes.message(next, QStringLiteral("Не удалось"), Dialogs::Icon::Critical), Dialogs::Answer::Ok);
+
+    QVERIFY(!leftWhileOpen);
+    QCOMPARE(boxParent, next);
+    QTRY_VERIFY(left.isNull());
+    QVERIFY(next->isVisible());
+}
+
+void PlatformWindowTest::boxWhoseOwnerGoesUnderItEndsWithoutAnAnswer()
+{
+    QtDialogs realBoxes;
+    Dialogs& boxes = realBoxes;
+    auto* owner = new QWidget;
+    owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(owner));
+    QTimer::singleShot(0, [owner] { delete owner; });
+    QCOMPARE(boxes.input(owner, QStringLiteral("Назовите слово:")), QString());
+
+    auto* asker = new QWidget;
+    asker->show();
+    QVERIFY(QTest::qWaitForWindowExposed(asker));
+    QTimer::singleShot(0, [asker] { delete asker; });
+    QCOMPARE(boxes.message(asker, QStringLiteral("Закончить игру?"), Dialogs::Icon::Question,
+                           Dialogs::Buttons::YesNo),
+             Dialogs::Answer::No);
 }
 
 QTEST_MAIN(PlatformWindowTest)

@@ -9,10 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-Dialogs::Answer ScriptedDialogs::message(const QString& text, Icon icon, Buttons buttons,
+Dialogs::Answer ScriptedDialogs::message(QWidget* owner, const QString& text, Icon icon, Buttons buttons,
                                          const QString& title)
 {
-    messages.append({text, icon, buttons, title});
+    messages.append({owner, text, icon, buttons, title});
     if (whileOpen)
         whileOpen();
     if (buttons == Buttons::Ok)
@@ -20,9 +20,9 @@ Dialogs::Answer ScriptedDialogs::message(const QString& text, Icon icon, Buttons
     return answers.isEmpty() ? Answer::No : answers.dequeue();
 }
 
-QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&)
+QString ScriptedDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString&)
 {
-    prompts.append({prompt, title});
+    prompts.append({owner, prompt, title});
     if (whileOpen)
         whileOpen();
     return inputs.isEmpty() ? QString() : inputs.dequeue();

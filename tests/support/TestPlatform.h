@@ -33,18 +33,20 @@ private:
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Message {
+        QWidget* owner;
         QString text;
         Icon icon;
         Buttons buttons;
         QString title;
     };
     struct Prompt {
+        QWidget* owner;
         QString prompt;
         QString title;
     };
 
-    Answer message(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
 
     QQueue<Answer> answers;     // Yes/No answers; OK boxes need none
     QQueue<QString> inputs;     // typed texts; empty text = Cancel
