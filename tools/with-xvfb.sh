@@ -3,6 +3,10 @@
 #
 #   tools/with-xvfb.sh COMMAND [ARGS...]
 #
+# KORDAMIR_XVFB_SCREEN sets another screen ("800x600x24"); KORDAMIR_DESKTOP=openbox
+# runs the openbox window manager on it first, as on a player's desktop, with
+# its title bars, focus rules and stacking.
+#
 # The server picks a free display number itself (-displayfd), so several runs
 # at once, or a display left behind by a killed run, never make two programs
 # share one server or a program start before its server is listening. It
@@ -38,6 +42,23 @@ fi
 
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY
+
+if [ "${KORDAMIR_DESKTOP:-}" = openbox ]; then
+  openbox --sm-disable >"$dir/openbox.log" 2>&1 &
+  manager=$!
+  trap 'kill "$manager" 2>/dev/null || true; cleanup' EXIT
+  # Ready once it has claimed the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    echo "openbox did not start:" >&2
+    cat "$dir/openbox.log" >&2
+    exit 1
+  fi
+fi
+
 status=0
 "$@" || status=$?
 exit "$status"

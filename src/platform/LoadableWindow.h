@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 // A window of the game: created when it is shown, its load step run once,
@@ -48,8 +49,21 @@ protected:
     }
     void centreChildren()
     {
+        if (centred_.isEmpty())
+            return;
+        // A window smaller than the scene (a small screen under a title bar)
+        // shows the first child's controls rather than its middle, its top
+        // ones first; the others move with it.
+        const QWidget* scene = centred_.first();
+        const QPoint middle((width() - scene->width()) / 2, (height() - scene->height()) / 2);
+        QPoint at = middle;
+        if (const QRect controls = scene->childrenRect(); !controls.isEmpty()) {
+            at.setX(std::max(std::min(at.x(), width() - controls.right() - 1), -controls.left()));
+            at.setY(std::max(std::min(at.y(), height() - controls.bottom() - 1), -controls.top()));
+        }
+        const QPoint shift = at - middle;
         for (QWidget* child : std::as_const(centred_))
-            child->move((width() - child->width()) / 2, (height() - child->height()) / 2);
+            child->move(QPoint((width() - child->width()) / 2, (height() - child->height()) / 2) + shift);
     }
     void resizeEvent(QResizeEvent* event) override
     {

@@ -25,10 +25,10 @@ std::optional<double> requested(const QStringList& arguments, const QString& env
     return std::nullopt;
 }
 
-double fitting(QSize availablePixels)
+double fitting(QSize availablePixels, int allowance)
 {
     const double across = double(availablePixels.width()) / sceneSize.width();
-    const double down = double(availablePixels.height() - titleBarAllowance) / sceneSize.height();
+    const double down = double(availablePixels.height() - allowance) / sceneSize.height();
     // A hair of tolerance, so 1.6 computed as 1.59999... stays 1.6.
     const double fit = std::floor(std::min(across, down) / step + 1e-6) * step;
     return std::clamp(fit, 1.0, largestFactor);

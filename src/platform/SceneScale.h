@@ -16,6 +16,9 @@ namespace scenescale {
 inline constexpr QSize sceneSize{800, 600};
 // Room kept free for a maximised window's title bar.
 inline constexpr int titleBarAllowance = 40;
+// A Wayland compositor does not tell its clients the room its panels take:
+// room for a panel is kept as well.
+inline constexpr int panelAllowance = 60;
 inline const QString noScaleOption = QStringLiteral("--no-scale");
 inline constexpr char environmentVariable[] = "KORDAMIR_SCALE";
 
@@ -23,8 +26,11 @@ inline constexpr char environmentVariable[] = "KORDAMIR_SCALE";
 std::optional<double> requested(const QStringList& arguments, const QString& environmentValue);
 
 // The largest factor at which the scene fits a free screen area of this many
-// device pixels, in steps of 0.05; never below 1, since a small screen is
-// handled by switching its display mode instead.
-double fitting(QSize availablePixels);
+// device pixels with `allowance` pixels of it kept free above, in steps of
+// 0.05; never below 1: the toolkit draws pictures unscaled and clips controls
+// at a factor below 1. A screen too small for the scene is switched to a
+// larger mode where it offers one, and a window smaller than the scene keeps
+// its controls in view.
+double fitting(QSize availablePixels, int allowance = titleBarAllowance);
 
 } // namespace scenescale

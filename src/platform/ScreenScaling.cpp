@@ -31,6 +31,7 @@ void scaleToScreen(int argc, char** argv)
     // since it takes the toolkit's out of them.
     double platformRatio = 1.0;
     QSize available;
+    int allowance = scenescale::titleBarAllowance;
     if (const std::optional<xscreen::Facts> x = xscreen::primary()) {
         platformRatio = x->platformRatio;
         available = x->available;
@@ -43,8 +44,10 @@ void scaleToScreen(int argc, char** argv)
             return;
         platformRatio = screen->devicePixelRatio();
         available = (QSizeF(screen->availableGeometry().size()) * platformRatio).toSize();
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            allowance += scenescale::panelAllowance;
     }
-    const double total = wanted ? *wanted : scenescale::fitting(available);
+    const double total = wanted ? *wanted : scenescale::fitting(available, allowance);
     // The toolkit multiplies its own ratio of the screen by this factor.
     const double factor = total / platformRatio;
     if (qFuzzyCompare(factor, 1.0))

@@ -39,22 +39,27 @@ void SceneScaleTest::playerChoosesOneToOneOrAFactor()
 void SceneScaleTest::sceneFillsTheScreenWithRoomForATitleBar_data()
 {
     QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("allowance");
     QTest::addColumn<double>("factor");
 
-    QTest::newRow("the scene's own size") << QSize(800, 600) << 1.0;
-    QTest::newRow("smaller: the display mode's business") << QSize(640, 480) << 1.0;
-    QTest::newRow("1024 x 768") << QSize(1024, 768) << 1.2;
-    QTest::newRow("1280 x 1024: the width decides") << QSize(1280, 1024) << 1.6;
-    QTest::newRow("1920 x 1080: the height decides") << QSize(1920, 1080) << 1.7;
-    QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 3.5;
-    QTest::newRow("portrait") << QSize(1080, 1920) << 1.35;
+    const int titleBar = scenescale::titleBarAllowance;
+    const int wayland = titleBar + scenescale::panelAllowance;
+    QTest::newRow("the scene's own size") << QSize(800, 600) << titleBar << 1.0;
+    QTest::newRow("smaller: the display mode's business") << QSize(640, 480) << titleBar << 1.0;
+    QTest::newRow("1024 x 768") << QSize(1024, 768) << titleBar << 1.2;
+    QTest::newRow("1280 x 1024: the width decides") << QSize(1280, 1024) << titleBar << 1.6;
+    QTest::newRow("1920 x 1080: the height decides") << QSize(1920, 1080) << titleBar << 1.7;
+    QTest::newRow("1920 x 1080 on Wayland, room for a panel") << QSize(1920, 1080) << wayland << 1.6;
+    QTest::newRow("3840 x 2160") << QSize(3840, 2160) << titleBar << 3.5;
+    QTest::newRow("portrait") << QSize(1080, 1920) << titleBar << 1.35;
 }
 
 void SceneScaleTest::sceneFillsTheScreenWithRoomForATitleBar()
 {
     QFETCH(QSize, screen);
+    QFETCH(int, allowance);
     QFETCH(double, factor);
-    QCOMPARE(scenescale::fitting(screen), factor);
+    QCOMPARE(scenescale::fitting(screen, allowance), factor);
 }
 
 QTEST_GUILESS_MAIN(SceneScaleTest)
