@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 
 #ifndef KORDAMIR_INSTALLED_DATA
-#define KORDAMIR_INSTALLED_DATA "../share/kordamir"
+#define KORDAMIR_INSTALLED_DATA "../share/games/kordamir"
 #endif
 
 namespace {
