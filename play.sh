@@ -16,7 +16,7 @@ MESSAGE
   exit 1
 fi
 
-bash tools/install-deps.sh
+bash tools/install-deps.sh --play
 cmake --preset default
 cmake --build --preset default --target kordamir -j"$(nproc)"
 exec ./build/default/kordamir

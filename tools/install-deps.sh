@@ -13,7 +13,7 @@ packages=(
   libxrandr-dev libx11-dev libxcb-randr0-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
   xvfb xauth xdotool x11-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream reuse
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace
 )
