@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds Кордамир (the game alone, no tests) and
 # starts it.
 set -euo pipefail

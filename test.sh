@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds Кордамир and runs every test: the rules and
 # windows headless, and the real program under Xvfb.
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Who makes Кордамир, where it lives and under which licence: the one place
 # the package metadata is written. CPack and the metainfo take it from here;
 # debian/ cannot read CMake, so the test packaging_metadata holds debian/control,

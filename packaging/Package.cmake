@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cpack -G DEB (run in the build directory) makes one installable Debian
 # package of what `cmake --install` puts under /usr, for a quick try on a
 # machine; distributions build the two packages of debian/ instead.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, playing and testing Кордамир need on Debian 12:
 # the compiler and CMake, Qt 6, XRandR, the fonts the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The composition root: creates the services and the windows, and moves between them.
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp

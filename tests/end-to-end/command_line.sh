@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # --help answers in Russian and English, --version too, and neither needs a
 # display; an unknown option is refused with status 2 before the display is
 # looked for; without a display, or with one that cannot be reached, the game

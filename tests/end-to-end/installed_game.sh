@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game as a package installs it: `cmake --install` into a scratch DESTDIR,
 # in the places the Debian policy gives a game (the program in /usr/games,
 # its data in /usr/share/games), with share/ made read only, started from an

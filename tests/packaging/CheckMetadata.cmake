@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DSOURCE_DIR=… -DMAINTAINER=… -DHOMEPAGE=… -DVERSION=… -DMETAINFO=… -P CheckMetadata.cmake
 # debian/ and the manual pages cannot read cmake/ProjectInfo.cmake: every
 # copy of the maintainer, the homepage and the version must say what it says,
