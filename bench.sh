@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures Кордамир against a bare Qt 6 window: builds in Release
 # (build/bench), starts a private Xvfb, prints the table and writes it to
 # build/bench/bench-results.md. Options go to the runner: --runs N, --quick.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds Кордамир (the game alone, no tests) and
 # starts it.
 set -euo pipefail
@@ -16,7 +19,7 @@ MESSAGE
   exit 1
 fi
 
-bash tools/install-deps.sh
+bash tools/install-deps.sh --play
 cmake --preset default
 cmake --build --preset default --target kordamir -j"$(nproc)"
 exec ./build/default/kordamir

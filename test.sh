@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up what is missing, builds Кордамир and runs every test: the rules and
 # windows headless, and the real program under Xvfb.
 set -euo pipefail
@@ -6,4 +9,12 @@ cd "$(dirname "$0")"
 bash tools/install-deps.sh
 cmake --preset default
 cmake --build --preset default -j"$(nproc)"
-ctest --preset default -j"$(nproc)"
+# The long tests (a whole tournament played through the keyboard, the quick
+# bench) run last, announced, so that minutes without output are expected.
+status=0
+ctest --preset default -j"$(nproc)" -LE 'long|bench' || status=$?
+echo
+echo "Долгие проверки: турнир с клавиатуры и быстрый замер, около двух минут…"
+echo "Long tests: a tournament played from the keyboard and the quick bench, about two minutes…"
+ctest --preset default -j"$(nproc)" -L 'long|bench' || status=$?
+exit "$status"

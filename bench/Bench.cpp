@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Кордамир's figures, measured from outside the program as a player's X
 // server sees it, side by side with a bare Qt window built by the suite.
 //

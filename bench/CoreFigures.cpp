@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the file formats, measured in this process on the core library:
 // the records file read and rewritten, and a long name through Windows-1251.
 #include "Figures.h"

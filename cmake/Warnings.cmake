@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The same warnings for every target of the project (the game, its tools and
 # its tests), set once here before any target exists, so a new target cannot
 # miss them. KORDAMIR_WERROR (the werror preset, and CI) makes them errors.

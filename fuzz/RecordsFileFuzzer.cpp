@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the records file as its content, then writes the
 // table back with a disk that fills after a chosen number of bytes, and checks:
 // - whatever is read is a table the file can hold, at most eight shortened lines;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over the files of its seed corpus (and any findings kept
 // beside it) with the normal compiler, so every test run replays them.
 #include <QByteArray>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the topic reader as a file read in pieces of any
 // size, and checks it against a plain whole-file reading of the same rules:
 // every word returned is playable, and no piece size changes the result.

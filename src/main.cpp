@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
 #include "app/GameApplication.h"
 #include "platform/Fonts.h"
 #include "platform/ScreenScaling.h"
@@ -7,7 +11,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #ifndef KORDAMIR_VERSION
 #define KORDAMIR_VERSION "?"
@@ -21,30 +24,65 @@ const char* const helpText =
     "Кордамир — игра в угадывание слов: три тройки игроков и финал,\n"
     "барабан, буквы и призовые шкатулки. Без параметров открывает окно игры.\n"
     "\n"
-    "  --help     показать эту справку и выйти\n"
-    "  --version  показать версию и выйти\n"
-    "  --no-scale не растягивать игру на экран: сцена 800 × 600 точек\n"
-    "             (то же, что KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 задаёт свой масштаб)\n"
+    "  --help, -h  показать эту справку и выйти\n"
+    "  --version   показать версию и выйти\n"
+    "  --no-scale  не растягивать игру на экран: сцена 800 × 600 точек\n"
+    "              (то же, что KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 задаёт свой масштаб)\n"
     "\n"
     "Картинки и темы лежат в каталоге Data рядом с программой, а у\n"
-    "установленной игры — в share/kordamir. Рекорды установленной игры\n"
-    "хранятся в ~/.local/share/kordamir/Cfg.ini.\n";
+    "установленной игры — в share/games/kordamir. Рекорды установленной игры\n"
+    "хранятся в ~/.local/share/kordamir/Cfg.ini.\n"
+    "\n"
+    "Usage: kordamir [--help | --version | --no-scale]\n"
+    "\n"
+    "Kordamir is a word-guessing game with a Russian interface: three trios of\n"
+    "players and a final, a drum, letters and prize boxes. Without options it\n"
+    "opens the game's window.\n"
+    "\n"
+    "  --help, -h  print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "  --no-scale  do not scale the game to the screen: the scene stays 800 × 600\n"
+    "              (as KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 sets a scale of your own)\n"
+    "\n"
+    "Pictures and topics lie in the directory Data beside the program, or in\n"
+    "share/games/kordamir for an installed game, whose records are kept in\n"
+    "~/.local/share/kordamir/Cfg.ini.\n";
 
-// Answers --help and --version before anything needs a display; -1 when
-// the game should start.
+// Answers --help and --version, and refuses what the game does not know,
+// before anything needs a display; -1 when the game should start.
 int answerCommandLine(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(helpText, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Кордамир %s\n", KORDAMIR_VERSION);
-            return 0;
-        }
+    const commandline::Request request = commandline::read(argc, argv);
+    const char* const argument = request.argument.c_str();
+    switch (request.action) {
+    case commandline::Action::Play:
+        return -1;
+    case commandline::Action::Help:
+        std::fputs(helpText, stdout);
+        return 0;
+    case commandline::Action::Version:
+        std::printf("Кордамир %s\n", KORDAMIR_VERSION);
+        return 0;
+    case commandline::Action::Refuse:
+        break;
     }
-    return -1;
+    switch (request.problem) {
+    case commandline::Problem::UnexpectedArgument:
+        std::fprintf(stderr, "kordamir: лишний аргумент «%s»\nkordamir: unexpected argument '%s'\n",
+                     argument, argument);
+        break;
+    case commandline::Problem::MissingValue:
+        std::fprintf(stderr, "kordamir: параметру «%s» нужно значение\nkordamir: option '%s' needs a value\n",
+                     argument, argument);
+        break;
+    case commandline::Problem::UnknownOption:
+    case commandline::Problem::None:
+        std::fprintf(stderr, "kordamir: неизвестный параметр «%s»\nkordamir: unknown option '%s'\n",
+                     argument, argument);
+        break;
+    }
+    std::fputs("Справка / help: kordamir --help\n", stderr);
+    return 2;
 }
 
 // Without a display Qt aborts with advice to reinstall, which helps nobody.

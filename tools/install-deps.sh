@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, playing and testing Кордамир need on Debian 12:
 # the compiler and CMake, Qt 6, XRandR, the fonts the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the
 # menu entry and of the metainfo, what `cpack -G DEB` uses, and for the
-# benchmark suite the X DAMAGE and XTEST libraries and strace. Packages
-# already present are left alone; nothing is downloaded when all are there.
+# benchmark suite the X DAMAGE and XTEST libraries and strace. With --play,
+# only what building and playing need. Packages already present are left
+# alone; nothing is downloaded when all are there.
 set -euo pipefail
 
 packages=(
@@ -12,11 +16,20 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
   libxrandr-dev libx11-dev libxcb-randr0-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
-  xvfb xauth xdotool x11-utils openbox weston qt6-wayland
-  desktop-file-utils appstream
+  qt6-wayland
+)
+# The tests of the real program on three desktops (a bare X server, openbox,
+# weston), the validators, the packaging checks and the bench's libraries.
+test_packages=(
+  xvfb xauth xdotool x11-utils openbox weston
+  desktop-file-utils appstream reuse
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace
 )
+# --play: only what building and playing need.
+if [ "${1:-}" != --play ]; then
+  packages+=("${test_packages[@]}")
+fi
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
   cat >&2 <<MESSAGE

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command inside a private Xvfb of 1280 x 1024 and exits with its status.
 #
 #   tools/with-xvfb.sh COMMAND [ARGS...]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick: an empty Qt 6 Widgets window, shown the way the game shows
 // its start window (maximised, filled with one colour). Every start and
 // memory figure of the game is held against this program, measured in the

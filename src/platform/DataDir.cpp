@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/DataDir.h"
 
 #include <QCoreApplication>
@@ -7,7 +10,7 @@
 #include <QStandardPaths>
 
 #ifndef KORDAMIR_INSTALLED_DATA
-#define KORDAMIR_INSTALLED_DATA "../share/kordamir"
+#define KORDAMIR_INSTALLED_DATA "../share/games/kordamir"
 #endif
 
 namespace {

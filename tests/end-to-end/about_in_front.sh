@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The About window is never lost: chosen by the keyboard it has the keyboard;
 # a click on the start window leaves it in front; "Автор" chosen again brings
 # it the keyboard back; "Рекорды" opens behind it.

@@ -1,15 +1,37 @@
 #!/usr/bin/env bash
-# --help and --version answer in Russian and need no display; without a
-# display, or with one that cannot be reached, the game says so in both
-# languages instead of Qt's abort.
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# --help answers in Russian and English, --version too, and neither needs a
+# display; an unknown option is refused with status 2 before the display is
+# looked for; without a display, or with one that cannot be reached, the game
+# says so in both languages instead of Qt's abort.
 set -euo pipefail
 program=$1
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 
 help=$(run --help)
-grep -q '^Использование: kordamir' <<<"$help" || { echo "--help: $help" >&2; exit 1; }
+grep -q '^Использование: kordamir' <<<"$help" && grep -q '^Usage: kordamir' <<<"$help" \
+  || { echo "--help: $help" >&2; exit 1; }
+grep -q -- '--no-scale  не растягивать' <<<"$help" && grep -q -- '--no-scale  do not scale' <<<"$help" \
+  || { echo "--help lacks --no-scale in a language: $help" >&2; exit 1; }
 version=$(run --version)
 grep -qx 'Кордамир [0-9.]*' <<<"$version" || { echo "--version: $version" >&2; exit 1; }
+
+# Refused without a display as with one: the option, not the display, decides.
+for bad in --bogus-option -x stray-word; do
+  for display in "" :4097; do
+    status=0
+    out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$program" "$bad" 2>/dev/null) \
+      || status=$?
+    message=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$program" "$bad" 2>&1 >/dev/null) || true
+    [ "$status" -eq 2 ] || { echo "$bad (DISPLAY '$display'): exit $status" >&2; exit 1; }
+    [ -z "$out" ] || { echo "$bad: wrote to stdout: $out" >&2; exit 1; }
+    grep -qF -- "«$bad»" <<<"$message" && grep -qF -- "'$bad'" <<<"$message" \
+      && grep -q 'kordamir --help' <<<"$message" \
+      || { echo "$bad: $message" >&2; exit 1; }
+  done
+done
 
 status=0
 message=$(run 2>&1) || status=$?
@@ -27,4 +49,4 @@ for scale in "" 1; do
     && grep -q 'cannot open the graphical display' <<<"$message" \
     || { echo "unreachable display (scale '$scale'): $message" >&2; exit 1; }
 done
-echo "help, version, the missing and the unreachable display answered"
+echo "help, version, unknown options, the missing and the unreachable display answered"

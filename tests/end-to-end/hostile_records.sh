@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program over a copy of Data whose records file is a FIFO, beside
 # copies left by killed writes: start-up removes those copies and nothing
 # else, and "Рекорды" shows the table with a box instead of waiting on the

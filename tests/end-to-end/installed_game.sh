@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# The game as a package installs it: `cmake --install` into a scratch DESTDIR
-# with share/ made read only, started from an unrelated working directory by a
-# player with a home of their own. It must find its pictures (the start window
-# comes up instead of the missing-file box) and its topics (a tournament
-# reaches the game table), and keep its records in the player's data folder,
-# leaving share/ exactly as installed.
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The game as a package installs it: `cmake --install` into a scratch DESTDIR,
+# in the places the Debian policy gives a game (the program in /usr/games,
+# its data in /usr/share/games), with share/ made read only, started from an
+# unrelated working directory by a player with a home of their own. It must
+# find its pictures (the start window comes up instead of the missing-file
+# box) and its topics (a tournament reaches the game table), and keep its
+# records in the player's data folder, leaving share/ exactly as installed.
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/lib.sh"
@@ -19,8 +23,16 @@ cleanup() {
 trap cleanup EXIT
 
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
-share="$scratch/root/usr/share/kordamir"
-program="$scratch/root/usr/bin/kordamir"
+share="$scratch/root/usr/share/games/kordamir"
+program="$scratch/root/usr/games/kordamir"
+for file in "$program" "$share/Cfg.ini" "$share/Scr/Osn.res" \
+    "$scratch/root/usr/share/man/man6/kordamir.6.gz" "$scratch/root/usr/share/man/ru/man6/kordamir.6.gz" \
+    "$scratch/root/usr/share/metainfo/io.github.kordamir.Kordamir.metainfo.xml" \
+    "$scratch/root/usr/share/applications/io.github.kordamir.Kordamir.desktop"; do
+  [ -f "$file" ] || { echo "not installed: ${file#"$scratch/root"}" >&2; exit 1; }
+done
+strays=$(cd "$scratch/root" && find usr/bin usr/share/kordamir -mindepth 0 2>/dev/null || true)
+[ -z "$strays" ] || { echo "installed outside the game's places: $strays" >&2; exit 1; }
 chmod -R a-w "$scratch/root/usr/share"
 before=$(cd "$share" && find . -printf '%p %s %T@\n' | sort)
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A whole tournament played by the keyboard alone, in the real program at the
 # scale it picks for the screen: the menu by ↓ and Enter, the setup windows by
 # typing and Tab, the table by Space, letters (Russian ones typed in trio 1 and

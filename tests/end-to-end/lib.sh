@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers for driving the real program in an X server (sourced by the tests).
 
 # Waits up to $2 seconds for a window whose name matches $1; prints its id.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program with one picture taken out of a copy of Data: the box
 # "Критическая ошибка" comes up, no game window is shown, and after OK the
 # program ends.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in an X server: the start window "Кордамир" appears, run
 # from another working directory, at the scale it should pick, and "Выход"
 # ends the program. Twice: scaled by a factor of the player's choice, then

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs on a screen scaled by a fraction, as the game does on most screens, so
 // that a picture decoded to its control's screen pixels meets the painter's
 // own rounding.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/Cp1251.h"
 #include "platform/DataDir.h"
 #include "platform/DisplayMode.h"

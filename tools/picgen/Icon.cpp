@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's menu icon: the drum seen from above with its pointer, simplified
 // so it still reads as a wheel at 16 pixels.
 

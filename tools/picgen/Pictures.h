@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Everything the game shows that is drawn rather than laid out by widgets.

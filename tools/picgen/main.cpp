@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kordamir_picgen <DataDir>: draws every picture the game loads into DataDir.
 // kordamir_picgen --icons <ThemeDir> <size>...: draws the menu icon.
 // The files keep the game's historic .res names; the game recognises PNG by content.

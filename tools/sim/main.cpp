@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kordamir-sim: plays whole tournaments over the game's rules, without a
 // window, and prints what they add up to. Exit status 1 when a rule invariant
 // broke, 2 on a bad command line or topic directory.

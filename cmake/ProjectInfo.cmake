@@ -1,0 +1,16 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Who makes Кордамир, where it lives and under which licence: the one place
+# the package metadata is written. CPack and the metainfo take it from here;
+# debian/ cannot read CMake, so the test packaging_metadata holds debian/control,
+# debian/changelog and debian/copyright to these values.
+set(KORDAMIR_MAINTAINER_NAME "Kordamir developers")
+set(KORDAMIR_CONTACT_EMAIL "kordamir@users.noreply.github.com")
+set(KORDAMIR_MAINTAINER "${KORDAMIR_MAINTAINER_NAME} <${KORDAMIR_CONTACT_EMAIL}>")
+set(KORDAMIR_HOMEPAGE "https://github.com/kordamir/kordamir")
+set(KORDAMIR_BUGTRACKER "${KORDAMIR_HOMEPAGE}/issues")
+# The code and the build files are GPL; the topics and the pictures the
+# generator draws are CC BY-SA, as befits works that are not programs.
+set(KORDAMIR_LICENSE "GPL-3.0-or-later AND CC-BY-SA-4.0")
+set(KORDAMIR_SUMMARY "word-guessing game with a drum and prize boxes")

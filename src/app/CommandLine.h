@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+
+// What the command line asks of the program, decided before anything needs a
+// display. The game's own options are --help (-h), --version and --no-scale;
+// the toolkit's standard options (-platform xcb, -style=fusion, -reverse …)
+// pass through to it. Anything else is refused, GNU style, with status 2: a
+// mistyped option must not start a full-screen game.
+namespace commandline {
+
+enum class Action { Play, Help, Version, Refuse };
+enum class Problem { None, UnknownOption, UnexpectedArgument, MissingValue };
+
+struct Request {
+    Action action = Action::Play;
+    Problem problem = Problem::None;
+    std::string argument; // the argument refused
+};
+
+// Reads argv in order: the first --help, --version or refused argument decides.
+Request read(int argc, const char* const argv[]);
+
+} // namespace commandline

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <vector>
+
+using commandline::Action;
+using commandline::Problem;
+
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Problem)
+
+// A mistyped option must end the program with a message, never start a
+// full-screen game; the toolkit's own options must still reach it.
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachArgumentIsTakenOrRefused_data();
+    void eachArgumentIsTakenOrRefused();
+};
+
+void CommandLineTest::eachArgumentIsTakenOrRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<QString>("refused");
+
+    QTest::newRow("none") << QStringList{} << Action::Play << Problem::None << "";
+    QTest::newRow("own option") << QStringList{"--no-scale"} << Action::Play << Problem::None << "";
+    QTest::newRow("help, short") << QStringList{"-h"} << Action::Help << Problem::None << "";
+    QTest::newRow("version after an own option")
+        << QStringList{"--no-scale", "--version"} << Action::Version << Problem::None << "";
+    QTest::newRow("unknown long option")
+        << QStringList{"--bogus-option"} << Action::Refuse << Problem::UnknownOption << "--bogus-option";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << Action::Refuse << Problem::UnknownOption << "-x";
+    QTest::newRow("own option with a value it does not take")
+        << QStringList{"--no-scale=1"} << Action::Refuse << Problem::UnknownOption << "--no-scale=1";
+    QTest::newRow("a word") << QStringList{"Города"} << Action::Refuse << Problem::UnexpectedArgument << "Города";
+    QTest::newRow("a lone dash") << QStringList{"-"} << Action::Refuse << Problem::UnexpectedArgument << "-";
+    QTest::newRow("after the end of options")
+        << QStringList{"--", "--help"} << Action::Refuse << Problem::UnexpectedArgument << "--help";
+    QTest::newRow("end of options alone") << QStringList{"--"} << Action::Play << Problem::None << "";
+    // The first decisive argument wins, as GNU programs read them.
+    QTest::newRow("unknown before help")
+        << QStringList{"--bogus", "--help"} << Action::Refuse << Problem::UnknownOption << "--bogus";
+    QTest::newRow("help before unknown") << QStringList{"--help", "--bogus"} << Action::Help << Problem::None << "";
+    // The toolkit's options, with their value in the next argument or after '='.
+    QTest::newRow("toolkit value next")
+        << QStringList{"-platform", "offscreen", "--no-scale"} << Action::Play << Problem::None << "";
+    QTest::newRow("toolkit value after =") << QStringList{"--style=fusion"} << Action::Play << Problem::None << "";
+    QTest::newRow("toolkit flag") << QStringList{"-reverse"} << Action::Play << Problem::None << "";
+    // The value is not read as an option of the game's.
+    QTest::newRow("toolkit value that looks like an option")
+        << QStringList{"-qwindowtitle", "--version"} << Action::Play << Problem::None << "";
+    QTest::newRow("toolkit option without its value")
+        << QStringList{"-platform"} << Action::Refuse << Problem::MissingValue << "-platform";
+    QTest::newRow("toolkit flag given a value")
+        << QStringList{"-reverse=1"} << Action::Refuse << Problem::UnknownOption << "-reverse=1";
+}
+
+void CommandLineTest::eachArgumentIsTakenOrRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(Problem, problem);
+    QFETCH(QString, refused);
+
+    std::vector<QByteArray> bytes{QByteArrayLiteral("kordamir")};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toUtf8());
+    std::vector<const char*> argv;
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
+
+    const commandline::Request request = commandline::read(int(argv.size()), argv.data());
+    QCOMPARE(request.action, action);
+    QCOMPARE(request.problem, problem);
+    QCOMPARE(QString::fromStdString(request.argument), refused);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"

@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# cmake -DSOURCE_DIR=… -DMAINTAINER=… -DHOMEPAGE=… -DVERSION=… -DMETAINFO=… -P CheckMetadata.cmake
+# debian/ and the manual pages cannot read cmake/ProjectInfo.cmake: every
+# copy of the maintainer, the homepage and the version must say what it says,
+# or a release ships a package that names the wrong contact or version.
+set(faults "")
+macro(expect what actual expected)
+  if(NOT "${actual}" STREQUAL "${expected}")
+    string(APPEND faults "\n  ${what}: '${actual}', expected '${expected}'")
+  endif()
+endmacro()
+
+# The value of a "Field: value" line of a control-style file, first one only.
+function(field file name out)
+  file(STRINGS "${SOURCE_DIR}/${file}" lines ENCODING UTF-8 REGEX "^${name}: ")
+  list(GET lines 0 line)
+  string(REGEX REPLACE "^${name}: (.*)$" "\\1" value "${line}")
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+field(debian/control Maintainer value)
+expect("debian/control Maintainer" "${value}" "${MAINTAINER}")
+field(debian/control Homepage value)
+expect("debian/control Homepage" "${value}" "${HOMEPAGE}")
+foreach(file debian/copyright .reuse/dep5)
+  field(${file} Upstream-Contact value)
+  expect("${file} Upstream-Contact" "${value}" "${MAINTAINER}")
+  field(${file} Source value)
+  expect("${file} Source" "${value}" "${HOMEPAGE}")
+endforeach()
+
+# The package's version is the program's: the newest changelog entry, whose
+# trailer names the maintainer.
+file(STRINGS "${SOURCE_DIR}/debian/changelog" heads ENCODING UTF-8 REGEX "^kordamir \\(")
+list(GET heads 0 head)
+string(REGEX REPLACE "^kordamir \\(([^)]*)\\).*" "\\1" value "${head}")
+expect("debian/changelog version" "${value}" "${VERSION}")
+file(STRINGS "${SOURCE_DIR}/debian/changelog" trailers ENCODING UTF-8 REGEX "^ -- ")
+list(GET trailers 0 trailer)
+string(REGEX REPLACE "^ -- (.*>)  .*$" "\\1" value "${trailer}")
+expect("debian/changelog maintainer" "${value}" "${MAINTAINER}")
+
+foreach(page kordamir.6 kordamir.ru.6)
+  file(STRINGS "${SOURCE_DIR}/data/${page}" th ENCODING UTF-8 REGEX "^\\.TH ")
+  string(REGEX MATCH "\"[^\"]* ([0-9.]+)\" \"[^\"]*\"$" ignored "${th}")
+  expect("data/${page} version" "${CMAKE_MATCH_1}" "${VERSION}")
+endforeach()
+
+file(READ "${METAINFO}" metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" ignored "${metainfo}")
+expect("metainfo release" "${CMAKE_MATCH_1}" "${VERSION}")
+
+# lintian refuses a contact that cannot receive mail.
+if(MAINTAINER MATCHES "@(localhost|example\\.)" OR NOT MAINTAINER MATCHES "^[^<]+ <[^@ ]+@[^@ ]+\\.[a-z]+>$")
+  string(APPEND faults "\n  the maintainer '${MAINTAINER}' has no address that takes mail")
+endif()
+
+if(faults)
+  message(FATAL_ERROR "Package metadata disagrees with cmake/ProjectInfo.cmake:${faults}")
+endif()
+message(STATUS "debian/, .reuse/dep5, the manual pages and the metainfo agree: ${MAINTAINER}, ${HOMEPAGE}, ${VERSION}")
