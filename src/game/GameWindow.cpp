@@ -3,6 +3,8 @@
 
 #include "game/GameWindow.h"
 
+#include "game/LatinPlacesValidator.h"
+
 #include "game/ComputerPlayer.h"
 #include "game/Drum.h"
 #include "game/TableKeys.h"
@@ -569,7 +571,9 @@ void GameWindow::showWordWon(const WordRound::Outcome& outcome)
 void GameWindow::sayWordClicked(int seat)
 {
     showTurnControls(seat, false);
-    const QString answer = services_.dialogs.input(this, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle);
+    LatinPlacesValidator onLatinLayout;
+    const QString answer = TableKeys::russianAtLatinPlaces(services_.dialogs.input(
+        this, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle, QString(), &onLatinLayout));
     const WordRound::Outcome outcome = round_.sayWord(answer);
     switch (outcome.next) {
     case WordRound::Next::SameSeat:

@@ -61,7 +61,31 @@ int letterFromTable(const std::array<std::pair<Key, char16_t>, N>& table, Key ke
     return 0;
 }
 
+// The shifted signs on the keys whose unshifted sign names a letter.
+constexpr std::array<std::pair<char16_t, char16_t>, 6> shiftedSigns{{
+    {u'{', u'Х'}, {u'}', u'Ъ'}, {u':', u'Ж'}, {u'"', u'Э'}, {u'<', u'Б'}, {u'>', u'Ю'},
+}};
+
 } // namespace
+
+QString TableKeys::russianAtLatinPlaces(const QString& typed)
+{
+    QString text = typed;
+    for (QChar& character : text) {
+        const char16_t unit = character.toUpper().unicode();
+        if (unit >= 0x80)
+            continue;
+        for (const auto& [key, letter] : latinKeys) {
+            if (key == unit)
+                character = QChar(letter);
+        }
+        for (const auto& [sign, letter] : shiftedSigns) {
+            if (sign == unit)
+                character = QChar(letter);
+        }
+    }
+    return text;
+}
 
 TableKeys::Command TableKeys::commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers,
                                          quint32 scanCode, bool x11KeyCode)

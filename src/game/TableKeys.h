@@ -35,6 +35,11 @@ public:
     static Command commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers,
                               quint32 scanCode, bool x11KeyCode);
 
+    // Typed text as a player on a Latin layout means it: each Latin letter
+    // or sign at a letter's place on the standard Russian layout becomes that
+    // letter; everything else stays as typed.
+    static QString russianAtLatinPlaces(const QString& typed);
+
     // Listens to the keys of the window and of all its controls.
     TableKeys(GameWindow& window, const GameState& state);
 

@@ -24,6 +24,7 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TablePictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableKeys.h
+  ${CMAKE_CURRENT_LIST_DIR}/LatinPlacesValidator.h
   ${CMAKE_CURRENT_LIST_DIR}/TablePictures.h
   ${CMAKE_CURRENT_LIST_DIR}/TableTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableTexts.h

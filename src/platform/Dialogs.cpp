@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -52,12 +53,17 @@ Dialogs::Answer QtDialogs::message(QWidget* owner, const QString& text, Icon ico
     return runBox(box, [](QMessageBox*, int) { return Answer::Ok; });
 }
 
-QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
+                         QValidator* validator)
 {
     auto* dialog = new QInputDialog(boxParent(owner));
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultText);
+    if (validator) {
+        if (auto* line = dialog->findChild<QLineEdit*>())
+            line->setValidator(validator);
+    }
     dialog->setOkButtonText(QStringLiteral("OK"));
     dialog->setCancelButtonText(QStringLiteral("Отмена"));
     return runBox(dialog, [](QInputDialog* shown, int result) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QValidator;
 class QWidget;
 
 // The modal boxes of the game. Windows ask through this interface, so tests
@@ -28,14 +29,16 @@ public:
     virtual Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
                            const QString& title = applicationTitle) = 0;
 
-    // The text typed, or empty text on Cancel.
+    // The text typed, or empty text on Cancel. A validator, when given,
+    // shapes the text as it is typed.
     virtual QString input(QWidget* owner, const QString& prompt, const QString& title = applicationTitle,
-                          const QString& defaultText = QString()) = 0;
+                          const QString& defaultText = QString(), QValidator* validator = nullptr) = 0;
 };
 
 // The real boxes, with Russian buttons, above their owner.
 class QtDialogs final : public Dialogs {
 public:
     Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
-    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
+                  QValidator* validator) override;
 };

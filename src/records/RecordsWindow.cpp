@@ -13,6 +13,7 @@
 #include "records/RecordsFile.h"
 #include "state/GameState.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <utility>
@@ -32,6 +33,7 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setBackgroundColour(gameBackground);
 
     picture1_ = new EventLabel(this);
@@ -185,6 +187,26 @@ void RecordsWindow::menuPressed()
 void RecordsWindow::returnToStart()
 {
     services_.navigation.leaveRecords();
+}
+
+void RecordsWindow::keyPressEvent(QKeyEvent* event)
+{
+    // "Меню" is the window's only way on: any of the keys that leave a
+    // window or press a button take it, so the keyboard is never trapped.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Backspace:
+        if (!event->isAutoRepeat()) {
+            menuPressed();
+            returnToStart();
+        }
+        return;
+    default:
+        LoadableWindow::keyPressEvent(event);
+    }
 }
 
 void RecordsWindow::mouseMoveEvent(QMouseEvent* event)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into the real program: the records file cannot be opened, as on
 // a file of another user's or a folder the player may not write. The mode is
 // read from the file named by KORDAMIR_DENY_RECORDS at every open, so a test

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every box the game can show, reached in the real program and answered
 # through the real box, on whatever desktop the caller runs (a bare X server
 # or one under a window manager). Each scenario ends as the game says it
@@ -138,6 +141,11 @@ play_tournament() {
   done
 }
 
+# The icon a window shows in its frame and the task bar.
+icon_of() {
+  xprop -id "$1" _NET_WM_ICON | md5sum
+}
+
 case $scenario in
 no-topic|no-word)
   # Only files that are not topics, or a topic with no word at all.
@@ -163,6 +171,11 @@ names)
   focus_window "$setup"
   # An empty name: the box, and the setup stays.
   box=$(box_after ctrl+a BackSpace Tab Tab Tab Return)
+  # Every window shows the game's icon: the menu entry's drawing, in its sizes.
+  xprop -id "$start" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || { echo "the start window has no icon of ours" >&2; exit 1; }
+  for window in "$setup" "$box"; do
+    [ "$(icon_of "$window")" = "$(icon_of "$start")" ] || { echo "window $window shows another icon" >&2; exit 1; }
+  done
   press_in "$box" Return
   wait_for_window_gone "$box"
   visible_windows . | grep -qx "$setup" || { echo "the setup window went with the box" >&2; exit 1; }

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <QValidator>
 #include <QTimer>
 
 namespace {
@@ -116,6 +117,7 @@ private slots:
     void lastCellOfTheFinalCrownsTheChampion();
 
     void sayingTheWordInSmallLettersWins();
+    void sayingTheWordOnALatinLayoutWins();
     void answerWithATrailingBlankLoses();
     void emptyAnswerCostsNothing();
     void lastWrongWordEndsTheTrioWithoutWinner();
@@ -500,6 +502,26 @@ void GameWindowTest::sayingTheWordInSmallLettersWins()
     QCOMPARE(table.state().player(3, 4).score, 70);
     QCOMPARE(table.state().Stage, 4);
     QVERIFY(table.state().WordFinished);
+}
+
+// On a Latin layout the keys at ЧЕРЕШНЯ's places type "xthtiyz": the box
+// shows the Russian letters as they are typed, and the answer is read so.
+void GameWindowTest::sayingTheWordOnALatinLayoutWins()
+{
+    Table table(QStringLiteral("ЧЕРЕШНЯ"), 3);
+    GameWindow* window = table.open();
+    QString shownWhileTyping;
+    table.test.dialogs.whileOpen = [&] {
+        QValidator* shaping = table.test.dialogs.prompts.last().validator;
+        QVERIFY(shaping);
+        shownWhileTyping = QStringLiteral("xth");
+        int cursor = 3;
+        shaping->validate(shownWhileTyping, cursor);
+    };
+    table.test.dialogs.inputs.enqueue(QStringLiteral("xthtiyz"));
+    window->sayWordClicked(1);
+    QCOMPARE(shownWhileTyping, QStringLiteral("ЧЕР"));
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня угадал слово!"));
 }
 
 void GameWindowTest::answerWithATrailingBlankLoses()

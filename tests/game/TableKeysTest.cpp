@@ -88,6 +88,8 @@ class TableKeysTest : public QObject {
 private slots:
     void keyMeansTheControlAtItsPlace_data();
     void keyMeansTheControlAtItsPlace();
+    void typedTextBecomesTheLettersAtItsPlaces_data();
+    void typedTextBecomesTheLettersAtItsPlaces();
     void lettersActOnlyWhileTheirButtonCouldBeClicked();
     void nothingReactsWhileTheComputerHasTheTurn();
     void numberKeysOpenABoxOnceOrAPlusSectorCell();
@@ -140,6 +142,25 @@ void TableKeysTest::keyMeansTheControlAtItsPlace()
         QCOMPARE(command.number, letters::number(meaning.at(0)));
     if (action == Action::Number)
         QCOMPARE(command.number, meaning.toInt());
+}
+
+void TableKeysTest::typedTextBecomesTheLettersAtItsPlaces_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("meant");
+    QTest::newRow("small Latin letters") << "xthtiyz" << "ЧЕРЕШНЯ";
+    QTest::newRow("capitals") << "RJN" << "КОТ";
+    QTest::newRow("signs at letters' places") << "[];',.`" << "ХЪЖЭБЮЕ";
+    QTest::newRow("shifted signs") << "{}:\"<>" << "ХЪЖЭБЮ";
+    QTest::newRow("Russian stays Russian") << "кот" << "кот";
+    QTest::newRow("digits and blanks stay") << "a 1" << "Ф 1";
+}
+
+void TableKeysTest::typedTextBecomesTheLettersAtItsPlaces()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, meant);
+    QCOMPARE(TableKeys::russianAtLatinPlaces(typed), meant);
 }
 
 void TableKeysTest::lettersActOnlyWhileTheirButtonCouldBeClicked()

@@ -99,6 +99,8 @@ private slots:
     void unsavedResultIsStillShownAndTheBoxSaysSo();
     void menuBandFollowsThePointerAndThePictureStaysCentred();
     void menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow();
+    void keysThatLeaveAWindowReturnToTheMenu_data();
+    void keysThatLeaveAWindowReturnToTheMenu();
     void recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu();
 };
 
@@ -352,6 +354,31 @@ void RecordsWindowTest::menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow
     QVERIFY(!test.platform->windows.find(windownames::records));
     TestPlatform::flushUnloads();
     QVERIFY(!window);
+}
+
+void RecordsWindowTest::keysThatLeaveAWindowReturnToTheMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace);
+}
+
+// The records window used to take no key at all: a player without a mouse
+// could leave it only by Alt+F4, which ended the program.
+void RecordsWindowTest::keysThatLeaveAWindowReturnToTheMenu()
+{
+    QFETCH(int, key);
+    TestPlatform test;
+    QPointer<RecordsWindow> window = openRecords(test);
+    QVERIFY(window);
+    QTest::keyClick(window, Qt::Key_A);
+    QVERIFY(test.platform->windows.find(windownames::records));
+    QTest::keyClick(window, Qt::Key(key));
+    QVERIFY(test.platform->windows.find<StartWindow>(windownames::start));
+    QVERIFY(!test.platform->windows.find(windownames::records));
 }
 
 void RecordsWindowTest::recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu()

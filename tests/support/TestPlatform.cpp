@@ -23,9 +23,10 @@ Dialogs::Answer ScriptedDialogs::message(QWidget* owner, const QString& text, Ic
     return answers.isEmpty() ? Answer::No : answers.dequeue();
 }
 
-QString ScriptedDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString&)
+QString ScriptedDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString&,
+                              QValidator* validator)
 {
-    prompts.append({owner, prompt, title});
+    prompts.append({owner, prompt, title, validator});
     if (whileOpen)
         whileOpen();
     return inputs.isEmpty() ? QString() : inputs.dequeue();

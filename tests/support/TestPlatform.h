@@ -46,10 +46,12 @@ public:
         QWidget* owner;
         QString prompt;
         QString title;
+        QValidator* validator;
     };
 
     Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
-    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
+                  QValidator* validator) override;
 
     QQueue<Answer> answers;     // Yes/No answers; OK boxes need none
     QQueue<QString> inputs;     // typed texts; empty text = Cancel

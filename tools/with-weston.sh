@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs a command beside a private Wayland compositor (weston with its
+# desktop shell and panel) and exits with its status.
+#
+#   tools/with-weston.sh COMMAND [ARGS...]
+#
+# The command finds the compositor in WAYLAND_DISPLAY; programs it starts
+# without DISPLAY speak Wayland alone. weston's headless output takes no
+# input from outside, so the compositor shows its output in a private Xvfb
+# instead (DISPLAY, for xdotool only): keys and clicks sent there reach the
+# Wayland clients through the compositor, as a player's would. Before the
+# compositor starts, every Russian letter gets a key of its own on that
+# server, and the compositor takes the server's key map.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${KORDAMIR_WESTON_INNER:-}" ]; then
+  export KORDAMIR_WESTON_INNER=1
+  exec "$here/with-xvfb.sh" "$0" "$@"
+fi
+
+source "$here/../tests/end-to-end/lib.sh"
+add_russian_keys
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+read -r width height < <(xdotool getdisplaygeometry)
+# No on-screen keyboard: a player types on a real one.
+printf '[input-method]\npath=\n[core]\nidle-time=0\n' >"$runtime/weston.ini"
+weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --socket=wayland-kordamir \
+  --idle-time=0 --width="$width" --height="$height" >"$runtime/weston.log" 2>&1 &
+compositor=$!
+cleanup() {
+  kill "$compositor" 2>/dev/null || true
+  wait "$compositor" 2>/dev/null || true
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do
+  [ -S "$runtime/wayland-kordamir" ] && xdotool search --classname weston >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if [ ! -S "$runtime/wayland-kordamir" ]; then
+  echo "weston did not start:" >&2
+  cat "$runtime/weston.log" >&2
+  exit 1
+fi
+export WAYLAND_DISPLAY=wayland-kordamir
+# The compositor's window has the X keyboard; its panel is up once it has drawn.
+xdotool windowfocus --sync "$(xdotool search --classname weston | head -n 1)" 2>/dev/null || true
+sleep 1
+
+status=0
+"$@" || status=$?
+exit "$status"
