@@ -7,7 +7,9 @@
 #include "platform/ScreenScaling.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,8 +96,42 @@ bool displayMissing()
     return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// True when the toolkit is going to look for its Wayland platform (named,
+// or the only session there is) and none is installed: Qt would then say
+// that it cannot reach a display, or abort with advice to reinstall.
+bool waylandPlatformMissing()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool wanted = platform.isEmpty()
+        ? qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        : platform.startsWith("wayland");
+    if (!wanted)
+        return false;
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    for (const QString& folder : std::as_const(folders)) {
+        if (!QDir(folder + QStringLiteral("/platforms"))
+                 .entryList({QStringLiteral("libqwayland*")}, QDir::Files)
+                 .isEmpty())
+            return false;
+    }
+    return true;
+}
+
+void reportMissingWaylandPlatform()
+{
+    std::fputs("Кордамир: в этом сеансе Wayland нет модуля Wayland для Qt 6.\n"
+               "Установите пакет qt6-wayland (sudo apt-get install qt6-wayland)\n"
+               "или запустите игру в сеансе X11.\n"
+               "Kordamir: this Wayland session needs Qt 6's Wayland platform, which is not installed.\n"
+               "Install the qt6-wayland package (sudo apt-get install qt6-wayland)\n"
+               "or start the game in an X11 session.\n",
+               stderr);
+}
+
 QtMessageHandler toolkitHandler = nullptr;
 bool displayRefused = false;
+bool platformMissing = false;
 
 // A display that is named but cannot be reached (a session that has ended,
 // a forwarded display that has gone) ends the toolkit's start with advice to
@@ -107,10 +143,24 @@ void reportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
     if (message.contains(QLatin1String("could not connect to display"))
         || message.contains(QLatin1String("Failed to create wl_display")))
         displayRefused = true;
-    if (type != QtFatalMsg || !displayRefused) {
+    if (message.contains(QLatin1String("Qt platform plugin")))
+        platformMissing = true;
+    if (type != QtFatalMsg || !(displayRefused || platformMissing)) {
         if (toolkitHandler)
             toolkitHandler(type, context, message);
         return;
+    }
+    if (!displayRefused) {
+        QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        if (platform.isEmpty())
+            platform = "xcb";
+        std::fprintf(stderr,
+                     "Кордамир: Qt не нашёл модуль платформы «%s». Установите пакет qt6-qpa-plugins\n"
+                     "(для X11) или qt6-wayland (для Wayland).\n"
+                     "Kordamir: Qt found no platform plugin '%s'. Install qt6-qpa-plugins (X11)\n"
+                     "or qt6-wayland (Wayland).\n",
+                     platform.constData(), platform.constData());
+        std::_Exit(1);
     }
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
@@ -144,6 +194,11 @@ int main(int argc, char* argv[])
                    "Kordamir: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset).\n"
                    "Start the game from a graphical session.\n",
                    stderr);
+        return 1;
+    }
+
+    if (waylandPlatformMissing()) {
+        reportMissingWaylandPlatform();
         return 1;
     }
 

@@ -15,6 +15,7 @@ void WindowNavigation::newTournament()
 void WindowNavigation::abandonTournament()
 {
     windows_.unload(windownames::setup);
+    windows_.unload(windownames::game);
     showMenu();
 }
 

@@ -113,7 +113,7 @@ void GameWindow::buildTable()
 {
     picture1_ = makeLabel(this, QStringLiteral("Picture1"), QRect(QPoint(), pictures::backdropSize));
     picture1_->setScaledContents(true);
-    connect(picture1_, &EventLabel::mouseMoved, this, [this] { image7_->show(); });
+    connect(picture1_, &EventLabel::mouseMoved, this, [this] { showPeek(false); });
 
     picture2_ = new PictureSetView(this);
     picture2_->setObjectName(QStringLiteral("Picture2"));
@@ -156,7 +156,7 @@ void GameWindow::buildTable()
                           tablepictures::strip(twipsSize(2415, 150)));
     connect(image7_, &EventLabel::mouseMoved, this, [this] {
         if (state_.KeyHeld)
-            image7_->hide();
+            showPeek(true);
     });
 
     image4_ = new PictureSetView(picture1_);
@@ -324,8 +324,7 @@ void GameWindow::load()
         prizeBox->hide();
     }
     frame1_->setEnabled(false);
-    label9_->setText(state_.SecretWord);
-    image7_->show();
+    showPeek(false);
 }
 
 bool GameWindow::loadTopicAndWord()
@@ -356,9 +355,27 @@ bool GameWindow::loadTopicAndWord()
 void GameWindow::layOutBoard()
 {
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        label5_.at(i)->setText(state_.ClosedLetters.at(i));
+        showCell(i, false);
         label5_.at(i)->setVisible(i <= state_.WordLength);
     }
+}
+
+void GameWindow::showPeek(bool shown)
+{
+    // The word is in the window only while the look at it shows it.
+    label9_->setText(shown ? state_.SecretWord : QString());
+    image7_->setVisible(!shown);
+}
+
+void GameWindow::showCell(int i, bool open)
+{
+    // A closed cell holds no letter at all: black on black hides it from the
+    // eye, but a screen reader would read it out.
+    EventLabel* cell = label5_.at(i);
+    const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
+    cell->setText(letter);
+    cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
+    cell->setAccessibleName(open ? tr("клетка %1, буква %2").arg(i).arg(letter) : tr("клетка %1, закрыта").arg(i));
 }
 
 // ---- Turns -----------------------------------------------------------------
@@ -479,13 +496,13 @@ void GameWindow::announceSector()
 void GameWindow::openCell(int i)
 {
     round_.openCell(i);
-    label5_.at(i)->setBackgroundColour(Qt::white);
+    showCell(i, true);
 }
 
 void GameWindow::showOpenedCells(const WordRound::Outcome& outcome)
 {
     for (int i : outcome.openedCells)
-        label5_.at(i)->setBackgroundColour(Qt::white);
+        showCell(i, true);
     if (outcome.namedLetter > 0)
         command3_.at(outcome.namedLetter)->hide();
     label6_.at(outcome.seat)->setText(QString::number(outcome.score));
@@ -561,7 +578,7 @@ void GameWindow::showWordWon(const WordRound::Outcome& outcome)
     // A said word leaves cells closed: the whole board is shown open.
     if (outcome.next == WordRound::Next::WordWonBySaying) {
         for (int i = 1; i <= state_.WordLength; ++i)
-            label5_.at(i)->setBackgroundColour(Qt::white);
+            showCell(i, true);
     }
     setMessage(outcome.message);
     hideSeatControls(outcome.seat);
@@ -681,6 +698,45 @@ void GameWindow::computerPressesLetter()
 }
 
 // ---- Keys and the hidden word ----------------------------------------------------------
+
+bool GameWindow::askToEndGame()
+{
+    QList<QTimer*> paused;
+    for (QTimer* timer : findChildren<QTimer*>()) {
+        if (timer->isActive()) {
+            timer->stop();
+            paused.append(timer);
+        }
+    }
+    const Dialogs::Answer answer = services_.dialogs.message(this, tr("Закончить игру?"), Dialogs::Icon::Question,
+                                                             Dialogs::Buttons::YesNo);
+    if (answer == Dialogs::Answer::Yes) {
+        services_.navigation.abandonTournament();
+        return true;
+    }
+    for (QTimer* timer : std::as_const(paused))
+        timer->start();
+    return false;
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        askToEndGame();
+        return;
+    }
+    LoadableWindow::keyPressEvent(event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed through its frame mid-tournament, the program used to end at
+    // once: the same question as Esc instead.
+    if (askToEndGame())
+        event->accept();
+    else
+        event->ignore();
+}
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {

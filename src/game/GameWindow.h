@@ -101,8 +101,14 @@ public:
     void finishWordBySaying();
     void offerBoxes();
 
+    // "Закончить игру?": "Да" leaves the tournament for the menu. The table
+    // stands still while the question is open. True when the player left.
+    bool askToEndGame();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTable();
@@ -114,6 +120,10 @@ private:
     void buildSeat(int seat, const SeatPictures& seatPictures);
     bool loadTopicAndWord();
     void layOutBoard();
+    // A cell as the player sees it: open with its letter, or closed and blank.
+    void showCell(int i, bool open);
+    // The look at the hidden word (Ctrl held over the strip).
+    void showPeek(bool shown);
     void showScore(int seat);
     void showTurnControls(int seat, bool shown);
     void hideSeatControls(int seat);

@@ -42,8 +42,10 @@ Dialogs::Answer QtDialogs::message(QWidget* owner, const QString& text, Icon ico
                                 text, QMessageBox::NoButton, boxParent(owner));
     if (buttons == Buttons::YesNo) {
         QPushButton* yes = box->addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        box->addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-        box->setDefaultButton(yes);
+        QPushButton* no = box->addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+        // No single key throws anything away: Enter and Esc both answer "Нет".
+        box->setDefaultButton(no);
+        box->setEscapeButton(no);
         const QPointer<QPushButton> yesButton(yes);
         return runBox(box, [yesButton](QMessageBox* shown, int) {
             return shown && yesButton && shown->clickedButton() == yesButton ? Answer::Yes : Answer::No;

@@ -14,7 +14,7 @@ public:
 
     // Start window → the start window as backdrop with the player setup over it.
     virtual void newTournament() = 0;
-    // Player setup, answered "Yes" to abandoning → the start window with its menu.
+    // Player setup or game table, answered "Да" to abandoning → the start window with its menu.
     virtual void abandonTournament() = 0;
     // Player setup, OK → the game window for the stage.
     virtual void playStage() = 0;

@@ -49,4 +49,11 @@ for scale in "" 1; do
     && grep -q 'cannot open the graphical display' <<<"$message" \
     || { echo "unreachable display (scale '$scale'): $message" >&2; exit 1; }
 done
-echo "help, version, unknown options, the missing and the unreachable display answered"
+# A platform the toolkit has no plugin for: a clear message and status 1,
+# never the toolkit's abort (134) with its advice to reinstall.
+status=0
+message=$(env -u WAYLAND_DISPLAY DISPLAY=:4097 QT_QPA_PLATFORM=nosuch "$program" 2>&1) || status=$?
+[ "$status" -eq 1 ] || { echo "missing platform plugin: exit $status" >&2; exit 1; }
+grep -q 'не нашёл модуль платформы «nosuch»' <<<"$message" && grep -q 'qt6-wayland' <<<"$message" \
+  || { echo "missing platform plugin: $message" >&2; exit 1; }
+echo "help, version, unknown options, the missing and the unreachable display, a missing platform answered"

@@ -179,7 +179,8 @@ names)
   press_in "$box" Return
   wait_for_window_gone "$box"
   visible_windows . | grep -qx "$setup" || { echo "the setup window went with the box" >&2; exit 1; }
-  # Esc asks; "Нет" keeps the setup, "Да" leaves for the menu.
+  # Esc asks; "Нет" (Esc, or Enter: the default) keeps the setup, "Да" leaves
+  # for the menu.
   focus_window "$setup"
   box=$(box_after Escape)
   press_in "$box" Escape
@@ -187,7 +188,7 @@ names)
   visible_windows . | grep -qx "$setup" || { echo "Нет did not keep the setup" >&2; exit 1; }
   focus_window "$setup"
   box=$(box_after Escape)
-  press_in "$box" Return
+  press_in "$box" Tab Return   # "Нет" is the default: Tab goes to "Да"
   wait_for_window_gone "$setup"
   click_start_entry 4
   expect_clean_exit "$pid"
@@ -217,7 +218,23 @@ say-word)
   wait_for_window_gone "$box"
   sleep 2
   kill -0 "$pid" || { echo "the program ended after the word was said" >&2; exit 1; }
-  echo "say-word: the input box answered twice, the program plays on"
+  # Esc on the table (now the next trio's setup, or the table) asks before
+  # the tournament is left; Enter is "Нет".
+  table=$(visible_windows '^Кордамир$' | tail -n 1)
+  focus_window "$table"
+  box=$(box_after Escape)
+  press_in "$box" Return
+  wait_for_window_gone "$box"
+  kill -0 "$pid" || { echo "Нет ended the program" >&2; exit 1; }
+  focus_window "$table"
+  box=$(box_after Escape)
+  press_in "$box" Tab Return
+  wait_for_window_gone "$box"
+  sleep 1
+  click_start_entry 4
+  expect_clean_exit "$pid"
+  pid=""
+  echo "say-word: the input box answered twice, the Esc question, Выход"
   ;;
 records-menu-fifo|records-menu-unreadable|records-menu-damaged)
   case $scenario in

@@ -72,7 +72,7 @@ word)
   keys Return                # on to the setup of trio 2
   sleep 1
   keys Escape                # "Закончить игру?"
-  keys Return                # "Да": the menu
+  keys Tab Return            # "Да" (Enter alone is "Нет"): the menu
   keys Up Return             # "Выход"
   leave
   echo "word: About, the records, a word won by saying it, the Esc question and Выход on Wayland"

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
+#include <QPointer>
 #include <QTest>
 #include <QValidator>
 #include <QTimer>
@@ -119,6 +120,7 @@ private slots:
     void sayingTheWordInSmallLettersWins();
     void sayingTheWordOnALatinLayoutWins();
     void answerWithATrailingBlankLoses();
+    void escAndClosingAskBeforeLeavingTheTournament();
     void emptyAnswerCostsNothing();
     void lastWrongWordEndsTheTrioWithoutWinner();
     void messageLineLeadsOnOnlyAfterTheWord();
@@ -164,7 +166,9 @@ void GameWindowTest::loadShowsTheBoardOfTheDrawnWord()
         QCOMPARE(window->cell(i)->isVisible(), used);
         if (!used)
             continue;
-        QCOMPARE(window->cell(i)->text(), QString(word.at(i - 1)));
+        // Nothing of a closed letter is in the window, for the eye or a screen reader.
+        QCOMPARE(window->cell(i)->text(), QString());
+        QCOMPARE(window->cell(i)->accessibleName(), QStringLiteral("клетка %1, закрыта").arg(i));
         QCOMPARE(window->cell(i)->backgroundColour(), QColor(Qt::black));
         QCOMPARE(window->cell(i)->textColour(), QColor(Qt::black));
     }
@@ -177,7 +181,7 @@ void GameWindowTest::loadShowsTheBoardOfTheDrawnWord()
     QVERIFY(!window->letterPanel()->isEnabled());
     QVERIFY(!window->box(1)->isVisible());
     QVERIFY(!window->box(2)->isVisible());
-    QCOMPARE(window->hiddenWord()->text(), word);
+    QCOMPARE(window->hiddenWord()->text(), QString());
     QVERIFY(window->strip()->isVisible());
     QVERIFY(!window->turningDrum()->isVisible());
     for (int n = 1; n <= 6; ++n)
@@ -413,6 +417,9 @@ void GameWindowTest::letterStandingTwiceScoresPerCell()
     QCOMPARE(window->cell(2)->backgroundColour(), QColor(Qt::white));
     QCOMPARE(window->cell(4)->backgroundColour(), QColor(Qt::white));
     QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
+    QCOMPARE(window->cell(2)->text(), QStringLiteral("О"));
+    QCOMPARE(window->cell(2)->accessibleName(), QStringLiteral("клетка 2, буква О"));
+    QCOMPARE(window->cell(1)->text(), QString());
     QVERIFY(!window->letterButton(letters::number(u'О'))->isVisible());
     QVERIFY(table.state().FreeLetters.at(letters::number(u'О')).isEmpty());
 }
@@ -772,6 +779,40 @@ void GameWindowTest::ctrlUncoversTheHiddenWord()
     QVERIFY(!window->strip()->isVisible());
     QTest::mouseMove(window->table(), QPoint(790, 60));  // a free spot of the table
     QVERIFY(window->strip()->isVisible());
+    QCOMPARE(window->hiddenWord()->text(), QString());
+}
+
+// Esc did nothing on the table, and closing the window ended the program
+// mid-tournament without a word.
+void GameWindowTest::escAndClosingAskBeforeLeavingTheTournament()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    QPointer<GameWindow> window = table.open();
+    table.spinTo(7);  // a letter is wanted: the drum's work is done
+    auto* running = new QTimer(window);
+    running->start(60000);
+
+    table.test.dialogs.answers.enqueue(Dialogs::Answer::No);
+    bool runningWhileAsked = true;
+    table.test.dialogs.whileOpen = [&] { runningWhileAsked = running->isActive(); };
+    QTest::keyClick(window, Qt::Key_Escape);
+    QCOMPARE(table.test.dialogs.messages.last().text, QStringLiteral("Закончить игру?"));
+    QCOMPARE(table.test.dialogs.messages.last().owner, window.data());
+    QVERIFY(!runningWhileAsked);  // the table stands still under the question
+    QVERIFY(running->isActive());  // and goes on after "Нет"
+    QCOMPARE(table.test.platform->windows.find(windownames::game), window.data());
+
+    table.test.dialogs.answers.enqueue(Dialogs::Answer::No);
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QCOMPARE(table.test.dialogs.messages.size(), 2);
+
+    table.test.dialogs.whileOpen = nullptr;
+    table.test.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+    QVERIFY(window->close());
+    QVERIFY(!table.test.platform->windows.find(windownames::game));
+    QVERIFY(table.test.platform->windows.find(windownames::start));
+    QVERIFY(!table.test.exit.hasEnded());
 }
 
 QTEST_MAIN(GameWindowTest)
