@@ -5,6 +5,7 @@
 
 #include "platform/DataDir.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -16,6 +17,11 @@
 #include <QThread>
 
 #include <vector>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace largepicture {
 
@@ -38,6 +44,38 @@ QString keptCopyPath(const QFileInfo& file, QSize target)
     return cache + QStringLiteral("/pictures/") + QString::fromLatin1(key.result().toHex()) + QStringLiteral(".png");
 }
 
+// A kept copy is a PNG of at most a screen's pixels.
+constexpr qint64 largestKeptCopy = 64 * 1024 * 1024;
+
+// The cache folder is the player's, and any program of theirs may put
+// anything there: a FIFO under a copy's name would hold the decoder, and the
+// program's exit with it, for good. The copy is opened without waiting and
+// read only when it is a regular file of a picture's size; empty otherwise.
+QByteArray readKeptCopy(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    QByteArray bytes;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0
+        && status.st_size <= largestKeptCopy) {
+        bytes.resize(qsizetype(status.st_size));
+        qsizetype size = 0;
+        while (size < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            size += got;
+        }
+        bytes.truncate(size);
+    }
+    ::close(fd);
+    return bytes;
+}
+
 // Inflating a picture of 25 million pixels takes a third of a second however
 // it is scaled; it is done once per file, and the small copy read after that.
 // A copy that cannot be read or written only costs the time again.
@@ -45,8 +83,10 @@ QImage readOversized(QImageReader& reader, QSize target)
 {
     const QString kept = keptCopyPath(QFileInfo(reader.fileName()), target);
     if (!kept.isEmpty()) {
-        QImageReader copy(kept, "png");
-        if (copy.size() == target) {
+        QByteArray bytes = readKeptCopy(kept);
+        QBuffer buffer(&bytes);
+        QImageReader copy(&buffer, "png");
+        if (!bytes.isEmpty() && copy.size() == target) {
             if (QImage image = copy.read(); !image.isNull())
                 return image;
         }
