@@ -8,13 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 
 namespace {
 
@@ -41,17 +42,33 @@ RecordsFile::Failure failureOf(int error)
     }
 }
 
-// The records file's name, "." and six ASCII letters or digits: the name
-// QSaveFile gives its copy.
-bool isLeftoverName(QStringView name, QStringView records)
+// A copy of ours: the mark, then the six letters or digits mkstemp chose.
+bool isLeftoverName(QStringView name, QStringView prefix)
 {
     constexpr qsizetype suffix = 6;
-    if (name.size() != records.size() + 1 + suffix || !name.startsWith(records) || name.at(records.size()) != u'.')
+    if (name.size() != prefix.size() + suffix || !name.startsWith(prefix))
         return false;
     const auto asciiAlnum = [](QChar c) {
         return c.unicode() < 0x80 && (c.isDigit() || c.isLetter());
     };
     return std::all_of(name.end() - suffix, name.end(), asciiAlnum);
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        written += put;
+    }
+    return true;
 }
 
 } // namespace
@@ -121,8 +138,8 @@ RecordsTable RecordsFile::read()
 bool RecordsFile::write(const RecordsTable& table)
 {
     failure_ = Failure::None;
-    // QSaveFile would rename its copy over a FIFO, a device or a socket, and
-    // a directory gets an English reason from it: such names are refused here.
+    // A rename would put the table over a FIFO, a device or a socket, or fail
+    // on a directory: such names are refused here.
     struct stat status {};
     if (::stat(QFile::encodeName(path_).constData(), &status) == 0) {
         if (!S_ISREG(status.st_mode)) {
@@ -134,27 +151,42 @@ bool RecordsFile::write(const RecordsTable& table)
         return false;
     }
 
-    QSaveFile file(path_);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure_ = failureOf(errno);
-        return false;
-    }
+    // A link is followed, as the player set it up: the file it names is replaced.
+    const QFileInfo info(path_);
+    const QString target = info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath() : path_;
+    const QFileInfo targetInfo(target);
     const QByteArray bytes = format(table);
-    // Flushed by hand: commit() ignores a failed last flush (QTBUG-75077) and
-    // would put a file cut short by a full disk in place of the old one.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        failure_ = errno == 0 ? Failure::DiskFull : failureOf(errno);
-        file.cancelWriting();
+
+    // The new table goes into a copy of our own beside the file, named with
+    // the game's mark, and is renamed over it only once it is whole on disk.
+    QByteArray copy = QFile::encodeName(targetInfo.absoluteDir().filePath(copyPrefix(targetInfo.fileName())))
+                      + "XXXXXX";
+    const int fd = ::mkostemp(copy.data(), O_CLOEXEC);
+    if (fd < 0) {
+        failure_ = failureOf(errno);
         return false;
     }
-    errno = 0;
-    if (!file.commit()) {
+    // The mode of the file it replaces; a new one is readable by all, as the shipped one.
+    struct stat old {};
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const bool whole = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !whole) {
+        failure_ = failureOf(whole ? errno : writeError);
+        ::unlink(copy.constData());
+        return false;
+    }
+    if (::rename(copy.constData(), QFile::encodeName(target).constData()) != 0) {
         failure_ = failureOf(errno);
+        ::unlink(copy.constData());
         return false;
     }
     return true;
+}
+
+QString RecordsFile::copyPrefix(const QString& records)
+{
+    return QLatin1Char('.') + records + QStringLiteral(".kordamir-");
 }
 
 int RecordsFile::removeLeftovers() const
@@ -164,13 +196,17 @@ int RecordsFile::removeLeftovers() const
     int removed = 0;
     // No name filter: QDir would make a regular expression of it.
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QString prefix = copyPrefix(records.fileName());
+    const time_t now = ::time(nullptr);
     for (const QString& name : names) {
-        if (!isLeftoverName(name, records.fileName()))
+        if (!isLeftoverName(name, prefix))
             continue;
-        // Only a regular file itself: never a link, and never what a link points at.
+        // Only a regular file itself: never a link, and never what a link
+        // points at; and never the copy of a write still going on.
         struct stat status {};
         const QByteArray native = QFile::encodeName(dir.filePath(name));
-        if (::lstat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && ::unlink(native.constData()) == 0)
+        if (::lstat(native.constData(), &status) == 0 && S_ISREG(status.st_mode)
+            && now - status.st_mtime > leftoverAgeSeconds && ::unlink(native.constData()) == 0)
             ++removed;
     }
     return removed;

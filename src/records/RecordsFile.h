@@ -47,9 +47,15 @@ public:
     static QString reason(Failure failure);
 
     // Removes what killed writes left beside the file: regular files named
-    // like it plus "." and six letters or digits. Nothing else is touched.
-    // Returns how many were removed.
+    // with the game's own mark (".Cfg.ini.kordamir-" and six letters or
+    // digits) and older than any write in progress. Nothing else is touched:
+    // a player's "Cfg.ini.backup" stays. Returns how many were removed.
     int removeLeftovers() const;
+
+    // The start of the name of a new copy being written beside `records`.
+    static QString copyPrefix(const QString& records);
+    // A copy this much older than now is no write in progress.
+    static constexpr int leftoverAgeSeconds = 60;
 
     QString path() const { return path_; }
 

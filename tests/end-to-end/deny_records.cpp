@@ -6,7 +6,7 @@
 // read from the file named by KORDAMIR_DENY_RECORDS at every open, so a test
 // can change it while the program runs:
 //   read   an open of Cfg.ini for reading fails with EACCES
-//   write  every open that would create or write Cfg.ini (or its new copy) fails with EACCES
+//   write  every open that would create or write Cfg.ini (or a new copy of it) fails with EACCES
 //   (anything else: nothing is refused)
 #include <cerrno>
 #include <cstdarg>
@@ -48,7 +48,8 @@ bool refused(const char* path, int flags)
     const char* name = std::strrchr(path, '/');
     name = name ? name + 1 : path;
     const bool writing = (flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0;
-    const bool records = std::strncmp(name, "Cfg.ini", 7) == 0;
+    // The file, or the game's new copy of it (".Cfg.ini.kordamir-…").
+    const bool records = std::strncmp(name, "Cfg.ini", 7) == 0 || std::strncmp(name, ".Cfg.ini", 8) == 0;
     // An anonymous copy is opened on the folder itself.
     const bool anonymousCopy = (flags & O_TMPFILE) == O_TMPFILE;
     if (!records && !anonymousCopy)
@@ -107,6 +108,18 @@ Function next(const char* name)
         static const auto real = next<int (*)(int, const char*, int, ...)>(#name);                           \
         return real(dir, path, flags, mode);                                                                 \
     }
+
+// The game's new copy is made by mkostemp, whose own open glibc makes
+// inside itself, out of a preloaded library's reach.
+extern "C" int mkostemp(char* pattern, int flags)
+{
+    if (refused(pattern, O_CREAT | O_WRONLY)) {
+        errno = EACCES;
+        return -1;
+    }
+    static const auto real = next<int (*)(char*, int)>("mkostemp");
+    return real(pattern, flags);
+}
 
 KORDAMIR_REFUSING_OPEN(open)
 KORDAMIR_REFUSING_OPEN(open64)

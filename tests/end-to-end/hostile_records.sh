@@ -16,8 +16,12 @@ cp "$program" "$copy/"
 cp -r "$data" "$copy/Data"
 rm -f "$copy/Data/Cfg.ini"
 mkfifo "$copy/Data/Cfg.ini"
-echo left > "$copy/Data/Cfg.ini.AbCdEf"
+# A copy of the game's own from a write killed an hour ago, and the player's
+# own backups, one of them named like the toolkit's copies.
+echo left > "$copy/Data/.Cfg.ini.kordamir-AbCdEf"
+touch -d '1 hour ago' "$copy/Data/.Cfg.ini.kordamir-AbCdEf"
 echo kept > "$copy/Data/Cfg.ini.bak"
+echo kept > "$copy/Data/Cfg.ini.backup"
 
 "$copy/$(basename "$program")" &
 pid=$!
@@ -26,10 +30,11 @@ trap 'kill $pid 2>/dev/null || true; rm -rf "$copy"' EXIT
 window=$(wait_for_window '^Кордамир$')
 # The copies go right after the start window is shown.
 for _ in $(seq 50); do
-  [ -e "$copy/Data/Cfg.ini.AbCdEf" ] || break
+  [ -e "$copy/Data/.Cfg.ini.kordamir-AbCdEf" ] || break
   sleep 0.1
 done
-if [ -e "$copy/Data/Cfg.ini.AbCdEf" ] || [ ! -e "$copy/Data/Cfg.ini.bak" ]; then
+if [ -e "$copy/Data/.Cfg.ini.kordamir-AbCdEf" ] || [ ! -e "$copy/Data/Cfg.ini.bak" ] \
+  || [ ! -e "$copy/Data/Cfg.ini.backup" ]; then
   echo "start-up did not remove exactly the leftover copy" >&2
   exit 1
 fi

@@ -7,6 +7,7 @@
 
 #include "platform/Cp1251.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -76,6 +77,7 @@ private slots:
     void linkToARegularFileIsReadAndWrittenThrough();
     void hugeLinesCostNoMoreThanEightShortenedLines();
     void leftoversOfKilledWritesAreRemovedAndNothingElse();
+    void rewriteKeepsTheFilesModeAndLinkAndLeavesNothing();
     void failedWriteLeavesTheOldFileWhole_data();
     void failedWriteLeavesTheOldFileWhole();
 
@@ -319,21 +321,53 @@ void RecordsFileTest::hugeLinesCostNoMoreThanEightShortenedLines()
     QCOMPARE(QFileInfo(path()).size(), 255 + 2 + 1 + 2 + 3 * 5);
 }
 
+// The clean-up used to remove any "Cfg.ini." and six letters or digits: a
+// player's Cfg.ini.backup or Cfg.ini.before went without a word.
 void RecordsFileTest::leftoversOfKilledWritesAreRemovedAndNothingElse()
 {
     QTemporaryDir dir;
-    const QStringList leftovers{"Cfg.ini.AbCdEf", "Cfg.ini.x1Y2z3"};
-    const QStringList kept{"Cfg.ini", "Cfg.ini.bak", "Cfg.ini.AbCdEfG", "Cfg.ini.AbCd-f", "cfg.ini.AbCdEf",
-                           "Other.ini.AbCdEf", "Cfg.ini.AbCdEf.dat"};
-    for (const QString& name : leftovers + kept)
+    const QString ours = RecordsFile::copyPrefix(QStringLiteral("Cfg.ini"));
+    const QStringList leftovers{ours + "AbCdEf", ours + "x1Y2z3"};
+    const QStringList kept{"Cfg.ini", "Cfg.ini.bak", "Cfg.ini.backup", "Cfg.ini.before", "Cfg.ini.AbCdEf",
+                           ours + "AbCdEfG", ours + "AbCd-f", "cfg.ini.AbCdEf", ".Cfg.ini.AbCdEf",
+                           "Other.ini.AbCdEf"};
+    const QString inProgress = ours + "N0wN0w";
+    for (const QString& name : leftovers + kept + QStringList{inProgress})
         QVERIFY(writeAll(dir.filePath(name), "x"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Cfg.ini.Folder")));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("Other.ini.AbCdEf")), dir.filePath(QStringLiteral("Cfg.ini.Linked"))));
+    // Killed long ago; the copy of a write going on now is left alone.
+    for (const QString& name : leftovers + kept) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    QVERIFY(QDir(dir.path()).mkdir(ours + "Folder"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("Other.ini.AbCdEf")), dir.filePath(ours + "Linked")));
 
     QCOMPARE(RecordsFile(dir.filePath(QStringLiteral("Cfg.ini"))).removeLeftovers(), 2);
-    QStringList expected = kept + QStringList{"Cfg.ini.Folder", "Cfg.ini.Linked"};
+    QStringList expected = kept + QStringList{inProgress, ours + "Folder", ours + "Linked"};
     expected.sort();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name), expected);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+             expected);
+}
+
+// Written through a copy of the game's own, renamed over the file: the mode
+// the player gave the file stays, a link still names the file it named, and
+// nothing is left beside them.
+void RecordsFileTest::rewriteKeepsTheFilesModeAndLinkAndLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("Таблица.ini"));
+    const QString link = dir.filePath(QStringLiteral("Cfg.ini"));
+    QVERIFY(writeAll(real, "old"));
+    QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::link(real, link));
+    RecordsFile file(link);
+    QVERIFY(file.write(table({{"Ира", 500}})));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(describe(RecordsFile(real).read()), describe(table({{"Ира", 500}})));
+    QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(RecordsFileTest)
