@@ -32,6 +32,12 @@ small=$((screen_width * 8 / 10))
 cyrillic=ОЕАИНТСРВЛКМДПУЯЫЬГЗБЧЙХЖШЮЦЩЭФЪ
 records_text='Ада\r\n300\r\nБорис\r\n200\r\nВера\r\n100\r\n'
 
+# A sanitizer build runs several times slower: every fixed wait grows with it.
+pace=${KORDAMIR_E2E_PACE:-1}
+pause() {
+  sleep "$(awk -v s="$1" -v p="$pace" 'BEGIN { print s * p }')"
+}
+
 topic() {
   rm -f Data/Baz/*.dat
   printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP1251 >"Data/Baz/Тест.dat"
@@ -45,7 +51,7 @@ launch() {
   LD_PRELOAD="$deny_library${LD_PRELOAD:+:$LD_PRELOAD}" ./kordamir 2>"$work/stderr" &
   pid=$!
   start=$(wait_for_window '^Кордамир$')
-  sleep 0.5
+  pause 0.5
   focus_window "$start"
 }
 
@@ -64,7 +70,7 @@ box_after() {
         return 0
       fi
     done
-    sleep 0.1
+    pause 0.1
   done
   echo "no box came up after $*" >&2
   return 1
@@ -83,7 +89,7 @@ records_to_menu_and_leave() {
   window=$(wide_window)
   read -r x y < <(start_picture_point "$window" $((612 + 78)) $((464 + 32)))
   click_at "$x" "$y"
-  sleep 1
+  pause 1
   click_start_entry 4
   expect_clean_exit "$pid"
   pid=""
@@ -102,7 +108,7 @@ wide_window() {
 setup_ok() {
   local setup
   setup=$(wait_for_small_window "$small")
-  sleep 0.5
+  pause 0.5
   focus_window "$setup"
   xdotool key Tab Tab Tab Return
 }
@@ -121,10 +127,10 @@ play_stage() {
     done
     [ -n "${1:-}" ] && ! cmp -s "$1" Data/Cfg.ini 2>/dev/null && return 0
     xdotool key space
-    sleep 3
+    pause 3
     xdotool type --delay 25 "$cyrillic"
     xdotool key --delay 25 1 2 3 4 5 6 7 8 9 0 minus
-    sleep 0.3
+    pause 0.3
   done
   echo "stage did not end" >&2
   return 1
@@ -136,7 +142,7 @@ play_tournament() {
   click_start_entry 1
   for stage in 1 2 3 4; do
     setup_ok
-    sleep 1.5
+    pause 1.5
     play_stage "$watch"
   done
 }
@@ -155,7 +161,7 @@ no-topic|no-word)
   launch
   click_start_entry 1
   setup=$(wait_for_small_window "$small")
-  sleep 0.5
+  pause 0.5
   focus_window "$setup"
   box=$(box_after Tab Tab Tab Return)
   press_in "$box" Return
@@ -167,7 +173,7 @@ names)
   launch
   click_start_entry 1
   setup=$(wait_for_small_window "$small")
-  sleep 0.5
+  pause 0.5
   focus_window "$setup"
   # An empty name: the box, and the setup stays.
   box=$(box_after ctrl+a BackSpace Tab Tab Tab Return)
@@ -201,14 +207,14 @@ say-word)
   launch
   click_start_entry 1
   setup_ok
-  sleep 2
+  pause 2
   # Enter says the word: a wrong one first, then (the next seat) the right one.
   box=$(box_after Return)
   focus_window "$box"
   xdotool type --delay 40 ПЁС
   xdotool key Return
   wait_for_window_gone "$box"
-  sleep 4
+  pause 4
   table=$(wide_window)
   focus_window "$table"
   box=$(box_after Return)
@@ -216,7 +222,7 @@ say-word)
   xdotool type --delay 40 кот
   xdotool key Return
   wait_for_window_gone "$box"
-  sleep 2
+  pause 2
   kill -0 "$pid" || { echo "the program ended after the word was said" >&2; exit 1; }
   # Esc on the table (now the next trio's setup, or the table) asks before
   # the tournament is left; Enter is "Нет".
@@ -230,7 +236,7 @@ say-word)
   box=$(box_after Escape)
   press_in "$box" Tab Return
   wait_for_window_gone "$box"
-  sleep 1
+  pause 1
   click_start_entry 4
   expect_clean_exit "$pid"
   pid=""
@@ -246,7 +252,7 @@ records-menu-fifo|records-menu-unreadable|records-menu-damaged)
   launch
   if [ "$scenario" = records-menu-damaged ]; then
     click_start_entry 2
-    sleep 2
+    pause 2
     wide_window >/dev/null || { echo "no records window" >&2; exit 1; }
   else
     focus_window "$start"
@@ -288,7 +294,7 @@ records-final-*)
     *) cmp Data/Cfg.ini "$work/before" || { echo "the records file was changed" >&2; exit 1; } ;;
     esac
   fi
-  sleep 1
+  pause 1
   records_to_menu_and_leave
   echo "$scenario: a whole tournament, the records window and its box, no record lost"
   ;;

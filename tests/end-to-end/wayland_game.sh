@@ -27,20 +27,26 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; cd /; rm -rf "$work"' EXIT
 
+# A sanitizer build runs several times slower: every wait grows with it.
+pace=${KORDAMIR_E2E_PACE:-1}
+pause() {
+  sleep "$(awk -v s="$1" -v p="$pace" 'BEGIN { print s * p }')"
+}
+
 launch() {
   env -u DISPLAY -u QT_QPA_PLATFORM LD_PRELOAD="$deny_library${LD_PRELOAD:+:$LD_PRELOAD}" \
     ./kordamir 2>"$work/stderr" &
   pid=$!
-  sleep 4
+  pause 4
 }
 
 keys() {
   xdotool key --delay 80 "$@"
-  sleep 2
+  pause 2
 }
 
 leave() {
-  if ! expect_clean_exit "$pid" 15; then
+  if ! expect_clean_exit "$pid" $((15 * pace)); then
     cat "$work/stderr" >&2
     return 1
   fi
@@ -65,12 +71,12 @@ word)
   keys Escape                # back to a new menu
   keys Down Return           # "Новая игра"
   keys Tab Tab Tab Return    # the names as offered: the table
-  sleep 2
+  pause 2
   keys Return                # "Скажу слово"
   xdotool type --delay 60 rjn   # КОТ at its places on a Latin keyboard
   keys Return                # the word is won
   keys Return                # on to the setup of trio 2
-  sleep 1
+  pause 1
   keys Escape                # "Закончить игру?"
   keys Tab Return            # "Да" (Enter alone is "Нет"): the menu
   keys Up Return             # "Выход"
