@@ -14,7 +14,7 @@ cmake --build --preset default -j"$(nproc)"
 status=0
 ctest --preset default -j"$(nproc)" -LE 'long|bench' || status=$?
 echo
-echo "Долгие проверки: турнир с клавиатуры и быстрый замер, около двух минут…"
-echo "Long tests: a tournament played from the keyboard and the quick bench, about two minutes…"
+echo "Долгие проверки: целые турниры и быстрый замер, около семи минут…"
+echo "Long tests: whole tournaments and the quick bench, about seven minutes…"
 ctest --preset default -j"$(nproc)" -L 'long|bench' || status=$?
 exit "$status"

@@ -149,7 +149,10 @@ play_tournament() {
 
 # The icon a window shows in its frame and the task bar.
 icon_of() {
-  xprop -id "$1" _NET_WM_ICON | md5sum
+  xprop -id "$1" _NET_WM_ICON 2>/dev/null | md5sum
+}
+has_game_icon() {
+  xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -aq 'Icon (64 x 64)'
 }
 
 case $scenario in
@@ -178,10 +181,15 @@ names)
   # An empty name: the box, and the setup stays.
   box=$(box_after ctrl+a BackSpace Tab Tab Tab Return)
   # Every window shows the game's icon: the menu entry's drawing, in its sizes.
-  xprop -id "$start" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || { echo "the start window has no icon of ours" >&2; exit 1; }
-  for window in "$setup" "$box"; do
-    [ "$(icon_of "$window")" = "$(icon_of "$start")" ] || { echo "window $window shows another icon" >&2; exit 1; }
+  for window in "$start" "$setup" "$box"; do
+    if ! eventually 5 has_game_icon "$window"; then
+      echo "window $window has no icon of ours:" >&2
+      xprop -id "$window" WM_NAME _NET_WM_ICON | head -n 3 >&2
+      exit 1
+    fi
   done
+  [ "$(icon_of "$setup")" = "$(icon_of "$start")" ] && [ "$(icon_of "$box")" = "$(icon_of "$start")" ] \
+    || { echo "the windows show different icons" >&2; exit 1; }
   press_in "$box" Return
   wait_for_window_gone "$box"
   visible_windows . | grep -qx "$setup" || { echo "the setup window went with the box" >&2; exit 1; }
