@@ -6,7 +6,7 @@
 // every word returned is playable, and no piece size changes the result.
 #include "FuzzCheck.h"
 
-#include "game/TopicDatabase.h"
+#include "rules/TopicDatabase.h"
 #include "platform/Cp1251.h"
 
 #include <QIODevice>

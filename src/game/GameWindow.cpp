@@ -5,12 +5,12 @@
 
 #include "game/LatinPlacesValidator.h"
 
-#include "game/ComputerPlayer.h"
-#include "game/Drum.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Drum.h"
 #include "game/TableKeys.h"
 #include "game/TablePictures.h"
 #include "game/TableTexts.h"
-#include "game/TopicDatabase.h"
+#include "rules/TopicDatabase.h"
 #include "platform/DataDir.h"
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
@@ -32,6 +32,8 @@
 #include <QTimer>
 
 #include <cstdio>
+
+static_assert(pictures::drumPictureCount == drum::sectorCount, "one drum picture per sector");
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "game/WordRound.h"
+#include "rules/WordRound.h"
 #include "platform/LoadableWindow.h"
 
 #include <QPixmap>

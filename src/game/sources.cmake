@@ -2,22 +2,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Files of this folder: kordamir_core for rules and formats, kordamir_ui for widgets.
-target_sources(kordamir_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/TopicDatabase.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TopicDatabase.h
-)
-target_sources(kordamir_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/Drum.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Drum.h
-  ${CMAKE_CURRENT_LIST_DIR}/Seats.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Seats.h
-  ${CMAKE_CURRENT_LIST_DIR}/ComputerPlayer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ComputerPlayer.h
-  ${CMAKE_CURRENT_LIST_DIR}/Tournament.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Tournament.h
-  ${CMAKE_CURRENT_LIST_DIR}/WordRound.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/WordRound.h
-)
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameWindow.h

@@ -3,8 +3,6 @@
 
 #include "platform/Pictures.h"
 
-#include "game/Drum.h"
-
 namespace pictures {
 
 QString turningDrum(int sector)
@@ -28,9 +26,9 @@ QString largeName(const QString& relative, int ratio)
 QStringList all()
 {
     QStringList files{startBackdrop, recordsBackdrop, tableBackdrop, closedBox, boxWithPrize, emptyBox};
-    for (int n = 1; n <= drum::sectorCount; ++n)
+    for (int n = 1; n <= drumPictureCount; ++n)
         files << turningDrum(n);
-    for (int n = 1; n <= drum::sectorCount; ++n)
+    for (int n = 1; n <= drumPictureCount; ++n)
         files << restingDrum(n);
     return files;
 }

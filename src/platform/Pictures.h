@@ -23,6 +23,8 @@ inline const QString closedBox = QStringLiteral("Prd/Sh.res");
 inline const QString boxWithPrize = QStringLiteral("Prd/ShD.res");
 inline const QString emptyBox = QStringLiteral("Prd/ShP.res");
 
+// Data holds one turning and one resting picture per sector of the drum.
+constexpr int drumPictureCount = 12;
 // The turning drum with drum sector 1..12 under its pointer.
 QString turningDrum(int sector);
 // The drum at rest on the table with drum sector 1..12 under its pointer.

@@ -4,7 +4,7 @@
 #include "setup/SetupWindow.h"
 
 #include "game/GameWindow.h"
-#include "game/Tournament.h"
+#include "rules/Tournament.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Navigation.h"

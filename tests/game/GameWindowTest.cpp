@@ -3,7 +3,7 @@
 
 #include "TestPlatform.h"
 
-#include "game/Drum.h"
+#include "rules/Drum.h"
 #include "game/GameWindow.h"
 #include "platform/Cp1251.h"
 #include "platform/EventLabel.h"

@@ -4,7 +4,7 @@
 #include "Pictures.h"
 
 #include "Drum.h"
-#include "game/Drum.h"
+#include "rules/Drum.h"
 #include "platform/Pictures.h"
 
 #include <QImageReader>

@@ -6,7 +6,7 @@
 #include "Paint.h"
 #include "Pictures.h"
 
-#include "game/Drum.h"
+#include "rules/Drum.h"
 #include "platform/Pictures.h"
 
 #include <QPolygonF>

@@ -6,7 +6,7 @@
 // The prize drum: twelve sectors on a gold-rimmed wheel, drawn either from
 // straight above or tilted away from the viewer.
 
-#include "game/Drum.h"
+#include "rules/Drum.h"
 
 #include <QColor>
 #include <QPainter>

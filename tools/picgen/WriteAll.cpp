@@ -4,7 +4,7 @@
 #include "Paint.h"
 #include "Pictures.h"
 
-#include "game/Drum.h"
+#include "rules/Drum.h"
 #include "platform/Pictures.h"
 
 #include <QFileInfo>

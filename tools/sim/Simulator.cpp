@@ -3,8 +3,8 @@
 
 #include "Simulator.h"
 
-#include "game/ComputerPlayer.h"
-#include "game/Tournament.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Tournament.h"
 
 #include <limits>
 #include <utility>

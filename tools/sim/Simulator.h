@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "game/Drum.h"
-#include "game/TopicDatabase.h"
-#include "game/WordRound.h"
+#include "rules/Drum.h"
+#include "rules/TopicDatabase.h"
+#include "rules/WordRound.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 

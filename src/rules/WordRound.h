@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "game/Tournament.h"
+#include "rules/Tournament.h"
 
 #include <QList>
 #include <QString>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/WordRound.h"
+#include "rules/WordRound.h"
 
-#include "game/Drum.h"
-#include "game/Seats.h"
+#include "rules/Drum.h"
+#include "rules/Seats.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 

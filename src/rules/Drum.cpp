@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/Drum.h"
+#include "rules/Drum.h"
 
 #include "platform/RandomSource.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/TopicDatabase.h"
+#include "rules/TopicDatabase.h"
 #include "platform/Cp1251.h"
 #include "platform/RandomSource.h"
 

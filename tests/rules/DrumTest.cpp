@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/Drum.h"
-#include "game/Seats.h"
-#include "game/TopicDatabase.h"
+#include "rules/Drum.h"
+#include "rules/Seats.h"
+#include "rules/TopicDatabase.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 

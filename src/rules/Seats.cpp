@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/Seats.h"
+#include "rules/Seats.h"
 
 int nextSeatInPlay(int current, const std::array<bool, 4>& seatInPlay)
 {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/ComputerPlayer.h"
-#include "game/Drum.h"
-#include "game/WordRound.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Drum.h"
+#include "rules/WordRound.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 
