@@ -32,7 +32,8 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
     windows.define(windownames::game, [&] {
         return std::make_unique<GameWindow>(GameWindow::Services{platform.data, platform.pictures,
                                                                  platform.random, platform.dialogs,
-                                                                 platform.program, navigation},
+                                                                 platform.program, navigation,
+                                                                 platform.turnClock},
                                             state);
     });
     windows.define(windownames::records, [&] {

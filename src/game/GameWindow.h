@@ -3,31 +3,26 @@
 
 #pragma once
 
-#include "rules/WordRound.h"
+#include "game/TableControls.h"
 #include "platform/LoadableWindow.h"
+#include "rules/WordRound.h"
 
-#include <QPixmap>
+#include <memory>
 
-#include <array>
-
+class Clock;
 class DataDir;
 class Dialogs;
-class EventLabel;
 class Navigation;
 class PictureCache;
-class PictureSetView;
 class ProgramExit;
 class RandomSource;
-class QFrame;
-class QPushButton;
-class QTimer;
 struct GameState;
 
 // "Игра": one stage of the tournament, from the drawn word to its winner.
-// The window shows the word; WordRound decides it. Every event of a control is
-// one handler that forwards to the round and shows what it reports; the turn
-// moves on through the window's timers, each started by the step before it and
-// stopped on its tick.
+// WordRound decides and paces the word; the window shows what the round says
+// and forwards the player's clicks and keys to it. Nothing on the table
+// decides a rule: a control is shown or enabled because the round allows
+// its move, never the other way round.
 class GameWindow : public LoadableWindow {
     Q_OBJECT
 public:
@@ -38,9 +33,11 @@ public:
         Dialogs& dialogs;
         ProgramExit& program;
         Navigation& navigation;
+        Clock* clock = nullptr;   // the turns' clock; none: real timers
     };
 
     GameWindow(const Services& services, GameState& state);
+    ~GameWindow() override;
 
     void load() override;
     void present() override;
@@ -55,51 +52,37 @@ public:
     // up the fonts of the table.
     static void preload(PictureCache& cache);
 
-    // The controls, by their names on the table.
-    EventLabel* table() const { return picture1_; }                  // Picture1
-    PictureSetView* turningDrum() const { return picture2_; }        // Picture2
-    EventLabel* stageCaption() const { return label7_; }             // Label7
-    EventLabel* cell(int i) const { return label5_.at(i); }          // Label5(1..11)
-    EventLabel* messageLine() const { return label4_; }              // Label4(0)
-    EventLabel* marker(int i) const { return image1_.at(i); }        // Image1(0): plate; 1..3: turn markers
-    PictureSetView* restingDrum() const { return image4_; }          // Image4
-    QFrame* letterPanel() const { return frame1_; }                  // Frame1
-    QPushButton* letterButton(int n) const { return command3_.at(n); } // Command3(1..32)
-    EventLabel* box(int b) const { return b == 1 ? image5_ : image6_; } // Image5, Image6
-    EventLabel* hiddenWord() const { return label9_; }               // Label9
-    EventLabel* strip() const { return image7_; }                    // Image7
-    EventLabel* stand(int s) const { return image2_.at(s); }         // Image2(s)
-    EventLabel* scorePlate(int s) const { return image3_.at(s); }    // Image3(s)
-    EventLabel* nameLabel(int s) const { return names_.at(s); }      // Label1..Label3
-    EventLabel* scoreLabel(int s) const { return label6_.at(s); }    // Label6(s)
-    QPushButton* sayButton(int s) const { return command1_.at(s); }  // Command1(s)
-    QPushButton* spinButton(int s) const { return command2_.at(s); } // Command2(s)
-    EventLabel* computerLine(int s) const { return label8_.at(s); }  // Label8(s)
-    QTimer* timer(int n) const { return timers_.at(n); }             // Timer1..Timer6
-    int computerLetter() const { return computerLetter_; }
+    const WordRound& round() const { return round_; }
 
-    // The handlers, as the controls and timers call them.
-    void spinClicked(int seat);        // Command2(seat)
-    void sayWordClicked(int seat);     // Command1(seat)
-    void letterPressed(int n);         // Command3(n), also the computer's press
-    void cellClicked(int i);           // Label5(i)
-    void openBox(int b);               // Image5 (1), Image6 (2)
-    void goOn();                       // Label4(0), Image1(0)
-    void drumStep();                   // Timer1
-    void announceSector();             // Timer2
-    void closeBoxes();                 // Timer3
-    void computerSpins();              // Timer4
-    void computerChoosesLetter();      // Timer5
-    void computerPressesLetter();      // Timer6
+    // The controls.
+    EventLabel* table() const { return controls_.table; }
+    PictureSetView* turningDrum() const { return controls_.turningDrum; }
+    PictureSetView* restingDrum() const { return controls_.restingDrum; }
+    EventLabel* stageCaption() const { return controls_.stageCaption; }
+    EventLabel* cell(int i) const { return controls_.cells.at(i); }
+    EventLabel* messageLine() const { return controls_.messageLine; }
+    EventLabel* messagePlate() const { return controls_.messagePlate; }
+    EventLabel* marker(int seat) const { return controls_.turnMarkers.at(seat); }
+    QFrame* letterPanel() const { return controls_.letterPanel; }
+    QPushButton* letterButton(int n) const { return controls_.letterButtons.at(n); }
+    EventLabel* box(int b) const { return controls_.prizeBoxes.at(b); }
+    EventLabel* hiddenWord() const { return controls_.hiddenWord; }
+    EventLabel* strip() const { return controls_.hiddenWordStrip; }
+    EventLabel* stand(int seat) const { return controls_.stands.at(seat); }
+    EventLabel* scorePlate(int seat) const { return controls_.scorePlates.at(seat); }
+    EventLabel* nameLabel(int seat) const { return controls_.names.at(seat); }
+    EventLabel* scoreLabel(int seat) const { return controls_.scores.at(seat); }
+    QPushButton* sayButton(int seat) const { return controls_.sayWordButtons.at(seat); }
+    QPushButton* spinButton(int seat) const { return controls_.spinButtons.at(seat); }
+    EventLabel* computerLine(int seat) const { return controls_.computerLines.at(seat); }
 
-    // The steps shared by the handlers.
-    void spinDrum();
-    void startTurn();
-    void passTurn();
-    void openCell(int i);
-    void finishWordByLetters();
-    void finishWordBySaying();
-    void offerBoxes();
+    // The player's moves, as the controls and the table's keys make them.
+    void spinClicked(int seat);
+    void sayWordClicked(int seat);
+    void letterPressed(int n);
+    void cellClicked(int i);
+    void openBox(int b);
+    void goOn();
 
     // "Закончить игру?": "Да" leaves the tournament for the menu. The table
     // stands still while the question is open. True when the player left.
@@ -111,52 +94,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildTable();
-    struct SeatPictures {
-        QPixmap stand;
-        QPixmap marker;
-        QPixmap scorePlate;
-    };
-    void buildSeat(int seat, const SeatPictures& seatPictures);
-    bool loadTopicAndWord();
-    void layOutBoard();
+    void connectControls();
+    bool loadTopicAndWord(QString& topic);
+    // Shows the round as it stands now.
+    void showRound();
+    void showSeat(int seat);
+    void showBox(int b);
+    void showDrum(int sector, bool resting);
+    void showOutcome(const WordRound::Outcome& outcome);
     // A cell as the player sees it: open with its letter, or closed and blank.
     void showCell(int i, bool open);
     // The look at the hidden word (Ctrl held over the strip).
     void showPeek(bool shown);
-    void showScore(int seat);
-    void showTurnControls(int seat, bool shown);
-    void hideSeatControls(int seat);
-    void showTurnPassed(int fromSeat);
-    void showOpenedCells(const WordRound::Outcome& outcome);
-    void showWordWon(const WordRound::Outcome& outcome);
-    void showBoxesOffered(const WordRound::Outcome& outcome);
-    void setMessage(const QString& text);
 
     Services services_;
     GameState& state_;
+    std::unique_ptr<Clock> ownClock_;
     WordRound round_;
-    int computerLetter_ = 0;   // the computer's chosen letter, 1..32
-
-    EventLabel* picture1_ = nullptr;
-    PictureSetView* picture2_ = nullptr;
-    EventLabel* label7_ = nullptr;
-    std::array<EventLabel*, 12> label5_{};
-    EventLabel* label4_ = nullptr;
-    std::array<EventLabel*, 4> image1_{};
-    PictureSetView* image4_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    std::array<QPushButton*, 33> command3_{};
-    EventLabel* image5_ = nullptr;
-    EventLabel* image6_ = nullptr;
-    EventLabel* label9_ = nullptr;
-    EventLabel* image7_ = nullptr;
-    std::array<EventLabel*, 4> image2_{};
-    std::array<EventLabel*, 4> image3_{};
-    std::array<EventLabel*, 4> names_{};
-    std::array<EventLabel*, 4> label6_{};
-    std::array<QPushButton*, 4> command1_{};
-    std::array<QPushButton*, 4> command2_{};
-    std::array<EventLabel*, 4> label8_{};
-    std::array<QTimer*, 7> timers_{};
+    TableControls controls_;
+    bool askingForWord_ = false;   // the say-word box is open: the seat's controls step aside
+    bool peekKeyHeld_ = false;
 };

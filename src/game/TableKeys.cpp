@@ -4,13 +4,11 @@
 #include "game/TableKeys.h"
 
 #include "game/GameWindow.h"
-#include "platform/EventLabel.h"
+#include "rules/WordRound.h"
 #include "state/GameState.h"
 
-#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 
 #include <array>
 #include <utility>
@@ -123,8 +121,8 @@ TableKeys::Command TableKeys::commandFor(int key, const QString& text, Qt::Keybo
     return {};
 }
 
-TableKeys::TableKeys(GameWindow& window, const GameState& state)
-    : QObject(&window), window_(window), state_(state),
+TableKeys::TableKeys(GameWindow& window, const WordRound& round)
+    : QObject(&window), window_(window), round_(round),
       x11_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     window_.installEventFilter(this);
@@ -148,66 +146,46 @@ bool TableKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-bool TableKeys::onTable(const QWidget* control) const
-{
-    // The table's controls all go while the drum turns in its place.
-    return control->isVisibleTo(&window_) && control->isEnabled();
-}
-
-bool TableKeys::clickIfAvailable(QAbstractButton* button) const
-{
-    if (!onTable(button))
-        return false;
-    button->click();
-    return true;
-}
-
 bool TableKeys::press(const Command& command)
 {
-    if (state_.WordFinished) {
-        // The message line leads on, as its click does.
-        const bool leadsOn = command.action == Action::Spin || command.action == Action::SayWord;
-        if (!leadsOn || !onTable(window_.messageLine()))
-            return false;
-        window_.goOn();
-        return true;
-    }
-    if (state_.CurrentSeat < 1 || state_.Stage < 1 || state_.Stage > GameState::finalStage
-        || state_.player(state_.CurrentSeat, state_.Stage).kind != PlayerKind::Person)
-        return false;
-
-    const auto seatButton = [this](QPushButton* (GameWindow::*button)(int) const) {
-        for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-            if (clickIfAvailable((window_.*button)(seat)))
-                return true;
-        }
-        return false;
-    };
-    const auto openBox = [this](int b) {
-        if (!onTable(window_.box(b)))
-            return false;
-        window_.openBox(b);
-        return true;
-    };
-
+    using Move = WordRound::Move;
+    const auto allows = [this](Move move) { return round_.allows(move); };
+    const int seat = round_.currentSeat();
     switch (command.action) {
     case Action::None:
         return false;
     case Action::Letter:
-        return onTable(window_.letterPanel()) && clickIfAvailable(window_.letterButton(command.number));
+        if (!allows(Move::NameLetter) || !round_.isLetterFree(command.number))
+            return false;
+        window_.letterPressed(command.number);
+        return true;
     case Action::Spin:
-        return seatButton(&GameWindow::spinButton);
     case Action::SayWord:
-        return seatButton(&GameWindow::sayButton);
+        // Once the word is over both lead on, as the message line's click does.
+        if (allows(Move::GoOn)) {
+            window_.goOn();
+            return true;
+        }
+        if (!allows(Move::Spin))
+            return false;
+        if (command.action == Action::Spin)
+            window_.spinClicked(seat);
+        else
+            window_.sayWordClicked(seat);
+        return true;
     case Action::PreviousBox:
-        return openBox(1);
     case Action::NextBox:
-        return openBox(2);
+        if (!allows(Move::OpenBox))
+            return false;
+        window_.openBox(command.action == Action::PreviousBox ? 1 : 2);
+        return true;
     case Action::Number:
-        if (command.number <= 2 && onTable(window_.box(command.number)))
-            return openBox(command.number);
-        // Under the plus sector a cell opens on its click; otherwise the click does nothing.
-        if (command.number > GameState::maxWordLength || !onTable(window_.cell(command.number)))
+        if (command.number <= 2 && allows(Move::OpenBox)) {
+            window_.openBox(command.number);
+            return true;
+        }
+        // Under the plus sector a cell opens on its click; otherwise the key does nothing.
+        if (!allows(Move::OpenPlusCell) || command.number > round_.wordLength() || round_.isCellOpen(command.number))
             return false;
         window_.cellClicked(command.number);
         return true;

@@ -7,8 +7,7 @@
 #include <QString>
 
 class GameWindow;
-class QAbstractButton;
-struct GameState;
+class WordRound;
 
 // Keyboard play on the game table. A key stands for one control: a letter
 // for its letter button, Space for "Кручу барабан", Enter for "Скажу слово",
@@ -16,8 +15,8 @@ struct GameState;
 // the plus sector, Enter or Space for the message line once the word is
 // finished. The key acts only when that control is on the table and enabled,
 // and then through the very handler its click runs, so a key can never do
-// what a click could not do at that moment. While a computer has the turn
-// no key acts.
+// what a click could not do at that moment: the round says which moves it
+// allows now. While a computer has the turn no key acts.
 class TableKeys : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +40,7 @@ public:
     static QString russianAtLatinPlaces(const QString& typed);
 
     // Listens to the keys of the window and of all its controls.
-    TableKeys(GameWindow& window, const GameState& state);
+    TableKeys(GameWindow& window, const WordRound& round);
 
     // Acts on one key; false when it did nothing.
     bool press(const Command& command);
@@ -50,10 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool onTable(const QWidget* control) const;
-    bool clickIfAvailable(QAbstractButton* button) const;
-
     GameWindow& window_;
-    const GameState& state_;
+    const WordRound& round_;
     bool x11_ = false;
 };

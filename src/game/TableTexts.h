@@ -3,7 +3,23 @@
 
 #pragma once
 
+#include "rules/WordRound.h"
+
+#include <QCoreApplication>
+
 class GameWindow;
+
+// What the table says, in the player's language: the rules report codes, and
+// this is the one place that turns them into words.
+class TableTexts {
+    Q_DECLARE_TR_FUNCTIONS(TableTexts)
+public:
+    static QString message(const WordRound::Message& message);
+    // What a computer's seat says it is doing.
+    static QString computerLine(WordRound::Phase phase, int chosenLetter);
+    // The sector's words when the drum stops on it.
+    static QString sector(int sector);
+};
 
 // The table's texts that vary in width (names, scores, the message line with
 // its topic or a long name, the stage caption and the computer's lines)

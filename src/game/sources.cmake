@@ -12,4 +12,6 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TablePictures.h
   ${CMAKE_CURRENT_LIST_DIR}/TableTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableTexts.h
+  ${CMAKE_CURRENT_LIST_DIR}/TableControls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableControls.h
 )

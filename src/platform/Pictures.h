@@ -65,6 +65,27 @@ constexpr QRect letterRow = twipsRect(180, 8580, 11535, 375);
 // The turning drum, over the table's top left corner.
 constexpr QRect turningDrumPlace = twipsRect(0, 0, 5400, 5400);
 constexpr QSize prizeBoxSize = twipsSize(1005, 735);
+// Prize box 1 (left) or 2, closed on the table or lifted open.
+constexpr QRect prizeBox(int box, bool open)
+{
+    return {twipsPoint(box == 1 ? 4920 : 6060, open ? 5040 : 5760), prizeBoxSize};
+}
+// Letter button 1..32, in the letter row.
+constexpr QRect letterButton(int letter) { return twipsRect(360 * (letter - 1), 0, 375, 375); }
+constexpr QRect messagePlate = twipsRect(3420, 3840, 6540, 1245);
+constexpr QRect messageLine = twipsRect(4260, 4260, 5475, 435);
+// The hidden word in tiny letters at the table's left edge, under its strip.
+constexpr QRect hiddenWord = twipsRect(60, 4680, 1755, 135);
+constexpr QRect hiddenWordStrip = twipsRect(0, 4665, 2415, 150);
+// Seat 1..3: the name over the stand, the score on its plate, the computer's
+// line under it, and a person's two buttons either side of the plate.
+constexpr QRect seatName(int seat) { return twipsRect(seatLeft(seat) + 60, 2130, 3330, 420); }
+constexpr QRect scorePlate(int seat) { return twipsRect(seatLeft(seat) + 1050, 2640, 1350, 450); }
+constexpr QRect computerLine(int seat) { return twipsRect(seatLeft(seat) + 60, 3150, 3330, 420); }
+constexpr QRect sayWordButton(int seat) { return twipsRect(seatLeft(seat) + 90, 2640, 855, 855); }
+constexpr QRect spinButton(int seat) { return twipsRect(seatLeft(seat) + 2505, 2640, 855, 855); }
+// The game window, around the table's backdrop.
+constexpr QSize tableWindowSize = twipsSize(15270, 11040);
 
 // Records window, on its backdrop: row 1..4 of the table, and row 0, the
 // result that did not enter, standing apart below it.

@@ -7,6 +7,7 @@
 #include "platform/PictureCache.h"
 #include "platform/WindowRegistry.h"
 
+class Clock;
 class Dialogs;
 class DisplayModeService;
 class ProgramExit;
@@ -35,4 +36,6 @@ public:
     RandomSource& random;
     ProgramExit& program;
     DisplayModeService& display;
+    // The clock the table's turns run on; none: the table's own real timers.
+    Clock* turnClock = nullptr;
 };

@@ -12,6 +12,7 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/RandomSource.h
+  ${CMAKE_CURRENT_LIST_DIR}/Clock.h
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h

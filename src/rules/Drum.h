@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QString>
-
 class RandomSource;
 
 // The drum: 12 sectors, numbered in the order the turning drum passes them.
@@ -21,7 +19,6 @@ struct Sector {
     int lastDraw;      // the sector takes the draws up to this one
     Effect effect;
     int points;        // per opened cell, for Effect::Points
-    QString caption;   // what the message line says when the drum stops here
 };
 
 // Sector 1..12.

@@ -3,31 +3,30 @@
 
 #include "rules/WordRound.h"
 
-#include "rules/Drum.h"
-#include "rules/Seats.h"
 #include "platform/RandomSource.h"
+#include "platform/Clock.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Drum.h"
+#include "rules/Score.h"
+#include "rules/Seats.h"
 #include "state/GameState.h"
 
 #include <algorithm>
-#include <limits>
 
-namespace {
-
-int addPoints(int score, int points)
-{
-    constexpr int largest = std::numeric_limits<int>::max();
-    return score > largest - points ? largest : score + points;
-}
-
-} // namespace
-
-WordRound::WordRound(GameState& state, RandomSource& random)
-    : state_(state), random_(random), tournament_(state)
+WordRound::WordRound(GameState& state, RandomSource& random, Clock& clock, QObject* parent)
+    : QObject(parent), state_(state), random_(random), clock_(clock), tournament_(state)
 {
 }
 
-void WordRound::begin(const QString& word)
+WordRound::~WordRound()
 {
+    clock_.cancel();
+}
+
+void WordRound::begin(const QString& word, const QString& topic)
+{
+    clock_.cancel();
+    stage_ = state_.Stage;
     state_.SecretWord = word;
     // The board has 11 cells; the topic reader never hands on a longer word.
     state_.WordLength = std::min(static_cast<int>(word.size()), GameState::maxWordLength);
@@ -37,78 +36,220 @@ void WordRound::begin(const QString& word)
     state_.BoxesOffered.fill(false);
     state_.CurrentSeat = 1;
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
-        state_.player(seat, state_.Stage).score = tournament_.startingScore(seat);
+        player(seat).score = tournament_.startingScore(seat);
     for (int n = 1; n <= letters::count; ++n)
         state_.FreeLetters.at(n) = QString(letters::letter(n));
     state_.SeatInPlay.fill(true);
     state_.DrumSector = 0;
-    boxes_ = Boxes::Closed;
+    state_.PlusSectorActive = false;
+    state_.WordFinished = false;
+    wordSaid_ = false;
+    computerLetter_ = 0;
+    openedBox_ = 0;
+    message_ = topic.isEmpty() ? Message{} : Message{Message::Kind::Topic, topic};
+    startTurn();
+    emit changed();
+}
+
+// ---- What the table shows ---------------------------------------------------------
+
+Player& WordRound::player(int seat)
+{
+    return state_.player(seat, stage_);
+}
+
+int WordRound::currentSeat() const
+{
+    return state_.CurrentSeat;
 }
 
 bool WordRound::isComputer(int seat) const
 {
-    return state_.player(seat, state_.Stage).kind == PlayerKind::Computer;
+    return state_.player(seat, stage_).kind == PlayerKind::Computer;
 }
 
-// ---- The drum ------------------------------------------------------------------
-
-int WordRound::spin()
+bool WordRound::isInPlay(int seat) const
 {
-    // The stop sector is decided before the drum moves; the steps only show it.
+    return state_.SeatInPlay.at(seat);
+}
+
+int WordRound::score(int seat) const
+{
+    return state_.player(seat, stage_).score;
+}
+
+QString WordRound::name(int seat) const
+{
+    return state_.player(seat, stage_).name;
+}
+
+int WordRound::wordLength() const
+{
+    return state_.WordLength;
+}
+
+bool WordRound::isCellOpen(int cell) const
+{
+    return cell >= 1 && cell <= state_.WordLength && (wordSaid_ || state_.ClosedLetters.at(cell).isEmpty());
+}
+
+bool WordRound::isLetterFree(int letter) const
+{
+    return letter >= 1 && letter <= letters::count && !state_.FreeLetters.at(letter).isEmpty();
+}
+
+int WordRound::drumSector() const
+{
+    return state_.DrumSector;
+}
+
+bool WordRound::allows(Move move) const
+{
+    if (move == Move::GoOn)
+        return phase_ == Phase::WordOver;
+    if (phase_ == Phase::NotStarted || phase_ == Phase::WordOver || isComputer(state_.CurrentSeat))
+        return false;
+    switch (move) {
+    case Move::Spin:
+    case Move::SayWord:
+        return phase_ == Phase::AwaitingSpin;
+    case Move::NameLetter:
+        return phase_ == Phase::AwaitingLetter;
+    case Move::OpenPlusCell:
+        return phase_ == Phase::AwaitingPlusCell;
+    case Move::OpenBox:
+        return phase_ == Phase::BoxesOffered;
+    case Move::GoOn:
+        break;
+    }
+    return false;
+}
+
+WordRound::Outcome WordRound::report(const Outcome& outcome)
+{
+    emit played(outcome);
+    emit changed();
+    return outcome;
+}
+
+void WordRound::setMessage(Message message)
+{
+    message_ = std::move(message);
+}
+
+// ---- Turns ------------------------------------------------------------------------
+
+void WordRound::startTurn()
+{
+    phase_ = Phase::AwaitingSpin;
+    computerLetter_ = 0;
+    if (isComputer(state_.CurrentSeat))
+        clock_.callAfter(Pace::computerBeforeSpin, [this] { report(startSpin()); });
+}
+
+void WordRound::passTurn()
+{
+    state_.CurrentSeat = nextSeatInPlay(state_.CurrentSeat, state_.SeatInPlay);
+    startTurn();
+}
+
+// ---- The drum ---------------------------------------------------------------------
+
+WordRound::Outcome WordRound::spin()
+{
+    if (!allows(Move::Spin))
+        return {};
+    return report(startSpin());
+}
+
+WordRound::Outcome WordRound::startSpin()
+{
+    // The stop sector is decided before the drum moves; the frames only show it.
     const int stop = drum::drawStopSector(random_, isComputer(state_.CurrentSeat));
     state_.SpinStepsLeft = drum::stepsToStop(stop, state_.DrumSector);
-    return stop;
+    phase_ = Phase::DrumTurning;
+    clock_.callAfter(Pace::drumFrame, [this] { stepDrum(); });
+    Outcome outcome;
+    outcome.next = Next::DrumSpinning;
+    outcome.seat = state_.CurrentSeat;
+    outcome.score = score(outcome.seat);
+    outcome.sector = stop;
+    return outcome;
 }
 
-bool WordRound::stepDrum()
+void WordRound::stepDrum()
 {
     state_.SpinStepsLeft -= 1;
     state_.DrumSector = drum::nextPosition(state_.DrumSector);
-    return state_.SpinStepsLeft <= 0;
+    const bool resting = state_.SpinStepsLeft <= 0;
+    if (resting) {
+        phase_ = Phase::DrumResting;
+        clock_.callAfter(Pace::stopSectorShown, [this] { announce(); });
+    } else {
+        clock_.callAfter(Pace::drumFrame, [this] { stepDrum(); });
+    }
+    emit drumTurned(state_.DrumSector, resting);
+    if (resting)
+        emit changed();
 }
 
-WordRound::Outcome WordRound::announce()
+void WordRound::announce()
 {
     Outcome outcome;
     outcome.seat = state_.CurrentSeat;
-    const drum::Sector& sector = drum::sector(state_.DrumSector);
-    outcome.message = sector.caption;
-    outcome.score = state_.currentPlayer().score;
-    switch (sector.effect) {
+    outcome.sector = state_.DrumSector;
+    setMessage({Message::Kind::Sector, QString(), state_.DrumSector});
+    switch (drum::sector(state_.DrumSector).effect) {
     case drum::Effect::Points:
     case drum::Effect::Double:
         outcome.next = Next::LetterWanted;
+        phase_ = Phase::AwaitingLetter;
+        if (isComputer(outcome.seat))
+            clock_.callAfter(Pace::computerChoosing, [this] { computerChooses(); });
         break;
     case drum::Effect::Bankrupt:
-        state_.player(outcome.seat, state_.Stage).score = 0;
-        outcome.score = 0;
-        passTurn();
+        player(outcome.seat).score = 0;
         outcome.next = Next::TurnPassed;
+        passTurn();
         break;
     case drum::Effect::PassTurn:
-        passTurn();
         outcome.next = Next::TurnPassed;
+        passTurn();
         break;
     case drum::Effect::Plus:
         state_.PlusSectorActive = true;
         outcome.next = Next::PlusWanted;
+        phase_ = Phase::AwaitingPlusCell;
         break;
     }
-    return outcome;
+    outcome.score = score(outcome.seat);
+    report(outcome);
 }
 
-int WordRound::passTurn()
+// ---- The computer -------------------------------------------------------------------
+
+void WordRound::computerChooses()
 {
-    state_.CurrentSeat = nextSeatInPlay(state_.CurrentSeat, state_.SeatInPlay);
-    return state_.CurrentSeat;
+    // A closed cell's letter is always free, so there is always a choice;
+    // should that ever break, the word stops instead of waiting for ever.
+    computerLetter_ = ComputerPlayer::chooseLetter(state_, random_);
+    if (computerLetter_ == 0) {
+        Outcome stuck;
+        stuck.next = Next::NoLetterLeft;
+        stuck.seat = state_.CurrentSeat;
+        report(stuck);
+        return;
+    }
+    clock_.callAfter(Pace::computerBeforePress, [this] { report(nameLetterForSeat(computerLetter_)); });
+    emit changed();
 }
 
-// ---- Letters and cells ----------------------------------------------------------
+// ---- Letters and cells ----------------------------------------------------------------
 
-void WordRound::openCell(int i)
+void WordRound::openCell(int cell)
 {
     state_.CellsOpened.at(state_.CurrentSeat) += 1;
-    state_.ClosedLetters.at(i).clear();
+    state_.ClosedLetters.at(cell).clear();
 }
 
 bool WordRound::anyCellClosed() const
@@ -122,53 +263,46 @@ bool WordRound::anyCellClosed() const
 
 bool WordRound::boxesDue(int seat) const
 {
-    return !state_.BoxesOffered.at(seat) && state_.CellsOpened.at(seat) >= 3;
+    return !isComputer(seat) && !state_.BoxesOffered.at(seat) && state_.CellsOpened.at(seat) >= 3;
 }
 
-WordRound::Outcome WordRound::nameLetter(int n)
+WordRound::Outcome WordRound::nameLetter(int letter)
 {
-    if (n < 1 || n > letters::count || state_.WordFinished)
+    if (!allows(Move::NameLetter) || !isLetterFree(letter))
         return {};
+    return report(nameLetterForSeat(letter));
+}
+
+WordRound::Outcome WordRound::nameLetterForSeat(int letter)
+{
+    computerLetter_ = 0;
     Outcome outcome;
     outcome.seat = state_.CurrentSeat;
-    outcome.namedLetter = n;
-    const QString letter(letters::letter(n));
-    state_.FreeLetters.at(n).clear();
+    outcome.namedLetter = letter;
+    const QString named(letters::letter(letter));
+    state_.FreeLetters.at(letter).clear();
 
-    Player& player = state_.player(outcome.seat, state_.Stage);
+    Player& seat = player(outcome.seat);
     for (int i = 1; i <= state_.WordLength; ++i) {
-        if (state_.ClosedLetters.at(i) == letter) {
+        if (state_.ClosedLetters.at(i) == named) {
             openCell(i);
-            player.score = drum::scoreAfterOpenedCell(player.score, state_.DrumSector);
+            seat.score = drum::scoreAfterOpenedCell(seat.score, state_.DrumSector);
             outcome.openedCells << i;
         }
     }
-    outcome.score = player.score;
-
-    if (!anyCellClosed()) {
-        Outcome won = finishWordByLetters();
-        won.openedCells = outcome.openedCells;
-        won.namedLetter = n;
-        return won;
-    }
+    outcome.score = seat.score;
     if (outcome.openedCells.isEmpty()) {
-        outcome.message = QStringLiteral("Нет такой буквы в этом слове!");
+        setMessage({Message::Kind::LetterMissing});
         outcome.next = Next::TurnPassed;
         passTurn();
-    } else if (player.kind == PlayerKind::Person && boxesDue(outcome.seat)) {
-        const Outcome offer = offerBoxes();
-        outcome.message = offer.message;
-        outcome.next = offer.next;
-    } else {
-        outcome.message = QStringLiteral("Есть такая буква в этом слове!");
-        outcome.next = Next::SameSeat;
+        return outcome;
     }
-    return outcome;
+    return afterCellsOpened(outcome, {Message::Kind::LetterFound});
 }
 
 WordRound::Outcome WordRound::openByPlus(int cell)
 {
-    if (!state_.PlusSectorActive || cell < 1 || cell > GameState::maxWordLength
+    if (!allows(Move::OpenPlusCell) || cell < 1 || cell > state_.WordLength
         || state_.ClosedLetters.at(cell).isEmpty())
         return {};
     state_.PlusSectorActive = false;
@@ -188,62 +322,57 @@ WordRound::Outcome WordRound::openByPlus(int cell)
             outcome.openedCells << j;
         }
     }
-    outcome.score = state_.currentPlayer().score;
+    outcome.score = score(outcome.seat);
+    return report(afterCellsOpened(outcome, {Message::Kind::PlusCell, QString(), 0, cell, letter.at(0)}));
+}
 
+WordRound::Outcome WordRound::afterCellsOpened(Outcome outcome, Message found)
+{
     if (!anyCellClosed()) {
-        Outcome won = finishWordByLetters();
+        Outcome won = winWord(Next::WordWonByLetters);
         won.openedCells = outcome.openedCells;
         won.namedLetter = outcome.namedLetter;
         return won;
     }
-    // Only persons stop on the plus sector, so the seat's kind needs no test here.
-    if (boxesDue(outcome.seat)) {
-        const Outcome offer = offerBoxes();
-        outcome.message = offer.message;
-        outcome.next = offer.next;
-    } else {
-        outcome.message = QStringLiteral("%1 буква это - %2").arg(cell).arg(letter);
-        outcome.next = Next::SameSeat;
-    }
+    if (boxesDue(outcome.seat))
+        return offerBoxes(outcome);
+    setMessage(std::move(found));
+    outcome.next = Next::SameSeat;
+    startTurn();
     return outcome;
 }
 
-// ---- The end of a word ------------------------------------------------------------
+// ---- The end of a word ------------------------------------------------------------------
 
-WordRound::Outcome WordRound::finishWordByLetters()
-{
-    return winWord(Next::WordWonByLetters, QStringLiteral(" открыл слово!"));
-}
-
-WordRound::Outcome WordRound::finishWordBySaying()
-{
-    return winWord(Next::WordWonBySaying, QStringLiteral(" угадал слово!"));
-}
-
-WordRound::Outcome WordRound::winWord(Next how, const QString& trioMessage)
+WordRound::Outcome WordRound::winWord(Next how)
 {
     Outcome outcome;
     outcome.next = how;
     outcome.seat = state_.CurrentSeat;
-    outcome.score = state_.currentPlayer().score;
-    outcome.message = state_.currentPlayer().name
-                      + (tournament_.isFinal() ? QStringLiteral(" ПОБЕДИТЕЛЬ!") : trioMessage);
+    outcome.score = score(outcome.seat);
+    const Message::Kind kind = tournament_.isFinal()           ? Message::Kind::Champion
+                               : how == Next::WordWonBySaying ? Message::Kind::WordGuessed
+                                                              : Message::Kind::WordOpened;
+    setMessage({kind, name(outcome.seat)});
+    wordSaid_ = how == Next::WordWonBySaying;
     tournament_.wordWon(outcome.seat);
     state_.WordFinished = true;
+    phase_ = Phase::WordOver;
+    clock_.cancel();
     return outcome;
 }
 
 WordRound::Outcome WordRound::sayWord(const QString& answer)
 {
-    if (state_.WordFinished)
+    if (!allows(Move::SayWord))
         return {};
     // Capitals, but not trimmed: a blank is part of the answer.
     if (!answer.isEmpty() && answer.toUpper() == state_.SecretWord)
-        return finishWordBySaying();
+        return report(winWord(Next::WordWonBySaying));
 
     Outcome outcome;
     outcome.seat = state_.CurrentSeat;
-    outcome.score = state_.currentPlayer().score;
+    outcome.score = score(outcome.seat);
     if (answer.isEmpty()) {
         outcome.next = Next::SameSeat;
         return outcome;
@@ -251,52 +380,58 @@ WordRound::Outcome WordRound::sayWord(const QString& answer)
     outcome.seatLeft = true;
     state_.SeatInPlay.at(outcome.seat) = false;
     if (std::any_of(state_.SeatInPlay.begin() + 1, state_.SeatInPlay.end(), [](bool inPlay) { return inPlay; })) {
-        outcome.message = state_.currentPlayer().name + QStringLiteral(" ошибся!");
+        setMessage({Message::Kind::WrongWord, name(outcome.seat)});
         outcome.next = Next::TurnPassed;
         passTurn();
-        return outcome;
+        return report(outcome);
     }
     tournament_.wordWithoutWinner();
     state_.WordFinished = true;
-    outcome.message = QStringLiteral("Нет победителя!");
+    phase_ = Phase::WordOver;
+    setMessage({Message::Kind::NoWinner});
     outcome.next = Next::NoWinner;
-    return outcome;
+    return report(outcome);
 }
 
-// ---- Prize boxes ----------------------------------------------------------------------
+// ---- Prize boxes ----------------------------------------------------------------------------
 
-WordRound::Outcome WordRound::offerBoxes()
+WordRound::Outcome WordRound::offerBoxes(Outcome outcome)
 {
-    Outcome outcome;
     outcome.next = Next::BoxesOffered;
-    outcome.seat = state_.CurrentSeat;
-    outcome.score = state_.currentPlayer().score;
-    outcome.message = QStringLiteral("Выбирайте шкатулку!");
+    setMessage({Message::Kind::ChooseBox});
     state_.BoxesOffered.at(outcome.seat) = true;
     state_.PrizeInFirstBox = random_.draw(2) == 1;
-    boxes_ = Boxes::Offered;
+    phase_ = Phase::BoxesOffered;
     return outcome;
 }
 
-WordRound::BoxOutcome WordRound::openBox(int b)
+WordRound::Outcome WordRound::openBox(int box)
 {
-    if (boxes_ != Boxes::Offered || (b != 1 && b != 2))
+    // Only the first choice of an offer opens a box, so the prize is paid at most once.
+    if (!allows(Move::OpenBox) || (box != 1 && box != 2))
         return {};
-    boxes_ = Boxes::Open;
-    BoxOutcome outcome;
-    outcome.opened = true;
-    outcome.prize = (b == 1) == state_.PrizeInFirstBox;
-    if (outcome.prize) {
-        Player& player = state_.player(state_.CurrentSeat, state_.Stage);
-        player.score = addPoints(player.score, prizePoints);
-        outcome.message = QStringLiteral("Наверно вы знали!");
-    } else {
-        outcome.message = QStringLiteral("Увы эта шкатулка пуста!");
-    }
-    return outcome;
+    Outcome outcome;
+    outcome.next = Next::BoxOpened;
+    outcome.seat = state_.CurrentSeat;
+    outcome.prize = (box == 1) == state_.PrizeInFirstBox;
+    if (outcome.prize)
+        player(outcome.seat).score = score::added(score(outcome.seat), prizePoints);
+    outcome.score = score(outcome.seat);
+    setMessage({outcome.prize ? Message::Kind::BoxWithPrize : Message::Kind::EmptyBox});
+    openedBox_ = box;
+    openedBoxPrize_ = outcome.prize;
+    phase_ = Phase::BoxOpened;
+    clock_.callAfter(Pace::openBoxShown, [this] { closeBoxes(); });
+    return report(outcome);
 }
 
 void WordRound::closeBoxes()
 {
-    boxes_ = Boxes::Closed;
+    openedBox_ = 0;
+    Outcome outcome;
+    outcome.next = Next::SameSeat;
+    outcome.seat = state_.CurrentSeat;
+    outcome.score = score(outcome.seat);
+    startTurn();
+    report(outcome);
 }

@@ -6,89 +6,169 @@
 #include "rules/Tournament.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
+class Clock;
 class RandomSource;
 struct GameState;
 
-// The rules of one word, from the laid-out board to its winner. Driven by
-// calls in the order the table plays them (spin, drum steps, announcement,
-// then a letter, a plus cell, a prize box or a said word); each call changes
-// the shared state and says what happened, for a window or a tool to show.
-// All chance comes from the RandomSource handed in.
-class WordRound {
+// The rules of one word, from the laid-out board to its winner. The round
+// knows its phase and refuses any move that is not legal in it; it paces the
+// turn itself (the drum's frames, the pause on the stop sector, the prize
+// boxes, the computer's three steps) on the Clock handed in, so a window,
+// the simulator and the tests all play the very same flow. All chance comes
+// from the RandomSource.
+class WordRound : public QObject {
+    Q_OBJECT
 public:
-    // Where a step left the word.
+    enum class Phase {
+        NotStarted,
+        AwaitingSpin,      // the current seat spins (or, a person, says the word)
+        DrumTurning,
+        DrumResting,       // on the stop sector, before it is announced
+        AwaitingLetter,
+        AwaitingPlusCell,  // plus sector: the person picks a closed cell
+        BoxesOffered,
+        BoxOpened,         // shown for a moment, then the turn goes on
+        WordOver,
+    };
+
+    // The moves a person at the table can make.
+    enum class Move { Spin, SayWord, NameLetter, OpenPlusCell, OpenBox, GoOn };
+
+    // Where a move left the word.
     enum class Next {
-        Ignored,          // not a move of this moment: nothing changed
+        Refused,          // not legal now: nothing changed
+        DrumSpinning,     // the drum turns towards Outcome::sector
         LetterWanted,     // letter sector: the seat names a letter
         PlusWanted,       // plus sector: the seat picks a closed cell
-        SameSeat,         // the seat keeps the turn and may spin again (or say the word)
+        SameSeat,         // the seat keeps the turn and spins again (or says the word)
         BoxesOffered,     // the seat chooses one of the two prize boxes
-        TurnPassed,       // the turn went on to the state's CurrentSeat
+        BoxOpened,        // see Outcome::prize
+        TurnPassed,       // the turn went on to the next seat in play
         WordWonByLetters, // the last closed cell opened; see the Tournament
         WordWonBySaying,
         NoWinner,         // every seat said a wrong word
+        NoLetterLeft,     // the computer found no free letter: the word cannot go on
+    };
+
+    // What the message line says, as a code and its particulars; the words
+    // belong to the window.
+    struct Message {
+        enum class Kind {
+            None, Topic, Sector, LetterFound, LetterMissing, PlusCell, ChooseBox, BoxWithPrize, EmptyBox,
+            WordOpened, WordGuessed, Champion, WrongWord, NoWinner,
+        };
+        Message(Kind kindOf = Kind::None, QString textOf = QString(), int sectorOf = 0, int cellOf = 0,
+                QChar letterOf = QChar())
+            : kind(kindOf), text(std::move(textOf)), sector(sectorOf), cell(cellOf), letter(letterOf)
+        {
+        }
+        Kind kind;
+        QString text;     // the topic, or the name of the seat it speaks of
+        int sector;       // Sector: the drum sector 1..12
+        int cell;         // PlusCell: the cell 1..11 and its letter
+        QChar letter;
+        bool operator==(const Message&) const = default;
     };
 
     struct Outcome {
-        Next next = Next::Ignored;
+        Next next = Next::Refused;
         int seat = 0;             // the seat that acted
-        int score = 0;            // that seat's score after the step
-        QString message;          // the message line now; empty when unchanged
-        QList<int> openedCells;   // cells 1..11 opened by this step, in order
-        int namedLetter = 0;      // letter 1..32 no longer free after this step, or 0
+        int score = 0;            // that seat's score after the move
+        QList<int> openedCells;   // cells 1..11 opened by this move, in order
+        int namedLetter = 0;      // letter 1..32 no longer free after this move, or 0
         bool seatLeft = false;    // a wrong word put the seat out of this word
+        bool prize = false;       // BoxOpened: the box held the prize
+        int sector = 0;           // DrumSpinning: where it will stop; after it, where it stopped
     };
 
-    struct BoxOutcome {
-        bool opened = false;      // false: no box can be opened now, nothing changed
-        bool prize = false;
-        QString message;
+    // How long each step of a turn waits, in milliseconds.
+    struct Pace {
+        static constexpr int drumFrame = 50;
+        static constexpr int stopSectorShown = 1000;
+        static constexpr int openBoxShown = 1000;
+        static constexpr int computerBeforeSpin = 3000;
+        static constexpr int computerChoosing = 1000;
+        static constexpr int computerBeforePress = 2000;
     };
 
     static constexpr int prizePoints = 100;
 
-    WordRound(GameState& state, RandomSource& random);
+    WordRound(GameState& state, RandomSource& random, Clock& clock, QObject* parent = nullptr);
+    // A step still waiting on the clock dies with the round.
+    ~WordRound() override;
 
-    // The new word of the stage (1..11 of the game's letters): its board, the
-    // seats' starting scores, all letters free, every seat in play, seat 1 to
-    // move and the drum at its start.
-    void begin(const QString& word);
+    // The new word of the stage (1..11 of the game's letters) from `topic`:
+    // its board, the seats' starting scores, all letters free, every seat in
+    // play, seat 1 to move and the drum at its start.
+    void begin(const QString& word, const QString& topic = QString());
 
+    // ---- What the table shows ----
+    Phase phase() const { return phase_; }
+    int currentSeat() const;
     bool isComputer(int seat) const;
+    bool isInPlay(int seat) const;
+    int score(int seat) const;
+    QString name(int seat) const;
+    int wordLength() const;
+    bool isCellOpen(int cell) const;   // shown open: opened, or the word said aloud
+    bool isLetterFree(int letter) const;
+    int drumSector() const;            // 0 before the first spin
+    int computerLetter() const { return computerLetter_; }  // chosen, not yet pressed; 0 otherwise
+    int openedBox() const { return openedBox_; }            // 1 or 2 while BoxOpened
+    bool openedBoxHadPrize() const { return openedBoxPrize_; }
+    const Message& message() const { return message_; }
 
-    // The shared steps of a turn.
-    int spin();                   // draws the stop sector; returns it
-    bool stepDrum();              // one picture on; true once the drum rests
-    Outcome announce();           // acts on the sector where the drum rests
-    int passTurn();               // on to the next seat in play; returns it
-    void openCell(int i);         // for the current seat
-    bool anyCellClosed() const;
+    // True when a person at the table may make `move` now.
+    bool allows(Move move) const;
 
-    Outcome nameLetter(int n);    // letter 1..32, by a person or the computer
-    Outcome openByPlus(int cell); // the plus sector's pick, cell 1..11
-    // An empty answer (Cancel) costs nothing: SameSeat, no message.
+    // ---- A person's moves; each refuses (Next::Refused) what is not legal now ----
+    Outcome spin();
+    Outcome nameLetter(int letter);   // 1..32, still free
+    Outcome openByPlus(int cell);     // a closed cell 1..11
+    // An empty answer (Cancel) costs nothing: SameSeat, nothing changed.
     Outcome sayWord(const QString& answer);
+    Outcome openBox(int box);         // 1 (left) or 2
 
-    // The word is complete: the current seat wins it.
-    Outcome finishWordByLetters();
-    Outcome finishWordBySaying();
-
-    Outcome offerBoxes();
-    // Box 1 (left) or 2. Only the first click of an offer opens a box, so the
-    // prize is paid at most once.
-    BoxOutcome openBox(int b);
-    void closeBoxes();
+signals:
+    // Anything the table shows changed.
+    void changed();
+    // The drum moved one sector on; it rests once `resting`.
+    void drumTurned(int sector, bool resting);
+    // A move or a paced step (the sector announced, the computer's letter,
+    // the boxes closing) had this outcome.
+    void played(const WordRound::Outcome& outcome);
 
 private:
-    enum class Boxes { Closed, Offered, Open };
-
+    Outcome startSpin();
+    void stepDrum();
+    void announce();
+    void computerChooses();
+    Outcome nameLetterForSeat(int letter);
+    void closeBoxes();
+    void startTurn();
+    void passTurn();
+    void openCell(int cell);
+    bool anyCellClosed() const;
     bool boxesDue(int seat) const;
-    Outcome winWord(Next how, const QString& trioMessage);
+    Outcome afterCellsOpened(Outcome outcome, Message found);
+    Outcome winWord(Next how);
+    Outcome offerBoxes(Outcome outcome);
+    Outcome report(const Outcome& outcome);
+    Player& player(int seat);
+    void setMessage(Message message);
 
     GameState& state_;
     RandomSource& random_;
+    Clock& clock_;
     Tournament tournament_;
-    Boxes boxes_ = Boxes::Closed;
+    int stage_ = 0;              // the stage of this word; the tournament moves on at its end
+    Phase phase_ = Phase::NotStarted;
+    bool wordSaid_ = false;
+    int computerLetter_ = 0;
+    int openedBox_ = 0;
+    bool openedBoxPrize_ = false;
+    Message message_;
 };

@@ -15,4 +15,5 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Tournament.h
   ${CMAKE_CURRENT_LIST_DIR}/WordRound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WordRound.h
+  ${CMAKE_CURRENT_LIST_DIR}/Score.h
 )

@@ -53,7 +53,6 @@ struct GameState {
     bool WordFinished = false;
     std::array<bool, seatCount + 1> TrioWithoutWinner{};
     std::array<QString, 3> Champion{};  // 1: name, 2: score text
-    bool KeyHeld = false;
 
     Player& player(int seat, int stage) { return Players.at(seat).at(stage); }
     const Player& player(int seat, int stage) const { return Players.at(seat).at(stage); }

@@ -69,17 +69,24 @@ public:
     void spinTo(int sector, bool byButton = true)
     {
         test.random.pushDraw(drawFor(sector), 100);
-        if (byButton)
+        if (byButton) {
             window->spinClicked(state().CurrentSeat);
-        else
-            window->spinDrum();
+        } else {
+            QCOMPARE(clock().untilNext(), WordRound::Pace::computerBeforeSpin);
+            clock().runNext();
+        }
         steps = 0;
-        while (window->timer(1)->isActive()) {
-            window->drumStep();
+        while (phase() == WordRound::Phase::DrumTurning) {
+            QCOMPARE(clock().untilNext(), WordRound::Pace::drumFrame);
+            clock().runNext();
             ++steps;
         }
-        window->announceSector();
+        QCOMPARE(clock().untilNext(), WordRound::Pace::stopSectorShown);
+        clock().runNext();
     }
+
+    SteppedClock& clock() { return test.clock; }
+    WordRound::Phase phase() const { return window->round().phase(); }
 
     void press(QChar letter) { window->letterPressed(letters::number(letter)); }
     GameState& state() { return test.state; }
@@ -184,11 +191,8 @@ void GameWindowTest::loadShowsTheBoardOfTheDrawnWord()
     QCOMPARE(window->hiddenWord()->text(), QString());
     QVERIFY(window->strip()->isVisible());
     QVERIFY(!window->turningDrum()->isVisible());
-    for (int n = 1; n <= 6; ++n)
-        QCOMPARE(window->timer(n)->isActive(), false);
-    QCOMPARE(window->timer(1)->interval(), 50);
-    QCOMPARE(window->timer(4)->interval(), 3000);
-    QCOMPARE(window->timer(6)->interval(), 2000);
+    // A person's table waits for the person.
+    QVERIFY(!table.clock().isWaiting());
 }
 
 void GameWindowTest::loadPreparesTheFirstTurnOfAPerson()
@@ -220,10 +224,12 @@ void GameWindowTest::computerInSeatOneSpinsAfterItsDelay()
     QVERIFY(window->marker(1)->isVisible());
     QVERIFY(!window->spinButton(1)->isVisible());
     QVERIFY(!window->sayButton(1)->isVisible());
-    QVERIFY(window->timer(4)->isActive());
-    window->computerSpins();
-    QVERIFY(!window->timer(4)->isActive());
-    QVERIFY(window->timer(1)->isActive());
+    QCOMPARE(table.clock().untilNext(), 3000);
+    table.clock().advance(2999);
+    QVERIFY(!window->turningDrum()->isVisible());
+    table.clock().advance(1);
+    QCOMPARE(table.phase(), WordRound::Phase::DrumTurning);
+    QCOMPARE(table.clock().untilNext(), 50);
     QVERIFY(window->turningDrum()->isVisible());
     QVERIFY(!window->table()->isVisible());
 }
@@ -306,8 +312,8 @@ void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()
     QVERIFY(window->marker(1)->isVisibleTo(window->table()));
     QCOMPARE(table.state().SpinStepsLeft, 24 + 9);
     QList<int> shown;
-    while (window->timer(1)->isActive()) {
-        window->drumStep();
+    while (table.phase() == WordRound::Phase::DrumTurning) {
+        table.clock().runNext();
         shown << table.state().DrumSector;
         QCOMPARE(window->turningDrum()->shownImage(),
                  table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).toImage());
@@ -317,9 +323,10 @@ void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()
     QCOMPARE(shown.last(), 9);
     QCOMPARE(window->restingDrum()->shownImage(),
              table.test.platform->pictures.picture(QStringLiteral("PolB/9.res")).toImage());
-    QVERIFY(window->timer(2)->isActive());
-    window->announceSector();
-    QVERIFY(!window->timer(2)->isActive());
+    QCOMPARE(table.clock().untilNext(), 1000);
+    QVERIFY(window->turningDrum()->isVisible());
+    table.clock().runNext();
+    QVERIFY(!table.clock().isWaiting());
     QVERIFY(window->table()->isVisible());
     QVERIFY(!window->turningDrum()->isVisible());
     QCOMPARE(window->messageLine()->text(), QStringLiteral("40 очков, буква?"));
@@ -329,6 +336,7 @@ void GameWindowTest::spinFromTwelveToOneAndBack()
 {
     Table table(QStringLiteral("КОРОВА"));
     GameWindow* window = table.open();
+    table.state().BoxesOffered.at(1) = true;  // no boxes between the spins
     table.state().DrumSector = 12;
     table.spinTo(2);  // 50 points: letter wanted, turn stays
     QCOMPARE(table.steps, 14);
@@ -393,13 +401,9 @@ void GameWindowTest::turnPassSkipsASeatOutOfTheWord()
     table.spinTo(1);
     QCOMPARE(window->messageLine()->text(), QStringLiteral("Переход хода!"));
     QCOMPARE(table.state().CurrentSeat, 3);
-    QVERIFY(window->timer(4)->isActive());
+    QCOMPARE(table.clock().untilNext(), 3000);
     QCOMPARE(window->computerLine(3)->text(), QStringLiteral("Кручу барабан"));
-    table.test.random.pushDraw(drawFor(5), 100);
-    window->computerSpins();
-    while (window->timer(1)->isActive())
-        window->drumStep();
-    window->announceSector();
+    table.spinTo(5, false);
     QCOMPARE(table.state().CurrentSeat, 1);
     QVERIFY(!window->computerLine(3)->isVisible());
     QVERIFY(window->spinButton(1)->isVisible());
@@ -586,7 +590,7 @@ void GameWindowTest::messageLineLeadsOnOnlyAfterTheWord()
 
     table.test.dialogs.inputs.enqueue(QStringLiteral("КОРОВА"));
     window->sayWordClicked(1);
-    QTest::mouseClick(window->marker(0), Qt::LeftButton);  // the plate behind the message line
+    QTest::mouseClick(window->messagePlate(), Qt::LeftButton);
     QVERIFY(!table.test.platform->windows.find(windownames::game));
     QVERIFY(table.test.platform->windows.find(windownames::setup));
     QWidget* start = table.test.platform->windows.find(windownames::start);
@@ -672,15 +676,15 @@ void GameWindowTest::prizeBoxAddsAHundredOnce()
     QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("350"));
     QCOMPARE(window->box(1)->y(), 5040 / 15);
     QCOMPARE(window->box(2)->y(), 5760 / 15);
-    QVERIFY(window->timer(3)->isActive());
+    QCOMPARE(table.clock().untilNext(), 1000);
 
-    window->closeBoxes();
+    table.clock().runNext();
     QVERIFY(!window->box(1)->isVisible());
     QVERIFY(!window->box(2)->isVisible());
     QCOMPARE(window->box(1)->y(), 5760 / 15);
     QVERIFY(window->spinButton(1)->isVisible());
     QVERIFY(window->sayButton(1)->isVisible());
-    QVERIFY(!window->timer(3)->isActive());
+    QVERIFY(!table.clock().isWaiting());
 }
 
 void GameWindowTest::emptyBoxLeavesTheScore()
@@ -708,50 +712,44 @@ void GameWindowTest::threeComputersPlayAWordToItsEnd()
     int ticks = 0;
     while (!table.state().WordFinished && ticks < 5000) {
         ++ticks;
-        if (window->timer(4)->isActive()) {
-            window->computerSpins();
-        } else if (window->timer(1)->isActive()) {
-            window->drumStep();
-        } else if (window->timer(2)->isActive()) {
-            window->announceSector();
+        const WordRound::Phase before = table.phase();
+        const int letterBefore = window->round().computerLetter();
+        QVERIFY2(table.clock().runNext(), "the clock waits while computers play");
+        if (before == WordRound::Phase::DrumResting) {
             QVERIFY(!table.state().PlusSectorActive);
-        } else if (window->timer(5)->isActive()) {
-            window->computerChoosesLetter();
-            const int letter = window->computerLetter();
+        } else if (before == WordRound::Phase::AwaitingLetter && letterBefore == 0) {
+            const int letter = window->round().computerLetter();
             QVERIFY2(!named.contains(letter), "a letter named twice");
             // A named letter's button is hidden for the rest of the word.
             QVERIFY2(!window->letterButton(letter)->isHidden(), "the computer chose a letter already named");
             QVERIFY(!table.state().FreeLetters.at(letter).isEmpty());
             named.insert(letter);
             QVERIFY(window->computerLine(table.state().CurrentSeat)->text().startsWith(QStringLiteral("Буква ")));
-        } else if (window->timer(6)->isActive()) {
-            window->computerPressesLetter();
-            QVERIFY(window->letterButton(window->computerLetter())->isHidden());
-        } else {
-            QFAIL("no timer runs while computers play");
+        } else if (before == WordRound::Phase::AwaitingLetter) {
+            QVERIFY(window->letterButton(letterBefore)->isHidden());
         }
     }
     QVERIFY(table.state().WordFinished);
     QVERIFY(window->messageLine()->text().endsWith(QStringLiteral(" открыл слово!")));
     for (int seat = 1; seat <= 3; ++seat)
         QVERIFY(!table.state().BoxesOffered.at(seat));
-    for (int n = 1; n <= 6; ++n)
-        QVERIFY(!window->timer(n)->isActive());
+    QVERIFY(!table.clock().isWaiting());
 }
 
 void GameWindowTest::computerWithNoLetterLeftEndsTheProgram()
 {
     Table table(QStringLiteral("КОРОВА"), 1,
                 {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{}, Seat{}});
-    GameWindow* window = table.open();
+    table.open();
     for (int n = 1; n <= 32; ++n)
         table.state().FreeLetters.at(n).clear();
-    window->computerChoosesLetter();
+    table.spinTo(2, false);
+    table.clock().runNext();
     QVERIFY(table.test.exit.hasEnded());
     QCOMPARE(table.test.dialogs.messages.size(), 1);
     QCOMPARE(table.test.dialogs.messages.first().text, QStringLiteral("Ошибка! Комп не может выбрать букву!"));
     QCOMPARE(table.test.dialogs.messages.first().title, QStringLiteral("Ошибка"));
-    QVERIFY(!window->timer(6)->isActive());
+    QVERIFY(!table.clock().isWaiting());
 }
 
 void GameWindowTest::ctrlUncoversTheHiddenWord()
@@ -763,23 +761,23 @@ void GameWindowTest::ctrlUncoversTheHiddenWord()
 
     QTest::keyPress(window, Qt::Key_Shift);
     QTest::keyPress(window, Qt::Key_A);
-    QVERIFY(!table.state().KeyHeld);
+    QTest::mouseMove(window->strip(), QPoint(6, 5));
+    QVERIFY(window->strip()->isVisible());  // other keys uncover nothing
     QTest::keyPress(window->spinButton(1), Qt::Key_Control);
-    QVERIFY(table.state().KeyHeld);
     QVERIFY(window->strip()->isVisible());  // only a move over the strip uncovers
     QTest::mouseMove(window->strip(), QPoint(8, 5));
     QVERIFY(!window->strip()->isVisible());
     QCOMPARE(window->hiddenWord()->text(), QStringLiteral("КОРОВА"));
 
     QTest::keyRelease(window, Qt::Key_Shift);
-    QVERIFY(table.state().KeyHeld);
     QTest::keyRelease(window, Qt::Key_Control);
-    QVERIFY(!table.state().KeyHeld);
     QTest::mouseMove(window->hiddenWord(), QPoint(2, 2));
     QVERIFY(!window->strip()->isVisible());
     QTest::mouseMove(window->table(), QPoint(790, 60));  // a free spot of the table
     QVERIFY(window->strip()->isVisible());
     QCOMPARE(window->hiddenWord()->text(), QString());
+    QTest::mouseMove(window->strip(), QPoint(5, 5));
+    QVERIFY(window->strip()->isVisible());  // Ctrl is up: the strip stays
 }
 
 // Esc did nothing on the table, and closing the window ended the program

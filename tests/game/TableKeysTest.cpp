@@ -65,9 +65,9 @@ public:
     // Lets the drum, already started, run to the announcement.
     void finishSpin()
     {
-        while (window->timer(1)->isActive())
-            window->drumStep();
-        window->announceSector();
+        while (window->round().phase() == WordRound::Phase::DrumTurning
+               || window->round().phase() == WordRound::Phase::DrumResting)
+            test.clock.runNext();
     }
 
     void spinByKeyTo(int sector)
@@ -174,7 +174,7 @@ void TableKeysTest::lettersActOnlyWhileTheirButtonCouldBeClicked()
 
     table.test.random.pushDraw(drawFor(pointsSector()), 100);
     sendKey(table.window, Qt::Key_Space, QStringLiteral(" "));
-    QVERIFY(table.window->timer(1)->isActive());
+    QCOMPARE(table.window->round().phase(), WordRound::Phase::DrumTurning);
     sendKey(table.window, 0x41E, QStringLiteral("о"));  // the drum turns: the table is away
     QVERIFY(!state.FreeLetters.at(o).isEmpty());
     table.finishSpin();
@@ -198,11 +198,11 @@ void TableKeysTest::nothingReactsWhileTheComputerHasTheTurn()
     Table table(QStringLiteral("КОТ"), PlayerKind::Computer);
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_1, Qt::Key_Right})
         sendKey(table.window, key);
-    QVERIFY(!table.window->timer(1)->isActive());
+    QCOMPARE(table.window->round().phase(), WordRound::Phase::AwaitingSpin);
     QVERIFY(table.test.dialogs.prompts.isEmpty());
 
     table.test.random.pushDraw(drawFor(pointsSector()), 100);
-    table.window->computerSpins();
+    table.test.clock.runNext();  // the computer spins
     table.finishSpin();  // the computer's letter sector: still nobody's keys
     sendKey(table.window, 0x41E, QStringLiteral("о"));
     QVERIFY(!table.test.state.FreeLetters.at(letters::number(u'О')).isEmpty());
@@ -226,7 +226,7 @@ void TableKeysTest::numberKeysOpenABoxOnceOrAPlusSectorCell()
     const int before = state.player(1, 1).score;
     state.PrizeInFirstBox = false;
     sendKey(table.window, Qt::Key_Right);
-    QVERIFY(table.window->timer(3)->isActive());
+    QCOMPARE(table.window->round().phase(), WordRound::Phase::BoxOpened);
     QCOMPARE(state.player(1, 1).score, before + 100);
     sendKey(table.window, Qt::Key_2, QStringLiteral("2"));  // open already: paid once
     sendKey(table.window, Qt::Key_Left);

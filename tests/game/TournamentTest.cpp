@@ -76,18 +76,8 @@ int TournamentTest::playWordToTheEnd(TestPlatform& test, GameWindow* game)
     while (!state.WordFinished && actions < 20000) {
         ++actions;
         const int seat = state.CurrentSeat;
-        if (game->timer(1)->isActive()) {
-            game->drumStep();
-        } else if (game->timer(2)->isActive()) {
-            game->announceSector();
-        } else if (game->timer(3)->isActive()) {
-            game->closeBoxes();
-        } else if (game->timer(4)->isActive()) {
-            game->computerSpins();
-        } else if (game->timer(5)->isActive()) {
-            game->computerChoosesLetter();
-        } else if (game->timer(6)->isActive()) {
-            game->computerPressesLetter();
+        if (test.clock.isWaiting()) {
+            test.clock.runNext();
         } else if (game->box(1)->isVisible()) {
             QTest::mouseClick(game->box(1), Qt::LeftButton);
         } else if (state.PlusSectorActive) {

@@ -74,10 +74,10 @@ void DrumTest::sectorSharesAddUpToAHundred()
         ++shares.at(drum::sectorForDraw(draw));
     const std::array<int, 13> expected{0, 1, 13, 6, 16, 1, 13, 13, 1, 13, 4, 13, 6};
     QCOMPARE(shares, expected);
-    QCOMPARE(drum::sector(8).caption, QStringLiteral("Вы банкрот!"));
-    QCOMPARE(drum::sector(5).caption, QStringLiteral("Переход хода!"));
-    QCOMPARE(drum::sector(11).caption, QStringLiteral("80 очков, буква?"));
-    QCOMPARE(drum::sector(12).caption, QStringLiteral("Ваши очки умножаются на 2, буква?"));
+    QCOMPARE(drum::sector(8).effect, drum::Effect::Bankrupt);
+    QCOMPARE(drum::sector(5).effect, drum::Effect::PassTurn);
+    QCOMPARE(drum::sector(11).points, 80);
+    QCOMPARE(drum::sector(12).effect, drum::Effect::Double);
 }
 
 void DrumTest::computerDrawsAgainOffThePlusSector()

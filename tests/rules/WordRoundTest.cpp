@@ -4,6 +4,7 @@
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
 #include "rules/WordRound.h"
+#include "platform/Clock.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 
@@ -24,6 +25,8 @@ public:
 
 constexpr int largest = std::numeric_limits<int>::max();
 using Next = WordRound::Next;
+using Message = WordRound::Message;
+using Kind = WordRound::Message::Kind;
 
 int drawFor(int sector)
 {
@@ -45,28 +48,48 @@ struct Round {
             player.kind = kinds.isEmpty() ? PlayerKind::Person : kinds.at(seat - 1);
             player.name = QString(QChar(u'А' + seat - 1));
         }
+        QObject::connect(&round, &WordRound::played, [this](const WordRound::Outcome& outcome) { last = outcome; });
         round.begin(word);
     }
 
+    // A person's spin, run on the clock to its announcement.
     WordRound::Outcome spinTo(int sector)
     {
         random.pushDraw(drawFor(sector), 100);
-        round.spin();
-        while (!round.stepDrum()) {
+        if (round.spin().next != Next::DrumSpinning)
+            return {};
+        while (round.phase() == WordRound::Phase::DrumTurning || round.phase() == WordRound::Phase::DrumResting)
+            clock.runNext();
+        return last;
+    }
+    // A box offered to seat 1 of a word with letters to spare.
+    void offerBoxes(int prizeBox)
+    {
+        state.BoxesOffered.at(1) = false;
+        state.CellsOpened.at(1) = 2;
+        spinTo(2);
+        random.pushDraw(prizeBox, 2);
+        for (int n = 1; n <= letters::count; ++n) {
+            if (round.isLetterFree(n) && state.SecretWord.contains(letters::letter(n))) {
+                round.nameLetter(n);
+                return;
+            }
         }
-        return round.announce();
     }
     WordRound::Outcome name(QChar letter) { return round.nameLetter(letters::number(letter)); }
     int& score(int seat) { return state.player(seat, state.Stage).score; }
 
     GameState state;
     QueuedRandom random;
-    WordRound round{state, random};
+    SteppedClock clock;
+    WordRound round{state, random, clock};
+    WordRound::Outcome last;
 };
 
 } // namespace
 
 Q_DECLARE_METATYPE(WordRound::Next)
+Q_DECLARE_METATYPE(WordRound::Message)
 
 class WordRoundTest : public QObject {
     Q_OBJECT
@@ -106,7 +129,7 @@ void WordRoundTest::sectorDecidesTheTurn()
     r.score(1) = 350;
     const WordRound::Outcome outcome = r.spinTo(sector);
     QCOMPARE(outcome.next, next);
-    QCOMPARE(outcome.message, drum::sector(sector).caption);
+    QCOMPARE(r.round.message(), (Message{Kind::Sector, QString(), sector}));
     QCOMPARE(outcome.seat, 1);
     QCOMPARE(outcome.score, scoreAfter);
     QCOMPARE(r.score(1), scoreAfter);
@@ -117,19 +140,19 @@ void WordRoundTest::sectorDecidesTheTurn()
 void WordRoundTest::plusPickOpensTheLetterEverywhereWithoutPoints()
 {
     Round r(QStringLiteral("КОРОВА"));
-    QCOMPARE(r.round.openByPlus(2).next, Next::Ignored);  // no plus sector yet
+    QCOMPARE(r.round.openByPlus(2).next, Next::Refused);  // no plus sector yet
     r.score(1) = 40;
     r.spinTo(drum::plusSector);
     const WordRound::Outcome outcome = r.round.openByPlus(4);
     QCOMPARE(outcome.next, Next::SameSeat);
-    QCOMPARE(outcome.message, QStringLiteral("4 буква это - О"));
+    QCOMPARE(r.round.message(), (Message{Kind::PlusCell, QString(), 0, 4, u'О'}));
     QCOMPARE(outcome.openedCells, (QList<int>{2, 4}));
     QCOMPARE(outcome.namedLetter, letters::number(u'О'));
     QCOMPARE(r.score(1), 40);
-    QCOMPARE(r.round.openByPlus(1).next, Next::Ignored);  // one pick per plus sector
+    QCOMPARE(r.round.openByPlus(1).next, Next::Refused);  // one pick per plus sector
 
     r.spinTo(drum::plusSector);
-    QCOMPARE(r.round.openByPlus(2).next, Next::Ignored);  // an open cell waits for a closed one
+    QCOMPARE(r.round.openByPlus(2).next, Next::Refused);  // an open cell waits for a closed one
     QCOMPARE(r.round.openByPlus(1).next, Next::BoxesOffered);
 }
 
@@ -182,10 +205,10 @@ void WordRoundTest::boxesComeOncePerSeatAndWordAndNeverToTheComputer()
     r.random.pushDraw(2, 2);
     const WordRound::Outcome offer = r.name(u'А');
     QCOMPARE(offer.next, Next::BoxesOffered);
-    QCOMPARE(offer.message, QStringLiteral("Выбирайте шкатулку!"));
+    QCOMPARE(r.round.message().kind, Kind::ChooseBox);
     QVERIFY(!r.state.PrizeInFirstBox);
     r.round.openBox(1);
-    r.round.closeBoxes();
+    r.clock.runNext();
     r.spinTo(2);
     QCOMPARE(r.name(u'Б').next, Next::SameSeat);  // 4 cells, offered already
 
@@ -193,38 +216,48 @@ void WordRoundTest::boxesComeOncePerSeatAndWordAndNeverToTheComputer()
     r.spinTo(2);
     r.random.pushDraw(1, 2);
     QCOMPARE(r.name(u'В').next, Next::BoxesOffered);
-    r.round.closeBoxes();
+    r.round.openBox(2);
+    r.clock.runNext();
 
-    r.state.CurrentSeat = 3;
-    r.spinTo(2);
-    QCOMPARE(r.name(u'Г').next, Next::SameSeat);
-    QVERIFY(!r.state.BoxesOffered.at(3));
+    // The computer plays on its own clock: spin, choose Г, press it.
+    Round c(QStringLiteral("АБВГДЕЖЗИЙК"), 1, {PlayerKind::Computer, PlayerKind::Person, PlayerKind::Person});
+    c.state.CellsOpened = {0, 5, 0, 0};
+    c.random.pushDraw(drawFor(2), 100);
+    c.random.pushDraw(letters::number(u'Г'), 32);
+    while (c.last.next != Next::SameSeat && c.clock.runNext()) {
+    }
+    QCOMPARE(c.last.namedLetter, letters::number(u'Г'));
+    QVERIFY(!c.state.BoxesOffered.at(1));
+    QCOMPARE(c.round.phase(), WordRound::Phase::AwaitingSpin);
 }
 
 void WordRoundTest::openedBoxPaysOnceAndHoldsAtTheLargestScore()
 {
-    Round r(QStringLiteral("КОРОВА"));
-    QVERIFY(!r.round.openBox(1).opened);  // nothing offered
-    r.random.pushDraw(1, 2);
-    r.round.offerBoxes();
+    Round r(QStringLiteral("АБВГДЕЖЗИЙК"));
+    QCOMPARE(r.round.openBox(1).next, Next::Refused);  // nothing offered
+    r.offerBoxes(1);
+    QCOMPARE(r.round.phase(), WordRound::Phase::BoxesOffered);
     r.score(1) = 250;
-    const WordRound::BoxOutcome prize = r.round.openBox(1);
-    QVERIFY(prize.opened && prize.prize);
-    QCOMPARE(prize.message, QStringLiteral("Наверно вы знали!"));
-    QVERIFY(!r.round.openBox(1).opened);
-    QVERIFY(!r.round.openBox(2).opened);
+    const WordRound::Outcome prize = r.round.openBox(1);
+    QCOMPARE(prize.next, Next::BoxOpened);
+    QVERIFY(prize.prize);
+    QCOMPARE(r.round.message().kind, Kind::BoxWithPrize);
+    QCOMPARE(r.round.openBox(1).next, Next::Refused);
+    QCOMPARE(r.round.openBox(2).next, Next::Refused);
     QCOMPARE(r.score(1), 350);
-    r.round.closeBoxes();
-    QVERIFY(!r.round.openBox(1).opened);
+    QCOMPARE(r.clock.untilNext(), WordRound::Pace::openBoxShown);
+    r.clock.runNext();
+    QCOMPARE(r.round.phase(), WordRound::Phase::AwaitingSpin);
+    QCOMPARE(r.round.openBox(1).next, Next::Refused);
 
-    r.random.pushDraw(1, 2);
-    r.round.offerBoxes();
+    r.offerBoxes(1);
     r.score(1) = largest - 1;
-    QCOMPARE(r.round.openBox(2).message, QStringLiteral("Увы эта шкатулка пуста!"));
+    r.round.openBox(2);
+    QCOMPARE(r.round.message().kind, Kind::EmptyBox);
     QCOMPARE(r.score(1), largest - 1);
-    r.round.closeBoxes();
-    r.random.pushDraw(2, 2);
-    r.round.offerBoxes();
+    r.clock.runNext();
+    r.offerBoxes(2);
+    r.score(1) = largest - 1;
     QVERIFY(r.round.openBox(2).prize);
     QCOMPARE(r.score(1), largest);
 }
@@ -234,22 +267,25 @@ void WordRoundTest::wordEndMovesTheTournamentOn_data()
 {
     QTest::addColumn<int>("stage");
     QTest::addColumn<QStringList>("answers");  // by seats 1, 2, 3 in turn; "" ends by letters
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<Message>("message");
     QTest::addColumn<Next>("next");
-    QTest::newRow("trio 2 by letters") << 2 << QStringList{""} << "А открыл слово!" << Next::WordWonByLetters;
-    QTest::newRow("trio 3 by saying, small letters") << 3 << QStringList{"ком"} << "А угадал слово!"
+    QTest::newRow("trio 2 by letters") << 2 << QStringList{""} << Message{Kind::WordOpened, "А"}
+                                       << Next::WordWonByLetters;
+    QTest::newRow("trio 3 by saying, small letters") << 3 << QStringList{"ком"} << Message{Kind::WordGuessed, "А"}
                                                      << Next::WordWonBySaying;
-    QTest::newRow("trio 1, all wrong") << 1 << QStringList{"КОТ", "ДОМ ", " КОМ"} << "Нет победителя!"
+    QTest::newRow("trio 1, all wrong") << 1 << QStringList{"КОТ", "ДОМ ", " КОМ"} << Message{Kind::NoWinner}
                                        << Next::NoWinner;
-    QTest::newRow("final by saying") << 4 << QStringList{"НОС", "КОМ"} << "Б ПОБЕДИТЕЛЬ!" << Next::WordWonBySaying;
-    QTest::newRow("final, all wrong") << 4 << QStringList{"А", "Б", "В"} << "Нет победителя!" << Next::NoWinner;
+    QTest::newRow("final by saying") << 4 << QStringList{"НОС", "КОМ"} << Message{Kind::Champion, "Б"}
+                                     << Next::WordWonBySaying;
+    QTest::newRow("final, all wrong") << 4 << QStringList{"А", "Б", "В"} << Message{Kind::NoWinner}
+                                      << Next::NoWinner;
 }
 
 void WordRoundTest::wordEndMovesTheTournamentOn()
 {
     QFETCH(int, stage);
     QFETCH(QStringList, answers);
-    QFETCH(QString, message);
+    QFETCH(Message, message);
     QFETCH(Next, next);
     Round r(QStringLiteral("КОМ"), stage);
     if (stage == 4) {
@@ -275,10 +311,10 @@ void WordRoundTest::wordEndMovesTheTournamentOn()
         }
     }
     QCOMPARE(outcome.next, next);
-    QCOMPARE(outcome.message, message);
+    QCOMPARE(r.round.message(), message);
     QVERIFY(r.state.WordFinished);
     QCOMPARE(r.state.Stage, stage + 1);
-    QCOMPARE(r.round.sayWord(QStringLiteral("КОМ")).next, Next::Ignored);
+    QCOMPARE(r.round.sayWord(QStringLiteral("КОМ")).next, Next::Refused);
     QCOMPARE(r.state.Stage, stage + 1);
 
     const bool won = next != Next::NoWinner;
@@ -300,7 +336,11 @@ void WordRoundTest::computerNeverStopsOnThePlusAndChoosesOnlyFreeLetters()
     Round r(QStringLiteral("КОРОВА"), 1, {PlayerKind::Computer, PlayerKind::Person, PlayerKind::Person});
     r.random.pushDraw(drawFor(drum::plusSector), 100);
     r.random.pushDraw(drawFor(11), 100);
-    QCOMPARE(r.round.spin(), 11);
+    QCOMPARE(r.round.spin().next, Next::Refused);  // a person cannot spin for the computer
+    QCOMPARE(r.clock.untilNext(), WordRound::Pace::computerBeforeSpin);
+    r.clock.runNext();
+    QCOMPARE(r.last.next, Next::DrumSpinning);
+    QCOMPARE(r.last.sector, 11);
     QCOMPARE(r.state.SpinStepsLeft, 24 + 11);
 
     for (int n = 1; n <= letters::count; ++n) {

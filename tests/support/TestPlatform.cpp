@@ -54,6 +54,7 @@ TestPlatform::TestPlatform(DataContent content)
     if (content == DataContent::BuildData)
         copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
     platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
+    platform->turnClock = &clock;
     navigation = std::make_unique<WindowNavigation>(platform->windows);
     livePlatforms().append(this);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Navigation.h"
 #include "platform/DisplayMode.h"
@@ -113,6 +114,8 @@ public:
     RecordingExit exit;
     FakeDisplayMode display;
     GameState state;
+    // The table's turns move only when a test advances this clock.
+    SteppedClock clock;
     std::unique_ptr<Platform> platform;
     // The game's own ways between the windows, over platform->windows.
     std::unique_ptr<Navigation> navigation;

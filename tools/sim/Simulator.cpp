@@ -3,10 +3,9 @@
 
 #include "Simulator.h"
 
-#include "rules/ComputerPlayer.h"
+#include "rules/Score.h"
 #include "rules/Tournament.h"
 
-#include <limits>
 #include <utility>
 
 namespace {
@@ -80,20 +79,65 @@ bool Simulator::playWord()
         figures_.longestWord = drawn->word;
 
     const int stage = state_.Stage;
-    WordRound round(state_, random_);
+    SteppedClock clock;
+    WordRound round(state_, random_, clock);
+    std::array<int, GameState::seatCount + 1> offers{};
+    std::array<int, GameState::seatCount + 1> before{};
+    int spins = 0;
+    int stop = 0;
+    int pictures = 0;
+    WordRound::Outcome last;
+    QObject::connect(&round, &WordRound::drumTurned, [&pictures](int, bool) { ++pictures; });
+    QObject::connect(&round, &WordRound::played, [&](const WordRound::Outcome& outcome) {
+        const int seat = outcome.seat;
+        if (outcome.next == WordRound::Next::DrumSpinning) {
+            ++spins;
+            stop = outcome.sector;
+            pictures = 0;
+            const bool computer = round.isComputer(seat);
+            (computer ? figures_.computerStops : figures_.personStops).at(stop) += 1;
+            check(!computer || stop != drum::plusSector, QStringLiteral("a computer never stops on the plus sector"));
+            return;
+        }
+        if (stop != 0) {
+            // The first outcome after a spin is its announcement.
+            check(state_.DrumSector == stop, QStringLiteral("the drum rests on the drawn sector"));
+            check(pictures >= 13 && pictures <= 36, QStringLiteral("a spin shows 13 to 36 pictures"));
+            stop = 0;
+        }
+        // Scores only grow, but for the bankrupt seat's fall to 0.
+        const bool bankrupt = outcome.next == WordRound::Next::TurnPassed && state_.DrumSector == drum::bankruptSector
+                              && outcome.namedLetter == 0 && !outcome.seatLeft && outcome.score == 0;
+        for (int s = 1; s <= GameState::seatCount && !state_.WordFinished; ++s) {
+            if (bankrupt && s == seat)
+                check(score(s, stage) == 0, QStringLiteral("bankrupt leaves 0"));
+            else
+                check(score(s, stage) >= before.at(s), QStringLiteral("a score never falls but by bankrupt"));
+        }
+        for (int s = 1; s <= GameState::seatCount; ++s)
+            before.at(s) = score(s, stage);
+        if (outcome.next == WordRound::Next::BoxesOffered) {
+            ++figures_.boxesOffered;
+            check(!round.isComputer(seat), QStringLiteral("only persons are offered the boxes"));
+            check(++offers.at(seat) == 1, QStringLiteral("the boxes come once per seat and word"));
+            check(state_.CellsOpened.at(seat) >= 3, QStringLiteral("the boxes come after three cells"));
+        }
+        if (outcome.next == WordRound::Next::NoLetterLeft)
+            check(false, QStringLiteral("a letter is left while cells are closed"));
+        follow(round, outcome);
+        last = outcome;
+    });
+
     round.begin(drawn->word);
     ++figures_.words;
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
         const bool carried = stage == GameState::finalStage && !state_.TrioWithoutWinner.at(seat);
         check(carried || score(seat, stage) == 0, QStringLiteral("a new word starts at 0 but for a finalist"));
+        before.at(seat) = score(seat, stage);
     }
 
-    std::array<int, GameState::seatCount + 1> offers{};
-    Phase phase = Phase::Spin;
-    int spins = 0;
     int steps = 0;
-    WordRound::Outcome last;
-    while (!state_.WordFinished) {
+    while (round.phase() != WordRound::Phase::WordOver) {
         if (++steps > stepLimit) {
             check(false, QStringLiteral("the word never ends"));
             break;
@@ -103,126 +147,82 @@ bool Simulator::playWord()
             check(false, QStringLiteral("the seat to move is in play"));
             break;
         }
-        const bool person = !round.isComputer(seat);
-        std::array<int, GameState::seatCount + 1> before{};
-        for (int s = 1; s <= GameState::seatCount; ++s)
-            before.at(s) = score(s, stage);
-        bool bankrupt = false;
-
-        switch (phase) {
-        case Phase::Spin:
-            if (person && personSaysWord()) {
-                last = round.sayWord(state_.SecretWord.toLower());
-            } else {
-                ++spins;
-                last = spin(round);
-                bankrupt = state_.DrumSector == drum::bankruptSector;
-            }
-            break;
-        case Phase::Letter: {
-            const int n = person ? personLetter() : ComputerPlayer::chooseLetter(state_, random_);
-            if (n == 0) {
-                check(false, QStringLiteral("a letter is left while cells are closed"));
-                return true;
-            }
-            check(!state_.FreeLetters.at(n).isEmpty(), QStringLiteral("a letter is named once per word"));
-            last = round.nameLetter(n);
+        // A person answers at once; everything else is the round's own pace.
+        if (!round.isComputer(seat) && round.phase() != WordRound::Phase::DrumTurning
+            && round.phase() != WordRound::Phase::DrumResting && round.phase() != WordRound::Phase::BoxOpened) {
+            const WordRound::Outcome moved = personMoves(round);
+            check(moved.next != WordRound::Next::Refused, QStringLiteral("the rules refused a move that was theirs to take"));
+        } else if (!clock.runNext()) {
+            check(false, QStringLiteral("the round waits for nobody"));
             break;
         }
-        case Phase::Plus:
-            check(person, QStringLiteral("only a person stops on the plus sector"));
-            last = round.openByPlus(personPlusCell());
-            check(last.next == WordRound::Next::WordWonByLetters || score(seat, stage) == before.at(seat),
-                  QStringLiteral("the plus sector scores nothing"));
-            break;
-        case Phase::Boxes:
-            openBoxes(round);
-            last = {};
-            last.next = WordRound::Next::SameSeat;
-            break;
-        }
-
-        // Scores only grow, but for the bankrupt seat's fall to 0.
-        for (int s = 1; s <= GameState::seatCount && !state_.WordFinished; ++s) {
-            if (bankrupt && s == seat)
-                check(score(s, stage) == 0, QStringLiteral("bankrupt leaves 0"));
-            else
-                check(score(s, stage) >= before.at(s), QStringLiteral("a score never falls but by bankrupt"));
-        }
-        if (last.next == WordRound::Next::BoxesOffered) {
-            ++figures_.boxesOffered;
-            check(person, QStringLiteral("only persons are offered the boxes"));
-            check(++offers.at(seat) == 1, QStringLiteral("the boxes come once per seat and word"));
-            check(state_.CellsOpened.at(seat) >= 3, QStringLiteral("the boxes come after three cells"));
-        }
-        phase = follow(round, last);
         checkBoard();
     }
+    check(!clock.isWaiting(), QStringLiteral("nothing waits once the word is over"));
     figures_.spinsPerWord.push_back(spins);
+    figures_.msPerWord.push_back(clock.now());
     checkWinner(stage, last);
     return true;
 }
 
-WordRound::Outcome Simulator::spin(WordRound& round)
+WordRound::Outcome Simulator::personMoves(WordRound& round)
 {
-    const int seat = state_.CurrentSeat;
-    const bool computer = round.isComputer(seat);
-    const int stop = round.spin();
-    (computer ? figures_.computerStops : figures_.personStops).at(stop) += 1;
-    check(!computer || stop != drum::plusSector, QStringLiteral("a computer never stops on the plus sector"));
-    int pictures = 1;
-    while (!round.stepDrum())
-        ++pictures;
-    check(state_.DrumSector == stop, QStringLiteral("the drum rests on the drawn sector"));
-    check(pictures >= 13 && pictures <= 36, QStringLiteral("a spin shows 13 to 36 pictures"));
-    return round.announce();
+    using Phase = WordRound::Phase;
+    switch (round.phase()) {
+    case Phase::AwaitingSpin:
+        return personSaysWord() ? round.sayWord(state_.SecretWord.toLower()) : round.spin();
+    case Phase::AwaitingLetter:
+        return round.nameLetter(personLetter());
+    case Phase::AwaitingPlusCell: {
+        const int seat = state_.CurrentSeat;
+        const int scoreBefore = score(seat, state_.Stage);
+        const WordRound::Outcome outcome = round.openByPlus(personPlusCell());
+        check(outcome.next == WordRound::Next::WordWonByLetters || outcome.score == scoreBefore,
+              QStringLiteral("the plus sector scores nothing"));
+        return outcome;
+    }
+    case Phase::BoxesOffered:
+        openBox(round);
+        return {WordRound::Next::BoxOpened};
+    default:
+        return {};
+    }
 }
 
-void Simulator::openBoxes(WordRound& round)
+void Simulator::openBox(WordRound& round)
 {
     const int seat = state_.CurrentSeat;
     const int before = state_.player(seat, state_.Stage).score;
     const int b = random_.draw(2);
-    const WordRound::BoxOutcome first = round.openBox(b);
-    const WordRound::BoxOutcome again = round.openBox(b);
-    const WordRound::BoxOutcome other = round.openBox(3 - b);
-    check(first.opened && !again.opened && !other.opened, QStringLiteral("an offer opens one box, once"));
-    constexpr int largest = std::numeric_limits<int>::max();
-    const int paid = before > largest - WordRound::prizePoints ? largest : before + WordRound::prizePoints;
-    check(state_.player(seat, state_.Stage).score == (first.prize ? paid : before),
+    const WordRound::Outcome first = round.openBox(b);
+    const WordRound::Outcome again = round.openBox(b);
+    const WordRound::Outcome other = round.openBox(3 - b);
+    check(first.next == WordRound::Next::BoxOpened && again.next == WordRound::Next::Refused
+              && other.next == WordRound::Next::Refused,
+          QStringLiteral("an offer opens one box, once"));
+    check(state_.player(seat, state_.Stage).score == (first.prize ? score::added(before, WordRound::prizePoints) : before),
           QStringLiteral("the prize pays 100 points once"));
     if (first.prize)
         ++figures_.prizesWon;
-    round.closeBoxes();
 }
 
-Simulator::Phase Simulator::follow(const WordRound& round, const WordRound::Outcome& outcome)
+void Simulator::follow(const WordRound& round, const WordRound::Outcome& outcome)
 {
     switch (outcome.next) {
-    case WordRound::Next::LetterWanted:
-        return Phase::Letter;
-    case WordRound::Next::PlusWanted:
-        return Phase::Plus;
-    case WordRound::Next::BoxesOffered:
-        return Phase::Boxes;
     case WordRound::Next::WordWonByLetters:
         ++figures_.wonByLetters;
-        check(!round.anyCellClosed(), QStringLiteral("a word won by letters has every cell open"));
-        return Phase::Spin;
+        for (int i = 1; i <= round.wordLength(); ++i)
+            check(round.isCellOpen(i), QStringLiteral("a word won by letters has every cell open"));
+        break;
     case WordRound::Next::WordWonBySaying:
         ++figures_.wonBySaying;
-        return Phase::Spin;
+        break;
     case WordRound::Next::NoWinner:
         ++figures_.noWinner;
-        return Phase::Spin;
-    case WordRound::Next::Ignored:
-        check(false, QStringLiteral("the rules refused a move that was theirs to take"));
-        return Phase::Spin;
-    case WordRound::Next::SameSeat:
-    case WordRound::Next::TurnPassed:
+        break;
+    default:
         break;
     }
-    return Phase::Spin;
 }
 
 void Simulator::checkBoard()

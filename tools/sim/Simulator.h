@@ -6,6 +6,7 @@
 #include "rules/Drum.h"
 #include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
+#include "platform/Clock.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
 
@@ -15,9 +16,10 @@
 #include <array>
 #include <vector>
 
-// Whole tournaments played by the core rules alone, the way the game window
-// drives them, with computers in every seat or a scripted person in seat 1 of
-// each trio. Counts what a designer wants to know and checks the rules'
+// Whole tournaments played by the core rules alone: the round paces itself on
+// a clock that the simulator runs at once, exactly as the game window's
+// timers would, with computers in every seat or a scripted person in seat 1
+// of each trio. Counts what a designer wants to know and checks the rules'
 // invariants after every step.
 class Simulator {
 public:
@@ -37,6 +39,7 @@ public:
         std::vector<int> championScores;   // finals with a winner
         std::array<int, drum::sectorCount + 1> personStops{};
         std::array<int, drum::sectorCount + 1> computerStops{};
+        std::vector<qint64> msPerWord;      // at the game's pace, a person answering at once
         int boxesOffered = 0;
         int prizesWon = 0;
         QString longestWord;
@@ -50,13 +53,11 @@ public:
     const Figures& figures() const { return figures_; }
 
 private:
-    enum class Phase { Spin, Letter, Plus, Boxes };
-
     bool playTournament(int number);
     bool playWord();
-    WordRound::Outcome spin(WordRound& round);
-    void openBoxes(WordRound& round);
-    Phase follow(const WordRound& round, const WordRound::Outcome& outcome);
+    WordRound::Outcome personMoves(WordRound& round);
+    void openBox(WordRound& round);
+    void follow(const WordRound& round, const WordRound::Outcome& outcome);
     int score(int seat, int stage) const;
     int personLetter() const;
     int personPlusCell() const;

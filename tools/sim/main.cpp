@@ -78,6 +78,10 @@ void report(QTextStream& out, const Simulator::Options& options, const Simulator
 
     out << "words played: " << f.words << "\n";
     out << "spins per word: " << spread(f.spinsPerWord) << "\n";
+    std::vector<int> secondsPerWord;
+    for (const qint64 ms : f.msPerWord)
+        secondsPerWord.push_back(static_cast<int>((ms + 500) / 1000));
+    out << "seconds per word at the game's pace (a person answering at once): " << spread(secondsPerWord) << "\n";
     out << "words won: by letters " << f.wonByLetters << " (" << percent(f.wonByLetters, f.words) << "%), by saying "
         << f.wonBySaying << " (" << percent(f.wonBySaying, f.words) << "%), nobody " << f.noWinner << " ("
         << percent(f.noWinner, f.words) << "%)\n";

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFont>
+
+#include <array>
+
+class EventLabel;
+class PictureSetView;
+class QFrame;
+class QPushButton;
+class QWidget;
+
+// Every control of the game table, named for what it is, at its place from
+// the table's layout. Index 0 of the per-seat, per-cell and per-letter arrays
+// is unused, so that seat 1, cell 1 and letter 1 read as such.
+struct TableControls {
+    EventLabel* table = nullptr;              // the backdrop; every other control but the turning drum is on it
+    PictureSetView* turningDrum = nullptr;    // over the table while the drum turns
+    PictureSetView* restingDrum = nullptr;
+    EventLabel* stageCaption = nullptr;
+    std::array<EventLabel*, 12> cells{};
+    EventLabel* messagePlate = nullptr;
+    EventLabel* messageLine = nullptr;
+    EventLabel* hiddenWord = nullptr;         // the word in tiny letters, shown only while peeked at
+    EventLabel* hiddenWordStrip = nullptr;
+    QFrame* letterPanel = nullptr;
+    std::array<QPushButton*, 33> letterButtons{};
+    std::array<EventLabel*, 3> prizeBoxes{};
+    std::array<EventLabel*, 4> stands{};
+    std::array<EventLabel*, 4> turnMarkers{};
+    std::array<EventLabel*, 4> names{};
+    std::array<EventLabel*, 4> scorePlates{};
+    std::array<EventLabel*, 4> scores{};
+    std::array<EventLabel*, 4> computerLines{};
+    std::array<QPushButton*, 4> sayWordButtons{};
+    std::array<QPushButton*, 4> spinButtons{};
+
+    // Builds them all on `window`, as they stand before a word is laid out.
+    static TableControls build(QWidget* window);
+
+    // The table's fonts, to be looked up ahead of the first table.
+    static QList<QFont> fonts();
+};
