@@ -181,9 +181,12 @@ WordRound::Outcome Simulator::personMoves(WordRound& round)
               QStringLiteral("the plus sector scores nothing"));
         return outcome;
     }
-    case Phase::BoxesOffered:
+    case Phase::BoxesOffered: {
         openBox(round);
-        return {WordRound::Next::BoxOpened};
+        WordRound::Outcome opened;
+        opened.next = WordRound::Next::BoxOpened;
+        return opened;
+    }
     default:
         return {};
     }
