@@ -11,6 +11,7 @@
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
+#include "rules/Tournament.h"
 #include "state/GameState.h"
 
 #include <QKeyEvent>
@@ -90,9 +91,6 @@ void RecordsWindow::load()
     readTable();
     enterPendingResult();
     showTable();
-    // Cleared only now, so that a later opening does not enter the same result again.
-    state_.Champion.at(1).clear();
-    state_.Champion.at(2).clear();
 }
 
 void RecordsWindow::present()
@@ -124,12 +122,12 @@ void RecordsWindow::readTable()
 
 void RecordsWindow::enterPendingResult()
 {
-    const QString& name = state_.Champion.at(1);
-    const QString& scoreText = state_.Champion.at(2);
-    if (name.isEmpty() && scoreText.isEmpty())
+    // Taken now, so that a later opening does not enter the same result again.
+    const std::optional<Player> champion = Tournament(state_).takeChampion();
+    if (!champion)
         return;
-
-    const qint32 score = RecordsTable::scoreFromText(scoreText);
+    const QString& name = champion->name;
+    const qint32 score = champion->score;
     const int row = tableUnread_ ? 0 : table_.enter(name, score);
     if (row == 0) {
         showRow(0, name, score);

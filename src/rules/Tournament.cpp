@@ -31,12 +31,16 @@ void Tournament::wordWon(int seat)
 {
     const Player& winner = state_.player(seat, state_.Stage);
     if (isFinal()) {
-        state_.Champion.at(1) = winner.name;
-        state_.Champion.at(2) = QString::number(winner.score);
+        state_.Champion = winner;
     } else {
         state_.player(state_.Stage, GameState::finalStage) = winner;
     }
     state_.Stage += 1;
+}
+
+std::optional<Player> Tournament::takeChampion()
+{
+    return std::exchange(state_.Champion, std::nullopt);
 }
 
 void Tournament::wordWithoutWinner()

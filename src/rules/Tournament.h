@@ -18,6 +18,8 @@ public:
 
     // A new tournament: stage 1, every seat of every stage cleared.
     void start() { state_.newGame(); }
+    // The start of every stage, once its players are set up: the word's state cleared.
+    void setUpStage() { state_.setUpStage(); }
 
     int stage() const { return state_.Stage; }
     bool isFinal() const { return state_.Stage == GameState::finalStage; }
@@ -42,6 +44,10 @@ public:
 
     // Every seat said a wrong word: a trio leaves its final seat open; the stage moves on.
     void wordWithoutWinner();
+
+    // The final's winner, handed over once to the records: a second call
+    // has nothing, so the same result is never entered twice.
+    std::optional<Player> takeChampion();
 
 private:
     GameState& state_;

@@ -188,7 +188,7 @@ void SetupWindow::load()
     }
     nameBox(1)->selectAll();
     label7_->setText(Tournament::stageCaption(stage));
-    state_.setUpStage();
+    Tournament(state_).setUpStage();
     if (stage == GameState::finalStage)
         setUpFinalSeats();
     focusFirstControl();
@@ -259,9 +259,8 @@ void SetupWindow::confirm()
         }
     }
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        Player& player = state_.player(seat, state_.Stage);
-        player.kind = personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer;
-        player.name = nameBox(seat)->text();
+        Tournament(state_).seatPlayer(seat, personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer,
+                                      nameBox(seat)->text());
     }
     navigation_.playStage();
 }

@@ -15,6 +15,7 @@
 #include "setup/SetupWindow.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
+#include "rules/Tournament.h"
 #include "state/GameState.h"
 
 #include <QFileInfo>
@@ -159,7 +160,7 @@ void StartWindow::mouseMoveEvent(QMouseEvent* event)
 
 void StartWindow::newGame()
 {
-    state_.newGame();
+    Tournament(state_).start();
     services_.navigation.newTournament();
 }
 

@@ -28,7 +28,7 @@ void GameState::newGame()
     for (auto& seat : Players)
         seat.fill(Player{});
     TrioWithoutWinner.fill(false);
-    Champion.fill(QString());
+    Champion.reset();
     setUpStage();
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The kind of a seat: a person at the mouse or the computer. None is the
 // cleared seat of a new game (and an open seat of the final until it is set).
@@ -52,7 +53,8 @@ struct GameState {
     bool PlusSectorActive = false;
     bool WordFinished = false;
     std::array<bool, seatCount + 1> TrioWithoutWinner{};
-    std::array<QString, 3> Champion{};  // 1: name, 2: score text
+    // The final's winner, until the records have taken the result.
+    std::optional<Player> Champion;
 
     Player& player(int seat, int stage) { return Players.at(seat).at(stage); }
     const Player& player(int seat, int stage) const { return Players.at(seat).at(stage); }

@@ -493,8 +493,9 @@ void GameWindowTest::lastCellOfTheFinalCrownsTheChampion()
     table.press(u'С');
     QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня ПОБЕДИТЕЛЬ!"));
     QCOMPARE(table.state().Stage, 5);
-    QCOMPARE(table.state().Champion.at(1), QStringLiteral("Аня"));
-    QCOMPARE(table.state().Champion.at(2), QStringLiteral("380"));
+    QVERIFY(table.state().Champion);
+    QCOMPARE(table.state().Champion->name, QStringLiteral("Аня"));
+    QCOMPARE(table.state().Champion->score, 380);
 }
 
 void GameWindowTest::sayingTheWordInSmallLettersWins()

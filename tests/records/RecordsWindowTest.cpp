@@ -56,8 +56,8 @@ bool recordsWritten(TestPlatform& test)
 
 RecordsWindow* openRecords(TestPlatform& test, const QString& name = {}, const QString& score = {})
 {
-    test.state.Champion.at(1) = name;
-    test.state.Champion.at(2) = score;
+    if (!name.isEmpty() || !score.isEmpty())
+        test.state.Champion = Player{PlayerKind::Person, name, score.toInt()};
     test.defineWindows();
     return qobject_cast<RecordsWindow*>(test.platform->windows.show(windownames::records));
 }
@@ -191,8 +191,7 @@ void RecordsWindowTest::championEntersAtTheFirstEntryBeatenOrInRowZero()
     QCOMPARE(greenRow(window), green);
     QCOMPARE(window->nameLabel(0)->text(), green == 0 ? name : QString());
     QCOMPARE(window->scoreLabel(0)->text(), green == 0 ? score : QString());
-    QVERIFY(test.state.Champion.at(1).isEmpty());
-    QVERIFY(test.state.Champion.at(2).isEmpty());
+    QVERIFY(!test.state.Champion);
     QVERIFY(test.dialogs.messages.isEmpty());
 }
 
@@ -206,7 +205,8 @@ void RecordsWindowTest::secondOpeningEntersNothing()
     const QString entered = recordsText(test);
     writeRecords(test, entered);
 
-    RecordsWindow* again = openRecords(test, test.state.Champion.at(1), test.state.Champion.at(2));
+    RecordsWindow* again = openRecords(test);
+    QVERIFY(!test.state.Champion);
     QVERIFY(again);
     QCOMPARE(shownTable(again), entered);
     QCOMPARE(greenRow(again), -1);
@@ -268,7 +268,7 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
                             && greenRow(window) == green;
     };
     test.defineWindows();
-    test.state.Champion = {QString(), QStringLiteral("Вика"), QStringLiteral("450")};
+    test.state.Champion = Player{PlayerKind::Person, QStringLiteral("Вика"), 450};
     test.platform->windows.define(windownames::records, [&] {
         auto created = std::make_unique<RecordsWindow>(
             RecordsWindow::Services{test.platform->data, test.platform->pictures, test.dialogs,
@@ -295,7 +295,7 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     QCOMPARE(shownBox.title, QStringLiteral("Кордамир"));
     QVERIFY(tableBehindTheBox);
     QCOMPARE(window->nameLabel(0)->text(), green == 0 ? QStringLiteral("Вика") : QString());
-    QVERIFY(test.state.Champion.at(2).isEmpty());
+    QVERIFY(!test.state.Champion);
     struct stat after {};
     QCOMPARE(lstat(native.constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);

@@ -246,11 +246,11 @@ void Simulator::checkWinner(int stage, const WordRound::Outcome& last)
           QStringLiteral("a word ends with a winner or with nobody"));
     if (stage == GameState::finalStage) {
         if (!won) {
-            check(state_.Champion.at(1).isEmpty(), QStringLiteral("a final without winner crowns nobody"));
+            check(!state_.Champion, QStringLiteral("a final without winner crowns nobody"));
             return;
         }
         const Player& winner = state_.player(last.seat, stage);
-        check(state_.Champion.at(1) == winner.name && state_.Champion.at(2) == QString::number(winner.score),
+        check(state_.Champion && state_.Champion->name == winner.name && state_.Champion->score == winner.score,
               QStringLiteral("the final's winner is the champion, with the score"));
         figures_.championScores.push_back(winner.score);
         return;
