@@ -10,6 +10,7 @@
 // Needs a running X server with DAMAGE and XTEST (Xvfb has both); bench.sh
 // starts one. Prints the table and writes it to --out.
 #include "Figures.h"
+#include "platform/Pictures.h"
 #include "XWatch.h"
 
 #include <X11/keysym.h>
@@ -158,15 +159,16 @@ Point centre(const XWatch::Rect& window)
     return {window.x + window.w / 2, window.y + window.h / 2};
 }
 
-// Twips of the game table, 15 to a pixel, to the centre of the control.
-Point tableControl(const XWatch::Rect& window, int left, int top, int width, int height)
+// The centre of a control of the game's layout, in the window on screen.
+Point centreOf(const XWatch::Rect& window, const QRect& control)
 {
-    return inPicture(window, (left + width / 2) / 15, (top + height / 2) / 15);
+    const QPoint centre = control.center();
+    return inPicture(window, centre.x(), centre.y());
 }
 
 Point menuEntry(const XWatch::Rect& start, int number)
 {
-    return inPicture(start, 548 + 112, 296 + 68 * (number - 1) + 30);
+    return centreOf(start, pictures::menuEntry(number));
 }
 
 Point setupOk(const XWatch::Rect& setup)
@@ -176,22 +178,22 @@ Point setupOk(const XWatch::Rect& setup)
 
 Point sayWordButton(const XWatch::Rect& table, int seat)
 {
-    return tableControl(table, 390 + (seat - 1) * 3975, 2640, 855, 855);
+    return centreOf(table, pictures::sayWordButton(seat));
 }
 
 Point spinButton(const XWatch::Rect& table, int seat)
 {
-    return tableControl(table, 2805 + (seat - 1) * 3975, 2640, 855, 855);
+    return centreOf(table, pictures::spinButton(seat));
 }
 
 Point messageLine(const XWatch::Rect& table)
 {
-    return tableControl(table, 4260, 4260, 5475, 435);
+    return centreOf(table, pictures::messageLine);
 }
 
 Point recordsMenu(const XWatch::Rect& records)
 {
-    return tableControl(records, 9180, 6960, 2355, 975);
+    return centreOf(records, pictures::recordsMenu);
 }
 
 // ---- one program start ----------------------------------------------------------

@@ -92,5 +92,7 @@ constexpr QSize tableWindowSize = twipsSize(15270, 11040);
 constexpr std::array<int, 5> recordRowTops{3960, 1560, 2100, 2640, 3180};
 constexpr QRect recordName(int row) { return twipsRect(180, recordRowTops.at(row), 4215, 615); }
 constexpr QRect recordScore(int row) { return twipsRect(4500, recordRowTops.at(row), 1395, 615); }
+// "Меню", back to the start window.
+constexpr QRect recordsMenu = twipsRect(9180, 6960, 2355, 975);
 
 } // namespace pictures

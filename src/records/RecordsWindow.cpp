@@ -68,7 +68,7 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
     menuFont.setBold(true);
     label3_ = new EventLabel(QStringLiteral("Меню"), picture1_);
     label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(twipsRect(9180, 6960, 2355, 975));
+    label3_->setGeometry(pictures::recordsMenu);
     label3_->setFont(menuFont);
     label3_->setAlignment(Qt::AlignCenter);
     label3_->setTextColour(plainColour);

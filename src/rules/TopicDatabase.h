@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "state/GameState.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,7 +27,7 @@ struct TopicWord {
 namespace TopicDatabase {
 
 // The longest word the board can hold.
-inline constexpr int maxWordLength = 11;
+inline constexpr int maxWordLength = GameState::maxWordLength;
 // The count line is a 16-bit number: no file is read past this many words.
 inline constexpr int maxWordCount = 32767;
 // A line longer than this many bytes ends the reading of its file. No word is

@@ -3,9 +3,11 @@
 
 #include "rules/Tournament.h"
 
+#include <QObject>
+
 QString Tournament::stageCaption(int stage)
 {
-    return stage > 3 ? QStringLiteral("Финал") : QStringLiteral("%1 тройка").arg(stage);
+    return stage >= GameState::finalStage ? QObject::tr("Финал") : QObject::tr("%1 тройка").arg(stage);
 }
 
 bool Tournament::isFinalSeatOpen(int seat) const
@@ -45,7 +47,7 @@ std::optional<Player> Tournament::takeChampion()
 
 void Tournament::wordWithoutWinner()
 {
-    if (state_.Stage >= 1 && state_.Stage <= 3)
+    if (state_.Stage >= 1 && state_.Stage < GameState::finalStage)
         state_.TrioWithoutWinner.at(state_.Stage) = true;
     state_.Stage += 1;
 }

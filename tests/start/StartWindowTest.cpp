@@ -134,7 +134,7 @@ void StartWindowTest::showsTheMenuOverItsPicture()
         EventLabel* entry = window->menuEntry(number);
         QCOMPARE(entry->text(), captions.at(number - 1));
         QCOMPARE(entry->parentWidget(), window->picture());
-        QCOMPARE(entry->geometry(), QRect(548, 296 + 68 * (number - 1), 225, 61));
+        QCOMPARE(entry->geometry(), pictures::menuEntry(number));
         QVERIFY(entry->font().italic());
         QCOMPARE(entry->font().pointSize(), 36);
         QVERIFY(!entry->isBackgroundOpaque());
