@@ -145,13 +145,11 @@ void GameWindow::load()
         c.names.at(seat)->setText(state_.player(seat, state_.Stage).name);
     showPeek(false);
 
-    QString topic;
-    if (!loadTopicAndWord(topic))
-        return;
-    round_.begin(state_.SecretWord, topic);
+    if (const auto drawn = drawWord())
+        round_.begin(drawn->word, drawn->topic);
 }
 
-bool GameWindow::loadTopicAndWord(QString& topic)
+std::optional<TopicWord> GameWindow::drawWord()
 {
     const QString topicDir = services_.data.path(QStringLiteral("Baz"));
     TopicDatabase::DrawReport report;
@@ -170,11 +168,8 @@ bool GameWindow::loadTopicAndWord(QString& topic)
                       .arg(QDir::toNativeSeparators(topicDir)),
             Dialogs::Icon::Critical);
         services_.program.end();
-        return false;
     }
-    topic = drawn->topic;
-    state_.SecretWord = drawn->word;
-    return true;
+    return drawn;
 }
 
 // ---- Showing the round -----------------------------------------------------------

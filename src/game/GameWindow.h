@@ -5,6 +5,7 @@
 
 #include "game/TableControls.h"
 #include "platform/LoadableWindow.h"
+#include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
 
 #include <memory>
@@ -95,7 +96,8 @@ protected:
 
 private:
     void connectControls();
-    bool loadTopicAndWord(QString& topic);
+    // The stage's word from the topic files; none ends the program with a box.
+    std::optional<TopicWord> drawWord();
     // Shows the round as it stands now.
     void showRound();
     void showSeat(int seat);
