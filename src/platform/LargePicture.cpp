@@ -4,6 +4,7 @@
 #include "platform/LargePicture.h"
 
 #include "platform/DataDir.h"
+#include "platform/PlayerFolders.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <vector>
@@ -30,10 +30,10 @@ namespace {
 // Where the scaled copy of an oversized picture is kept: named after the
 // file, its size and time of change and the size wanted, so that a changed
 // file or another screen never gets a stale copy. Empty when the user has
-// no cache directory.
+// no cache directory: then nothing is kept, and nothing is written.
 QString keptCopyPath(const QFileInfo& file, QSize target)
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString cache = playerfolders::cache();
     if (cache.isEmpty())
         return {};
     QCryptographicHash key(QCryptographicHash::Sha1);
