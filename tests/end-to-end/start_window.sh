@@ -24,9 +24,11 @@ leave_at_scale() {
   window=$(wait_for_window '^Кордамир$')
   eval "$(xdotool getwindowgeometry --shell "$window")"
   read -r screen_width screen_height < <(xdotool getdisplaygeometry)
-  # A fractional scale rounds the window a few pixels past the screen's edge.
+  # A fractional scale rounds the window a few pixels past the screen's edge;
+  # under a window manager xdotool counts the title bar into Y twice.
   if [ "$WIDTH" -lt 800 ] || [ "$HEIGHT" -lt 600 ] || [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] \
-    || [ $((X + WIDTH)) -gt $((screen_width + 4)) ] || [ $((Y + HEIGHT)) -gt $((screen_height + 4)) ]; then
+    || [ "$WIDTH" -gt $((screen_width + 4)) ] || [ "$HEIGHT" -gt $((screen_height + 4)) ] \
+    || [ "$X" -ge "$screen_width" ] || [ "$Y" -ge "$screen_height" ]; then
     echo "start window at $X,$Y, $WIDTH x $HEIGHT, on a screen of $screen_width x $screen_height" >&2
     exit 1
   fi
