@@ -137,13 +137,13 @@ struct Point {
 
 // The game's own scale: KORDAMIR_SCALE when set, else the largest step of
 // 0.05 at which the 800 x 600 scene fits the screen with 40 pixels kept for a
-// title bar, never below 1.
+// title bar, never below 1 nor above the 4K screen's 3.5.
 double sceneScale(const XWatch::Rect& screen)
 {
     if (const char* fixed = std::getenv("KORDAMIR_SCALE"); fixed && *fixed)
         return std::atof(fixed);
     const double fit = std::min(screen.w / 800.0, (screen.h - 40) / 600.0);
-    return std::max(1.0, std::floor(fit / 0.05 + 1e-6) * 0.05);
+    return std::clamp(std::floor(fit / 0.05 + 1e-6) * 0.05, 1.0, 3.5);
 }
 
 double scale = 1.0;

@@ -60,11 +60,9 @@ int answerCommandLine(int argc, char* argv[])
     case commandline::Action::Play:
         return -1;
     case commandline::Action::Help:
-        std::fputs(helpText, stdout);
-        return 0;
+        return commandline::print(helpText, stdout, stderr);
     case commandline::Action::Version:
-        std::printf("Кордамир %s\n", KORDAMIR_VERSION);
-        return 0;
+        return commandline::print("Кордамир " KORDAMIR_VERSION "\n", stdout, stderr);
     case commandline::Action::Refuse:
         break;
     }

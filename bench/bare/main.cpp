@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The yardstick: an empty Qt 6 Widgets window, shown the way the game shows
-// its start window (maximised, filled with one colour). Every start and
-// memory figure of the game is held against this program, measured in the
-// same run.
+// its start window (maximised, up to a 4K screen's worth, filled with one
+// colour). Every start and memory figure of the game is held against this
+// program, measured in the same run.
 //
 // With "--frames SIDE" it also turns a square of SIDE x SIDE pixels in its
 // middle the way the game turns its drum: a new picture every 50 ms, each a
 // plain copy at the screen's pixels. What that costs is Qt's and the X
 // server's floor for a drum frame.
+#include "platform/SceneScale.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
@@ -70,13 +72,23 @@ int main(int argc, char* argv[])
     palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    if (const QScreen* screen = window.screen())
-        window.setGeometry(screen->availableGeometry());
+    // Bounded as the game bounds its windows on a screen beyond 4K, or the
+    // yardstick alone would cost a gigabyte there.
+    bool maximised = true;
+    if (const QScreen* screen = window.screen()) {
+        const QRect available = screen->availableGeometry();
+        const QRect area = scenescale::windowArea(available, screen->devicePixelRatio());
+        window.setGeometry(area);
+        maximised = area == available;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--frames") == 0) {
         auto* square = new TurningSquare(&window);
         square->resize(std::atoi(argv[2]), std::atoi(argv[2]));
         square->move((window.width() - square->width()) / 2, (window.height() - square->height()) / 2);
     }
-    window.showMaximized();
+    if (maximised)
+        window.showMaximized();
+    else
+        window.show();
     return QApplication::exec();
 }

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
+#include <cerrno>
+#include <cstring>
 
 namespace commandline {
 
@@ -69,6 +70,25 @@ Request read(int argc, const char* const argv[])
         return refuse(Problem::UnknownOption, arg);
     }
     return {};
+}
+
+int print(std::string_view text, std::FILE* out, std::FILE* err)
+{
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    // The text may still sit in the buffer: only a flush tells whether it
+    // reached the file.
+    const bool flushed = std::fflush(out) == 0;
+    if (written && flushed && !std::ferror(out))
+        return 0;
+    const int error = errno;
+    if (error != 0) {
+        std::fprintf(err, "kordamir: ошибка вывода: %s\nkordamir: write error: %s\n", std::strerror(error),
+                     std::strerror(error));
+    } else {
+        std::fputs("kordamir: ошибка вывода\nkordamir: write error\n", err);
+    }
+    return 1;
 }
 
 } // namespace commandline

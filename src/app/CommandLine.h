@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 // What the command line asks of the program, decided before anything needs a
 // display. The game's own options are --help (-h), --version and --no-scale;
@@ -23,5 +25,11 @@ struct Request {
 
 // Reads argv in order: the first --help, --version or refused argument decides.
 Request read(int argc, const char* const argv[]);
+
+// Writes the answer to --help or --version to `out` and returns the exit
+// status: 0 once all of it has reached `out`, else 1 with the reason on
+// `err`, as coreutils do. An answer lost to a full disk or a closed output
+// must not look like one given.
+int print(std::string_view text, std::FILE* out, std::FILE* err);
 
 } // namespace commandline

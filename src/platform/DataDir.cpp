@@ -3,11 +3,12 @@
 
 #include "platform/DataDir.h"
 
+#include "platform/PlayerFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #ifndef KORDAMIR_INSTALLED_DATA
 #define KORDAMIR_INSTALLED_DATA "../share/games/kordamir"
@@ -79,19 +80,26 @@ QString DataDir::root() const
 QString DataDir::recordsFile() const
 {
     const QString shipped = path(recordsName);
+    const QString playerDir = playerDir_.isEmpty() ? playerfolders::data() : playerDir_;
+    const QString own = playerDir.isEmpty() ? QString() : QDir(playerDir).filePath(recordsName);
+    // Once the player has a table of their own, it holds their champions
+    // whatever becomes of Data: going back to Data once it is writable again
+    // would hide everyone entered in the meantime. Whatever the name holds
+    // (even a FIFO or a dangling link) is the reader's to refuse, not a
+    // reason to switch tables without a word.
+    const QFileInfo ownInfo(own);
+    if (!own.isEmpty() && (ownInfo.exists() || ownInfo.isSymLink()))
+        return own;
     // An installed Data stays untouched even for a user who could write it
     // (root): the package manager owns it and would replace the records.
     if (!installed_ && canRewrite(shipped))
         return shipped;
+    if (own.isEmpty())
+        return {};
 
-    const QString playerDir = playerDir_.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        : playerDir_;
-    const QString own = QDir(playerDir).filePath(recordsName);
     // Only a regular file is copied: opening a FIFO named Cfg.ini would wait
     // for a writer for good.
-    if (!QFileInfo::exists(own) && QFileInfo(shipped).isFile() && QDir().mkpath(playerDir)
-        && QFile::copy(shipped, own)) {
+    if (QFileInfo(shipped).isFile() && QDir().mkpath(playerDir) && QFile::copy(shipped, own)) {
         // The copy keeps the shipped file's read-only mode.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner);
     }

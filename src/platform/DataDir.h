@@ -30,11 +30,13 @@ public:
     QString root() const;
     bool isInstalled() const { return installed_; }
 
-    // Where the records table is read and rewritten. Data/Cfg.ini while it
-    // can be rewritten there (Data beside the executable); otherwise Cfg.ini
-    // in the player's data folder, which this call first seeds with a copy of
-    // the shipped table, so that a package upgrade never touches a player's
-    // records.
+    // Where the records table is read and rewritten. The player's own
+    // Cfg.ini (in their data folder) once they have one, whatever Data is
+    // like by now; else Data/Cfg.ini while it can be rewritten there (Data
+    // beside the executable); else the player's own, which this call first
+    // seeds with a copy of the shipped table, so that a package upgrade
+    // never touches a player's records. Empty when the table can be kept
+    // nowhere: Data cannot be rewritten and the player has no data folder.
     QString recordsFile() const;
 
 private:

@@ -4,16 +4,17 @@
 #include "platform/LargePicture.h"
 
 #include "platform/DataDir.h"
+#include "platform/PlayerFolders.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <vector>
@@ -30,10 +31,10 @@ namespace {
 // Where the scaled copy of an oversized picture is kept: named after the
 // file, its size and time of change and the size wanted, so that a changed
 // file or another screen never gets a stale copy. Empty when the user has
-// no cache directory.
+// no cache directory: then nothing is kept, and nothing is written.
 QString keptCopyPath(const QFileInfo& file, QSize target)
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString cache = playerfolders::cache();
     if (cache.isEmpty())
         return {};
     QCryptographicHash key(QCryptographicHash::Sha1);
@@ -79,9 +80,9 @@ QByteArray readKeptCopy(const QString& path)
 // Inflating a picture of 25 million pixels takes a third of a second however
 // it is scaled; it is done once per file, and the small copy read after that.
 // A copy that cannot be read or written only costs the time again.
-QImage readOversized(QImageReader& reader, QSize target)
+QImage readOversized(QImageReader& reader, const QString& path, QSize target)
 {
-    const QString kept = keptCopyPath(QFileInfo(reader.fileName()), target);
+    const QString kept = keptCopyPath(QFileInfo(path), target);
     if (!kept.isEmpty()) {
         QByteArray bytes = readKeptCopy(kept);
         QBuffer buffer(&bytes);
@@ -101,26 +102,46 @@ QImage readOversized(QImageReader& reader, QSize target)
     return image;
 }
 
+// A picture is opened without waiting and read only when it is a regular
+// file: a FIFO in its place, or a link to one, would hold its decoder in
+// open() for good, and with it the program's exit, which joins the decoders.
+bool openRegular(QFile& file)
+{
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+        && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
+
 // Our pictures are PNG, which Qt reads itself. Only a file of another kind
 // makes it load its image plugins, one after another, to tell what it is.
-void openPicture(QImageReader& reader, const QString& path)
+void openPicture(QImageReader& reader, QFile& file)
 {
-    reader.setFileName(path);
+    reader.setDevice(&file);
     reader.setFormat("png");
     // Else Qt would ask every plugin whether it, too, reads PNG.
     reader.setAutoDetectImageFormat(false);
     if (reader.canRead())
         return;
+    file.seek(0);
     reader.setFormat(QByteArray());
     reader.setAutoDetectImageFormat(true);
     reader.setDecideFormatFromContent(true);
-    reader.setFileName(path);
+    reader.setDevice(&file);
 }
 
 QImage decode(const QString& path, QSize largest)
 {
+    QFile file(path);
+    if (!openRegular(file))
+        return {};
     QImageReader reader;
-    openPicture(reader, path);
+    openPicture(reader, file);
     const QSize size = reader.size();
     if (largest.isValid() && size.isValid()
         && (size.width() > largest.width() || size.height() > largest.height())) {
@@ -134,7 +155,7 @@ QImage decode(const QString& path, QSize largest)
         const qint64 pixels = qint64(size.width()) * size.height();
         const qint64 shown = qint64(largest.width()) * largest.height();
         if (pixels > 4 * shown)
-            return readOversized(reader, target);
+            return readOversized(reader, path, target);
         const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
         if (!waitedFor) {
             reader.setScaledSize(target);

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/SceneScale.h"
+
 #include <QCloseEvent>
 #include <QColor>
 #include <QGuiApplication>
@@ -75,7 +77,7 @@ protected:
     }
 
     // Maximised; without a window manager to maximise it, the window still
-    // covers the screen's free area.
+    // covers the screen's free area, up to a 4K screen's worth of it.
     void presentMaximised()
     {
         // A Wayland compositor alone sizes a maximised window, and takes a
@@ -87,7 +89,15 @@ protected:
             // the screen's last row and column uncovered.
             if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio()))
                 area.adjust(0, 0, 1, 1);
-            setGeometry(area);
+            // On a screen larger than 4K the window keeps to its middle: a
+            // maximised one would cost memory for every pixel of the screen.
+            const QRect bounded = scenescale::windowArea(area, screen->devicePixelRatio());
+            setGeometry(bounded);
+            if (bounded != area) {
+                show();
+                activateWindow();
+                return;
+            }
         }
         showMaximized();
         // The keyboard goes with the window that comes up, window manager or not.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace scenescale {
 
@@ -28,13 +29,63 @@ std::optional<double> requested(const QStringList& arguments, const QString& env
     return std::nullopt;
 }
 
-double fitting(QSize availablePixels, int allowance)
+namespace {
+
+double unbounded(QSize availablePixels, int allowance)
 {
     const double across = double(availablePixels.width()) / sceneSize.width();
     const double down = double(availablePixels.height() - allowance) / sceneSize.height();
     // A hair of tolerance, so 1.6 computed as 1.59999... stays 1.6.
-    const double fit = std::floor(std::min(across, down) / step + 1e-6) * step;
-    return std::clamp(fit, 1.0, largestFactor);
+    return std::floor(std::min(across, down) / step + 1e-6) * step;
+}
+
+} // namespace
+
+double largestFittingFactor()
+{
+    static const double largest = unbounded(QSize(3840, 2160), titleBarAllowance);
+    return largest;
+}
+
+double fitting(QSize availablePixels, int allowance)
+{
+    return std::clamp(unbounded(availablePixels, allowance), 1.0, largestFittingFactor());
+}
+
+double chosen(std::optional<double> wanted, QSize availablePixels, int allowance)
+{
+    if (!wanted)
+        return fitting(availablePixels, allowance);
+    // The player's factor stops where the scene would leave the screen; a
+    // screen smaller than the scene is the display mode's business.
+    return std::min(*wanted, std::max(1.0, unbounded(availablePixels, 0)));
+}
+
+QRect windowArea(QRect available, double deviceRatio)
+{
+    if (!(deviceRatio > 0) || !std::isfinite(deviceRatio))
+        deviceRatio = 1.0;
+    const double pixels = available.width() * deviceRatio * available.height() * deviceRatio;
+    if (pixels <= double(largestWindowPixels.width()) * largestWindowPixels.height())
+        return available;
+    // Turned as the screen is: a tall screen gets a tall window.
+    const QSize largest = available.width() >= available.height() ? largestWindowPixels
+                                                                   : largestWindowPixels.transposed();
+    const QSize size = available.size().boundedTo(QSize(int(std::floor(largest.width() / deviceRatio)),
+                                                        int(std::floor(largest.height() / deviceRatio))));
+    return {available.topLeft()
+                + QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2),
+            size};
+}
+
+QByteArray toolkitFactor(double total, double platformRatio)
+{
+    if (!(platformRatio > 0) || !std::isfinite(platformRatio))
+        platformRatio = 1.0;
+    const double factor = total / platformRatio;
+    if (std::abs(factor - 1.0) < 1e-9)
+        return {};
+    return QByteArray::number(factor, 'g', std::numeric_limits<double>::max_digits10);
 }
 
 } // namespace scenescale

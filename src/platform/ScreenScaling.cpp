@@ -25,8 +25,18 @@ void scaleToScreen(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const std::optional<double> wanted =
         scenescale::requested(arguments, qEnvironmentVariable(scenescale::environmentVariable));
-    if (wanted && *wanted == 1.0)
+    // One to one leaves the toolkit its own ratio, unless that ratio (an
+    // absurd Xft.dpi) would carry the scene off the screen; only the X
+    // server is asked, which costs nothing like an application object.
+    if (wanted && *wanted == 1.0) {
+        if (const std::optional<xscreen::Facts> x = xscreen::primary()) {
+            const QByteArray factor = scenescale::toolkitFactor(
+                scenescale::chosen(x->platformRatio, x->available, 0), x->platformRatio);
+            if (!factor.isEmpty())
+                qputenv("QT_SCALE_FACTOR", factor);
+        }
         return;
+    }
 
     // The scale only counts for an application object created after it is
     // set. On X11 the server is asked directly; elsewhere a short-lived
@@ -50,12 +60,10 @@ void scaleToScreen(int argc, char** argv)
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             allowance += scenescale::panelAllowance;
     }
-    const double total = wanted ? *wanted : scenescale::fitting(available, allowance);
-    // The toolkit multiplies its own ratio of the screen by this factor.
-    const double factor = total / platformRatio;
-    if (qFuzzyCompare(factor, 1.0))
-        return;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'f', 4));
+    const QByteArray factor =
+        scenescale::toolkitFactor(scenescale::chosen(wanted, available, allowance), platformRatio);
+    if (!factor.isEmpty())
+        qputenv("QT_SCALE_FACTOR", factor);
 }
 
 void finishScaling()

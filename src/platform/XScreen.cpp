@@ -7,6 +7,9 @@
 #include <QByteArrayList>
 #include <QRect>
 
+#include <cmath>
+#include <limits>
+
 #ifdef KORDAMIR_HAVE_XRANDR
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
@@ -28,8 +31,12 @@ double ratioForResources(const QByteArray& resources)
         if (!line.startsWith(name))
             continue;
         bool ok = false;
-        const int dpi = qRound(line.mid(name.size()).trimmed().toDouble(&ok));
-        return ok && dpi > 0 ? dpi / 96.0 : 1.0;
+        const double dpi = std::round(line.mid(name.size()).trimmed().toDouble(&ok));
+        // Beyond an int the toolkit's own rounding wraps to a negative
+        // value, which it ignores.
+        if (!ok || !(dpi > 0) || dpi > std::numeric_limits<int>::max())
+            return 1.0;
+        return dpi / 96.0;
     }
     return 1.0;
 }

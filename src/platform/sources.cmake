@@ -11,6 +11,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DisplayMode.h
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/PlayerFolders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlayerFolders.h
   ${CMAKE_CURRENT_LIST_DIR}/RandomSource.h
   ${CMAKE_CURRENT_LIST_DIR}/Clock.h
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.cpp

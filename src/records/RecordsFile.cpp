@@ -91,6 +91,8 @@ QString RecordsFile::reason(Failure failure)
         return QStringLiteral("на диске нет места");
     case Failure::NotRegularFile:
         return QStringLiteral("на месте файла лежит не обычный файл");
+    case Failure::NoFolder:
+        return QStringLiteral("нет домашней папки, где её хранить");
     case Failure::Other:
         break;
     }
@@ -100,6 +102,8 @@ QString RecordsFile::reason(Failure failure)
 RecordsTable RecordsFile::read()
 {
     readFailure_ = failure_ = Failure::None;
+    if (path_.isEmpty())
+        return {};
     // Opened without waiting: a FIFO under the file's name would otherwise
     // block here for good. What it is gets decided on the open descriptor.
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -138,6 +142,11 @@ RecordsTable RecordsFile::read()
 bool RecordsFile::write(const RecordsTable& table)
 {
     failure_ = Failure::None;
+    // Else the copy would go to the folder the game was started from.
+    if (path_.isEmpty()) {
+        failure_ = Failure::NoFolder;
+        return false;
+    }
     // A rename would put the table over a FIFO, a device or a socket, or fail
     // on a directory: such names are refused here.
     struct stat status {};
@@ -191,6 +200,8 @@ QString RecordsFile::copyPrefix(const QString& records)
 
 int RecordsFile::removeLeftovers() const
 {
+    if (path_.isEmpty())
+        return 0;
     const QFileInfo records(path_);
     const QDir dir = records.absoluteDir();
     int removed = 0;

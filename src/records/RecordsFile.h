@@ -22,8 +22,11 @@ public:
     static constexpr int maxFileBytes = lineCount * (maxLineBytes + 2);
 
     // Why the file could not be read or replaced, as far as a player can act on it.
-    enum class Failure { None, NoPermission, ReadOnlyDisk, DiskFull, NotRegularFile, Other };
+    // NoFolder: the game has no place to keep the table (an empty path).
+    enum class Failure { None, NoPermission, ReadOnlyDisk, DiskFull, NotRegularFile, NoFolder, Other };
 
+    // An empty path is a table kept nowhere: it reads as the empty table and
+    // every write fails with NoFolder, touching nothing.
     explicit RecordsFile(QString path);
 
     static QString fileName() { return QStringLiteral("Cfg.ini"); }

@@ -6,7 +6,11 @@
 #include <QStringList>
 #include <QTest>
 
+#include <cstdio>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using commandline::Action;
 using commandline::Problem;
@@ -21,6 +25,8 @@ class CommandLineTest : public QObject {
 private slots:
     void eachArgumentIsTakenOrRefused_data();
     void eachArgumentIsTakenOrRefused();
+    void answerLostOnTheWayIsAnError_data();
+    void answerLostOnTheWayIsAnError();
 };
 
 void CommandLineTest::eachArgumentIsTakenOrRefused_data()
@@ -81,6 +87,67 @@ void CommandLineTest::eachArgumentIsTakenOrRefused()
     QCOMPARE(request.action, action);
     QCOMPARE(request.problem, problem);
     QCOMPARE(QString::fromStdString(request.argument), refused);
+}
+
+namespace {
+
+QByteArray readBack(std::FILE* file)
+{
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[512];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file))
+        bytes.append(buffer, qsizetype(got));
+    return bytes;
+}
+
+} // namespace
+
+void CommandLineTest::answerLostOnTheWayIsAnError_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");  // in the message on the error output; empty: no message
+    QTest::newRow("a file") << "file" << 0 << "";
+    QTest::newRow("a full disk (--help >/dev/full)") << "full" << 1 << "No space left on device";
+    QTest::newRow("a closed output (--version >&-)") << "closed" << 1 << "Bad file descriptor";
+}
+
+void CommandLineTest::answerLostOnTheWayIsAnError()
+{
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+
+    std::FILE* err = std::tmpfile();
+    QVERIFY(err);
+    std::FILE* out = nullptr;
+    if (output == "file") {
+        out = std::tmpfile();
+    } else if (output == "full") {
+        out = std::fopen("/dev/full", "w");
+    } else {
+        // Opened, then its descriptor closed under it: what a program
+        // started with its output closed writes into.
+        const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        out = ::fdopen(fd, "w");
+        ::close(fd);
+    }
+    QVERIFY(out);
+    // Short enough to sit in the buffer until the flush.
+    const std::string text = "Кордамир 1.0\n";
+    QCOMPARE(commandline::print(text, out, err), status);
+
+    const QString message = QString::fromUtf8(readBack(err));
+    if (reason.isEmpty()) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QCOMPARE(readBack(out), QByteArray::fromStdString(text));
+    } else {
+        QVERIFY2(message.contains(QStringLiteral("kordamir: ошибка вывода: ") + reason), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("kordamir: write error: ") + reason), qPrintable(message));
+    }
+    std::fclose(out);
+    std::fclose(err);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # --help answers in Russian and English, --version too, and neither needs a
-# display; an unknown option is refused with status 2 before the display is
-# looked for; without a display, or with one that cannot be reached, the game
-# says so in both languages instead of Qt's abort.
+# display nor claims success for an answer it could not write; an unknown
+# option is refused with status 2 before the display is looked for; without
+# a display, or with one that cannot be reached, the game says so in both
+# languages instead of Qt's abort.
 set -euo pipefail
 program=$1
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
@@ -17,6 +18,20 @@ grep -q -- '--no-scale  не растягивать' <<<"$help" && grep -q -- '-
   || { echo "--help lacks --no-scale in a language: $help" >&2; exit 1; }
 version=$(run --version)
 grep -qx 'Кордамир [0-9.]*' <<<"$version" || { echo "--version: $version" >&2; exit 1; }
+
+# An answer that never reached its reader is an error, as coreutils have it:
+# a full disk, an output closed before the start.
+for option in --help --version; do
+  status=0
+  message=$(run "$option" 2>&1 >/dev/full) || status=$?
+  [ "$status" -eq 1 ] || { echo "$option >/dev/full: exit $status" >&2; exit 1; }
+  grep -q 'write error: No space left on device' <<<"$message" \
+    || { echo "$option >/dev/full: $message" >&2; exit 1; }
+  status=0
+  message=$(run "$option" 2>&1 >&-) || status=$?
+  [ "$status" -eq 1 ] || { echo "$option >&-: exit $status" >&2; exit 1; }
+  grep -q 'write error: Bad file descriptor' <<<"$message" || { echo "$option >&-: $message" >&2; exit 1; }
+done
 
 # Refused without a display as with one: the option, not the display, decides.
 for bad in --bogus-option -x stray-word; do

@@ -8,7 +8,8 @@
 # unrelated working directory by a player with a home of their own. It must
 # find its pictures (the start window comes up instead of the missing-file
 # box) and its topics (a tournament reaches the game table), and keep its
-# records in the player's data folder, leaving share/ exactly as installed.
+# records in the player's data folder, leaving share/ exactly as installed;
+# without a usable home it writes nothing anywhere.
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/lib.sh"
@@ -97,4 +98,40 @@ done
 after=$(cd "$share" && find . -printf '%p %s %T@\n' | sort)
 [ "$before" = "$after" ] || { echo "share/ changed under the game" >&2; exit 1; }
 [ -z "$(ls -A "$scratch/elsewhere")" ] || { echo "files left in the working directory" >&2; exit 1; }
-echo "installed game started, reached the game table, records in $records"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+
+# Players without a usable home: relative XDG values with a home that does
+# not exist, then no HOME at all (root from a bare shell). The records are
+# still shown, but nothing of the game's is written: not below the working
+# directory, not into the missing home (which is never made), not at the
+# root of the file system.
+atRoot() { ls -d /.local/share/kordamir /.cache/kordamir 2>/dev/null || true; }
+rootBefore=$(atRoot)
+for home in missing unset; do
+  if [ "$home" = missing ]; then
+    settings=(HOME="$scratch/gone" XDG_DATA_HOME=rel-data XDG_CACHE_HOME=rel-cache)
+  else
+    settings=(-u HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME)
+  fi
+  env "${settings[@]}" "$program" &
+  pid=$!
+  start=$(wait_for_window '^Кордамир$' 60)
+  read -r x y < <(start_picture_point "$start" $((548 + 112)) $((364 + 30)))
+  click_at "$x" "$y"
+  wait_for_window_gone "$start"
+  wait_for_window '^Кордамир$' >/dev/null
+  sleep 1
+  kill -0 "$pid" || { echo "home $home: the program ended at the records" >&2; exit 1; }
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=
+  for made in "$scratch/gone" "$scratch/elsewhere/rel-data" "$scratch/elsewhere/rel-cache/kordamir"; do
+    [ ! -e "$made" ] || { echo "home $home: the game made ${made#"$scratch/"}" >&2; exit 1; }
+  done
+  [ "$(atRoot)" = "$rootBefore" ] || { echo "home $home: the game wrote at the root: $(atRoot)" >&2; exit 1; }
+done
+after=$(cd "$share" && find . -printf '%p %s %T@\n' | sort)
+[ "$before" = "$after" ] || { echo "share/ changed under a game without a home" >&2; exit 1; }
+echo "installed game started, reached the game table, records in $records; without a home nothing written"

@@ -31,7 +31,8 @@ wait_for_exit() {
 
 # The factor the program scales itself by on this screen: KORDAMIR_SCALE when
 # set, else the largest step of 0.05 at which the 800 x 600 scene fits the
-# screen with 40 pixels kept for a title bar, never below 1.
+# screen with 40 pixels kept for a title bar, never below 1 nor above the
+# 4K screen's 3.5.
 scene_scale() {
   if [ -n "${KORDAMIR_SCALE:-}" ]; then
     echo "$KORDAMIR_SCALE"
@@ -39,7 +40,7 @@ scene_scale() {
   fi
   read -r w h < <(xdotool getdisplaygeometry)
   awk -v w="$w" -v h="$h" 'BEGIN { s = w / 800; t = (h - 40) / 600; if (t < s) s = t
-    s = int(s / 0.05 + 1e-6) * 0.05; if (s < 1) s = 1; print s }'
+    s = int(s / 0.05 + 1e-6) * 0.05; if (s < 1) s = 1; if (s > 3.5) s = 3.5; print s }'
 }
 
 # Prints "X Y" of a point given relative to the 800 x 600 picture that the

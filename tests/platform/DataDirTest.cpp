@@ -37,6 +37,8 @@ private slots:
 
     void recordsStayInDataOnlyWhereTheyCanBeRewritten_data();
     void recordsStayInDataOnlyWhereTheyCanBeRewritten();
+    void withoutAHomeRecordsStayOnlyInAWritableData_data();
+    void withoutAHomeRecordsStayOnlyInAWritableData();
 };
 
 void DataDirTest::dataBesideTheProgramWinsOverTheInstalledOne_data()
@@ -92,6 +94,12 @@ void DataDirTest::recordsStayInDataOnlyWhereTheyCanBeRewritten_data()
     QTest::newRow("installed without a shipped table")
         << true << false << QByteArray() << QByteArray() << false << QByteArray("<missing>");
     QTest::newRow("read-only portable copy") << false << true << table << QByteArray() << false << table;
+    // A tournament played while Data was read only left its champion in the
+    // player's table: Data writable again must not hide it.
+    QTest::newRow("build folder: the player's own table, once made, wins")
+        << false << false << table << mine << false << mine;
+    QTest::newRow("build folder without a table: the player's own wins")
+        << false << false << QByteArray() << mine << false << mine;
 }
 
 void DataDirTest::recordsStayInDataOnlyWhereTheyCanBeRewritten()
@@ -131,6 +139,36 @@ void DataDirTest::recordsStayInDataOnlyWhereTheyCanBeRewritten()
         QVERIFY(QFileInfo(records).isWritable());
     if (!shipped.isEmpty())
         QCOMPARE(readFile(dataRoot + QStringLiteral("/Cfg.ini")), shipped);
+}
+
+void DataDirTest::withoutAHomeRecordsStayOnlyInAWritableData_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("inData");
+    QTest::newRow("build folder") << false << true;
+    QTest::newRow("installed game") << true << false;
+}
+
+void DataDirTest::withoutAHomeRecordsStayOnlyInAWritableData()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, inData);
+    QTemporaryDir base;
+    const QString dataRoot = QDir(base.path()).filePath(QStringLiteral("Data"));
+    writeFile(dataRoot + QStringLiteral("/Cfg.ini"), "\r\n0\r\n");
+    const QString home = QDir(base.path()).filePath(QStringLiteral("gone"));
+    const QByteArray saved[] = {qgetenv("XDG_DATA_HOME"), qgetenv("HOME")};
+    // A relative value is ignored, and a home that is not there is never made.
+    qputenv("XDG_DATA_HOME", "share");
+    qputenv("HOME", QFile::encodeName(home));
+
+    const DataDir data = installed ? DataDir::installed(dataRoot) : DataDir(base.path());
+    const QString records = data.recordsFile();
+    qputenv("XDG_DATA_HOME", saved[0]);
+    qputenv("HOME", saved[1]);
+    QCOMPARE(records, inData ? dataRoot + QStringLiteral("/Cfg.ini") : QString());
+    QVERIFY(!QFileInfo::exists(home));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("share")));
 }
 
 QTEST_GUILESS_MAIN(DataDirTest)

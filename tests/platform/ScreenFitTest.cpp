@@ -71,6 +71,9 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource_data()
     QTest::newRow("another resource") << QByteArray("Xcursor.dpi:\t192") << 1.0;
     QTest::newRow("not a number") << QByteArray("Xft.dpi:\tlarge") << 1.0;
     QTest::newRow("zero") << QByteArray("Xft.dpi:\t0") << 1.0;
+    // Taken by the toolkit, however absurd: the game's own factor makes up for it.
+    QTest::newRow("a billion dots") << QByteArray("Xft.dpi:\t1e9") << 1e9 / 96;
+    QTest::newRow("beyond an int") << QByteArray("Xft.dpi:\t3e9") << 1.0;
 }
 
 void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()

@@ -72,6 +72,7 @@ private slots:
     void namesTheFileCannotHoldAreWrittenAsQuestionMarks_data();
     void namesTheFileCannotHoldAreWrittenAsQuestionMarks();
     void missingFileReadsAsTheEmptyTableAndWriteCreatesIt();
+    void tableKeptNowhereIsEmptyAndEveryWriteFailsWithoutATrace();
     void fileThatCannotBeReadIsReportedAndNeverReplaced_data();
     void fileThatCannotBeReadIsReportedAndNeverReplaced();
     void linkToARegularFileIsReadAndWrittenThrough();
@@ -229,6 +230,31 @@ void RecordsFileTest::failedWriteLeavesTheOldFileWhole()
     // No half-written neighbour is left behind either.
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Cfg.ini")});
+}
+
+void RecordsFileTest::tableKeptNowhereIsEmptyAndEveryWriteFailsWithoutATrace()
+{
+    // Run from a folder of its own: a copy would otherwise land where the game was started.
+    const QString before = QDir::currentPath();
+    const auto entries = [this] {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList there = entries();
+    QVERIFY(QDir::setCurrent(dir_.path()));
+    RecordsFile file{QString()};
+    const RecordsTable read = file.read();
+    const bool written = file.write(table({{"Ира", 500}}));
+    const int removed = file.removeLeftovers();
+    const QStringList left = entries();
+    QDir::setCurrent(before);
+
+    QCOMPARE(read, RecordsTable{});
+    QVERIFY(!file.readFailed());
+    QVERIFY(!written);
+    QCOMPARE(file.failure(), RecordsFile::Failure::NoFolder);
+    QCOMPARE(file.errorString(), QStringLiteral("нет домашней папки, где её хранить"));
+    QCOMPARE(removed, 0);
+    QCOMPARE(left, there);
 }
 
 void RecordsFileTest::fileThatCannotBeReadIsReportedAndNeverReplaced_data()

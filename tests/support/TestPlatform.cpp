@@ -53,7 +53,10 @@ TestPlatform::TestPlatform(DataContent content)
     QDir().mkpath(root);
     if (content == DataContent::BuildData)
         copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
-    platform = std::make_unique<Platform>(DataDir(baseDir.path()), dialogs, random, exit, display);
+    // A player folder of the test's own: a table of the user running the tests
+    // would otherwise be the one every test reads.
+    const QString playerDir = QDir(baseDir.path()).filePath(QStringLiteral("player"));
+    platform = std::make_unique<Platform>(DataDir(baseDir.path(), playerDir), dialogs, random, exit, display);
     platform->turnClock = &clock;
     navigation = std::make_unique<WindowNavigation>(platform->windows);
     livePlatforms().append(this);
