@@ -69,7 +69,8 @@ void SoundPlayer::reportOnStderr(const QString& line)
 
 void SoundPlayer::preload()
 {
-    if (preloaded_)
+    preloadDue_ = true;
+    if (preloaded_ || isMuted())
         return;
     preloaded_ = true;
     loadSounds();
@@ -154,6 +155,12 @@ void SoundPlayer::start(Sound sound)
 void SoundPlayer::silence()
 {
     mixer_.stopAll();
+}
+
+void SoundPlayer::soundOn()
+{
+    if (preloadDue_)
+        preload();
 }
 
 void SoundPlayer::suspendWhenQuiet()

@@ -30,7 +30,9 @@ public:
     ~SoundPlayer() override;
 
     // Reads the sounds and opens the device. Not on the way to the first
-    // window: loading the audio system costs more than showing it.
+    // window: loading the audio system costs more than showing it. While
+    // sound is off this waits until it is turned on: a player who chose
+    // silence pays neither the memory nor the connection to a sound server.
     void preload();
     bool isPreloaded() const { return preloaded_; }
     // True while sound reaches a device.
@@ -44,6 +46,7 @@ public:
 protected:
     void start(Sound sound) override;
     void silence() override;
+    void soundOn() override;
 
 private:
     void loadSounds();
@@ -57,5 +60,6 @@ private:
     std::unique_ptr<MixerStream> stream_;
     std::unique_ptr<QAudioSink> sink_;
     QTimer quiet_;
+    bool preloadDue_ = false;
     bool preloaded_ = false;
 };

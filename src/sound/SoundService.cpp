@@ -10,5 +10,7 @@ void SoundService::setMuted(bool muted)
     muted_ = muted;
     if (muted)
         silence();
+    else
+        soundOn();
     emit mutedChanged(muted);
 }

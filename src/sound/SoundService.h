@@ -32,6 +32,8 @@ protected:
     virtual void start(Sound sound) = 0;
     // Sound was turned off: what still sounds stops at once.
     virtual void silence() {}
+    // Sound was turned on again.
+    virtual void soundOn() {}
 
 private:
     bool muted_ = false;

@@ -30,6 +30,7 @@ private slots:
     void missingOrDamagedFileSilencesOnlyThatSound();
     void noSoundDeviceIsOneLineAndTheGameGoesOn();
     void nothingIsLoadedBeforePreload();
+    void silenceChosenAtStartLoadsNothingUntilSoundIsOn();
     void mutingSilencesAndIsAnnouncedOnce();
 
     void muteKeyActsWhereMIsNoLetter_data();
@@ -119,6 +120,27 @@ void SoundPlayerTest::nothingIsLoadedBeforePreload()
     QVERIFY(!player.isPreloaded());
     QCOMPARE(player.memoryBytes(), 0);
     QVERIFY(collected.lines.isEmpty());
+}
+
+void SoundPlayerTest::silenceChosenAtStartLoadsNothingUntilSoundIsOn()
+{
+    TestPlatform test;
+    Collected collected;
+    SoundPlayer player(test.platform->data.root(), collected.report());
+    player.setMuted(true);
+    // Turned on before the moment to load: still nothing loaded.
+    player.setMuted(false);
+    QVERIFY(!player.isPreloaded());
+    player.setMuted(true);
+    player.preload();
+    QVERIFY(!player.isPreloaded());
+    QCOMPARE(player.memoryBytes(), 0);
+    QVERIFY(collected.lines.isEmpty());
+
+    player.setMuted(false);
+    QVERIFY(player.isPreloaded());
+    QVERIFY(player.memoryBytes() > 0);
+    QCOMPARE(collected.lines.size(), 1);  // no sound device here
 }
 
 void SoundPlayerTest::mutingSilencesAndIsAnnouncedOnce()
