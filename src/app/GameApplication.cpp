@@ -74,6 +74,11 @@ struct GameApplication::RealServices {
     Services services() { return {data, dialogs, random, exit, *display, &sounds}; }
 };
 
+GameApplication::GameApplication()
+    : GameApplication(Options{})
+{
+}
+
 GameApplication::GameApplication(Options options)
     : GameApplication(std::make_unique<RealServices>(options))
 {

@@ -43,7 +43,8 @@ public:
 
     // The real machine: the program's Data, modal boxes on screen,
     // a seeded generator, XRandR where there is one, the sound device.
-    explicit GameApplication(Options options = {});
+    GameApplication();
+    explicit GameApplication(Options options);
     explicit GameApplication(const Services& services);
     ~GameApplication();
 

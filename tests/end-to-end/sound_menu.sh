@@ -27,15 +27,15 @@ export PULSE_CLIENTCONFIG=$work/client.conf PULSE_SERVER=unix:$work/pulse-socket
 pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
   --log-target=stderr --log-level=error \
   -L "module-null-sink sink_name=game rate=48000" \
-  -L "module-native-protocol-unix socket=$work/pulse-socket auth-anonymous=1" 2>"$work/pulse.log" &
+  -L "module-native-protocol-unix socket=$work/pulse-socket auth-anonymous=1" >"$work/pulse.log" 2>&1 &
 server=$!
 pid=""
 recorder=""
 cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null
-  wait 2>/dev/null
+  for process in $pid $recorder $server; do
+    kill "$process" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,7 +58,9 @@ start_game() {
 record_menu_walk() {
   parec -d game.monitor --format=s16le --rate=48000 --channels=1 --latency-msec=20 >"$work/walk.raw" &
   recorder=$!
-  sleep 0.5
+  # The walk begins once the recorder is capturing, not after a guess.
+  eventually 10 test -s "$work/walk.raw"
+  sleep 0.2
   local entry x y
   read -r x y < <(start_picture_point "$window" 300 150)
   xdotool mousemove "$x" "$y"
