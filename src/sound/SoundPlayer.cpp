@@ -46,6 +46,28 @@ constexpr int bufferMilliseconds = 60;
 // A stream left running costs a wake-up every period; between turns it rests.
 constexpr int restAfterMilliseconds = 3000;
 
+QtMessageHandler toolkitHandler = nullptr;
+
+// Without a sound server the toolkit complains in a line of its own; ours
+// says the same and what follows from it, once.
+void withoutServerComplaints(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("PulseAudioService")))
+        return;
+    if (toolkitHandler)
+        toolkitHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+QAudioDevice defaultOutput()
+{
+    toolkitHandler = qInstallMessageHandler(withoutServerComplaints);
+    QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(toolkitHandler);
+    return device;
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(QString dataRoot, Report report)
@@ -95,7 +117,7 @@ void SoundPlayer::loadSounds()
 
 void SoundPlayer::openDevice()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = defaultOutput();
     if (device.isNull()) {
         report_(QStringLiteral("no sound device: the game plays silent"));
         return;

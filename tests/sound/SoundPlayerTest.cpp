@@ -15,6 +15,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -98,6 +99,8 @@ void SoundPlayerTest::noSoundDeviceIsOneLineAndTheGameGoesOn()
     TestPlatform test;
     Collected collected;
     SoundPlayer player(test.platform->data.root(), collected.report());
+    // Ours is the only line: the toolkit's own complaint is not repeated.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     player.preload();
     QCOMPARE(collected.lines.size(), 1);
     QVERIFY(collected.lines.first().contains(QStringLiteral("silent")));
