@@ -4,7 +4,10 @@
 #include "sound/WaveFile.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <QtEndian>
+
+#include <cstring>
 
 namespace wavefile {
 
@@ -43,52 +46,95 @@ void append16(QByteArray& out, quint16 value)
 
 } // namespace
 
-Samples parse(const QByteArray& bytes)
-{
-    const qsizetype size = bytes.size();
-    const char* data = bytes.constData();
-    if (size < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return refused(QStringLiteral("not a WAVE file"));
+namespace {
 
-    bool formatSeen = false;
+// Where a file's sound data lies, read from its first bytes.
+struct Layout {
     int rate = 0;
-    qsizetype at = 12;
+    qint64 dataAt = 0;
+    qint64 dataLength = 0;
+    QString error;
+    bool dataFound = false;
+};
+
+Layout layoutOf(const QByteArray& head, qint64 fileSize)
+{
+    Layout layout;
+    const qsizetype size = head.size();
+    const char* data = head.constData();
+    if (size < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") {
+        layout.error = QStringLiteral("not a WAVE file");
+        return layout;
+    }
+    bool formatSeen = false;
+    qint64 at = 12;
     while (at + 8 <= size) {
-        const QByteArray id = bytes.mid(at, 4);
+        const QByteArray id = head.mid(at, 4);
         const quint32 length = u32(data + at + 4);
-        const qsizetype body = at + 8;
+        const qint64 body = at + 8;
         if (id == "fmt ") {
-            if (length < 16 || body + 16 > size)
-                return refused(QStringLiteral("format chunk cut short"));
+            if (length < 16 || body + 16 > size) {
+                layout.error = QStringLiteral("format chunk cut short");
+                return layout;
+            }
             const quint16 format = u16(data + body);
             const quint16 channels = u16(data + body + 2);
-            rate = static_cast<int>(u32(data + body + 4));
+            layout.rate = static_cast<int>(u32(data + body + 4));
             const quint16 bits = u16(data + body + 14);
-            if (format != 1 || channels != 1 || bits != 16)
-                return refused(QStringLiteral("not 16-bit PCM mono (format %1, %2 channels, %3 bits)")
-                                   .arg(format).arg(channels).arg(bits));
-            if (rate < 8000 || rate > 192000)
-                return refused(QStringLiteral("sample rate %1 Hz").arg(rate));
+            if (format != 1 || channels != 1 || bits != 16) {
+                layout.error = QStringLiteral("not 16-bit PCM mono (format %1, %2 channels, %3 bits)")
+                                   .arg(format).arg(channels).arg(bits);
+                return layout;
+            }
+            if (layout.rate < 8000 || layout.rate > 192000) {
+                layout.error = QStringLiteral("sample rate %1 Hz").arg(layout.rate);
+                return layout;
+            }
             formatSeen = true;
         } else if (id == "data") {
             if (!formatSeen)
-                return refused(QStringLiteral("sound data before its format"));
-            if (length > static_cast<quint64>(rate) * maxSeconds * 2)
-                return refused(QStringLiteral("longer than %1 seconds").arg(maxSeconds));
-            if (body + length > size)
-                return refused(QStringLiteral("sound data cut short"));
-            Samples result;
-            result.sampleRate = rate;
-            const qsizetype count = length / 2;
-            result.samples.resize(count);
-            for (qsizetype i = 0; i < count; ++i)
-                result.samples[i] = qFromLittleEndian<qint16>(data + body + 2 * i);
-            return result;
+                layout.error = QStringLiteral("sound data before its format");
+            else if (length > static_cast<quint64>(layout.rate) * maxSeconds * 2)
+                layout.error = QStringLiteral("longer than %1 seconds").arg(maxSeconds);
+            else if (body + length > fileSize)
+                layout.error = QStringLiteral("sound data cut short");
+            layout.dataAt = body;
+            layout.dataLength = length;
+            layout.dataFound = true;
+            return layout;
         }
         // Chunks are padded to an even length.
-        at = body + static_cast<qsizetype>(length) + (length & 1);
+        at = body + length + (length & 1);
     }
-    return refused(formatSeen ? QStringLiteral("no sound data") : QStringLiteral("no format chunk"));
+    if (at + 8 > fileSize || size == fileSize)
+        layout.error = formatSeen ? QStringLiteral("no sound data") : QStringLiteral("no format chunk");
+    return layout;
+}
+
+void toHost(QList<qint16>& samples)
+{
+    if constexpr (QSysInfo::ByteOrder != QSysInfo::LittleEndian) {
+        for (qint16& sample : samples)
+            sample = qFromLittleEndian(sample);
+    }
+}
+
+} // namespace
+
+Samples parse(const QByteArray& bytes)
+{
+    const Layout layout = layoutOf(bytes, bytes.size());
+    if (!layout.error.isEmpty())
+        return refused(layout.error);
+    if (!layout.dataFound)
+        return refused(QStringLiteral("no sound data"));
+    Samples result;
+    result.sampleRate = layout.rate;
+    result.samples.resize(layout.dataLength / 2);
+    std::memcpy(result.samples.data(), bytes.constData() + layout.dataAt,
+                static_cast<std::size_t>(result.samples.size()) * 2);
+    toHost(result.samples);
+    return result;
 }
 
 Samples read(const QString& path)
@@ -96,10 +142,26 @@ Samples read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(file.errorString());
-    // More than the longest sound at the highest rate cannot be a sound of ours.
-    if (file.size() > static_cast<qint64>(192000) * maxSeconds * 2 + 4096)
-        return refused(QStringLiteral("longer than %1 seconds").arg(maxSeconds));
-    return parse(file.readAll());
+    // The samples go straight from the file into their place: no second copy
+    // of a sound held for a moment, which would count in the game's peak memory.
+    const QByteArray head = file.read(4096);
+    const Layout layout = layoutOf(head, file.size());
+    if (!layout.error.isEmpty())
+        return refused(layout.error);
+    if (!layout.dataFound) {
+        // Long chunks before the data, as some editors write: read it all.
+        if (file.size() > static_cast<qint64>(192000) * maxSeconds * 2 + (1 << 20))
+            return refused(QStringLiteral("longer than %1 seconds").arg(maxSeconds));
+        return parse(head + file.readAll());
+    }
+    Samples result;
+    result.sampleRate = layout.rate;
+    result.samples.resize(layout.dataLength / 2);
+    const qint64 bytes = result.samples.size() * 2;
+    if (!file.seek(layout.dataAt) || file.read(reinterpret_cast<char*>(result.samples.data()), bytes) != bytes)
+        return refused(QStringLiteral("sound data cut short"));
+    toHost(result.samples);
+    return result;
 }
 
 QByteArray encode(const QList<qint16>& samples, int sampleRate)

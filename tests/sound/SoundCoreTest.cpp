@@ -19,6 +19,8 @@ private slots:
     void damagedFileIsRefusedWithAReason_data();
     void damagedFileIsRefusedWithAReason();
     void unknownChunkBeforeTheDataIsSkipped();
+    void fileReadsAsItsBytesParse_data();
+    void fileReadsAsItsBytesParse();
 
     void overlappingSoundsAddUp();
     void loudSumIsClippedNotWrapped();
@@ -104,6 +106,38 @@ void SoundCoreTest::unknownChunkBeforeTheDataIsSkipped()
     const wavefile::Samples read = wavefile::parse(good.left(36) + list + good.mid(36));
     QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
     QCOMPARE(read.samples.size(), 6);
+}
+
+void SoundCoreTest::fileReadsAsItsBytesParse_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = validWave();
+    QTest::newRow("ours") << good;
+    QTest::newRow("cut in the data") << good.left(good.size() - 3);
+    QTest::newRow("cut in the header") << good.left(20);
+    // The data's header lies beyond the first bytes the reader looks at.
+    QByteArray note(6001, 'x');
+    QByteArray longChunk("LIST");
+    longChunk.append("\x71\x17\0\0", 4);  // 6001
+    QTest::newRow("long chunk before the data") << good.left(36) + longChunk + note + '\0' + good.mid(36);
+    QTest::newRow("long chunk and no data") << good.left(36) + longChunk + note + '\0';
+}
+
+void SoundCoreTest::fileReadsAsItsBytesParse()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sound.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const wavefile::Samples fromBytes = wavefile::parse(bytes);
+    const wavefile::Samples fromFile = wavefile::read(path);
+    QCOMPARE(fromFile.samples, fromBytes.samples);
+    QCOMPARE(fromFile.error.isEmpty(), fromBytes.error.isEmpty());
+    QCOMPARE(fromFile.sampleRate, fromBytes.sampleRate);
 }
 
 void SoundCoreTest::overlappingSoundsAddUp()
