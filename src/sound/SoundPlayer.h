@@ -24,8 +24,9 @@ class SoundPlayer final : public SoundService {
 public:
     using Report = std::function<void(const QString& line)>;
 
-    // `soundFolder` holds the files sounds::relativePath() names, less the
-    // folder. Nothing is read or opened yet.
+    // The sounds are the files sounds::relativePath() names below `dataRoot`
+    // (the Data directory). Nothing is read or opened yet; each problem found
+    // later is one call of `report`.
     explicit SoundPlayer(QString dataRoot, Report report = reportOnStderr);
     ~SoundPlayer() override;
 
