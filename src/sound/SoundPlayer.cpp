@@ -82,6 +82,9 @@ SoundPlayer::~SoundPlayer()
 {
     if (sink_)
         sink_->stop();
+    // Before the stream it may still point to.
+    sink_.reset();
+    retiredSink_.reset();
 }
 
 void SoundPlayer::reportOnStderr(const QString& line)
@@ -151,11 +154,11 @@ void SoundPlayer::dropDevice(const QString& why)
     report_(why + QStringLiteral(": the game plays silent"));
     mixer_.stopAll();
     quiet_.stop();
-    // Not from inside the sink's own signal. The stream stays: a stopped
-    // sink reads nothing from it.
-    if (QAudioSink* sink = sink_.release()) {
-        sink->disconnect(this);
-        sink->deleteLater();
+    // Not deleted from inside its own signal: it rests, stopped, until the
+    // player goes. The stream stays too: a stopped sink reads nothing.
+    if (sink_) {
+        sink_->disconnect(this);
+        retiredSink_ = std::move(sink_);
     }
 }
 

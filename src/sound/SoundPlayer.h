@@ -60,6 +60,7 @@ private:
     SoundMixer mixer_;
     std::unique_ptr<MixerStream> stream_;
     std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<QAudioSink> retiredSink_;
     QTimer quiet_;
     bool preloadDue_ = false;
     bool preloaded_ = false;
