@@ -290,7 +290,7 @@ Buffer synthesise(Sound sound, double seconds)
         addGlide(out, 0.33, 0.42, 188, 168, 0.35, 6);
         break;
     case Sound::Champion:
-        addApplause(out, noise, 0.0, seconds - 0.05, 0.55);
+        addApplause(out, noise, 0.0, seconds - 0.05, 1.4);
         addBrass(out, 0.0, 0.11, note(G4), 0.3);
         addBrass(out, 0.15, 0.11, note(G4), 0.3);
         addBrass(out, 0.3, 0.11, note(G4), 0.3);
