@@ -4,6 +4,7 @@
 #include "RecordingSounds.h"
 #include "TestPlatform.h"
 
+#include "app/GameApplication.h"
 #include "platform/EventLabel.h"
 #include "platform/WindowNames.h"
 #include "records/RecordsWindow.h"
@@ -37,6 +38,7 @@ private slots:
     void muteKeyActsWhereMIsNoLetter_data();
     void muteKeyActsWhereMIsNoLetter();
     void speakerShowsAndTogglesTheState();
+    void gameHandsItsSoundToTheWindowsAndTheKey();
 
     void startMenuSoundsWhenReachedAndChosen();
     void speakerCoversNoMenuEntry();
@@ -242,6 +244,28 @@ void SoundPlayerTest::speakerShowsAndTogglesTheState()
 
     sounds.setMuted(false);
     QCOMPARE(speaker->accessibleName(), QStringLiteral("Звук включён"));
+}
+
+void SoundPlayerTest::gameHandsItsSoundToTheWindowsAndTheKey()
+{
+    TestPlatform test;
+    RecordingSounds sounds;
+    GameApplication game(GameApplication::Services{DataDir(test.baseDir.path()), test.dialogs, test.random,
+                                                   test.exit, test.display, &sounds});
+    QVERIFY(game.start());
+    StartWindow* start = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<StartWindow*>(widget); window && window->isVisible())
+            start = window;
+    }
+    QVERIFY(start);
+    emit start->menuEntry(1)->mouseMoved();
+    QCOMPARE(sounds.played, QList<Sound>{Sound::MenuPoint});
+
+    // M on the start window reaches the same sound its speaker shows.
+    QTest::keyClick(start, Qt::Key_M);
+    QVERIFY(sounds.isMuted());
+    QCOMPARE(start->speaker()->accessibleName(), QStringLiteral("Звук выключен"));
 }
 
 void SoundPlayerTest::startMenuSoundsWhenReachedAndChosen()
