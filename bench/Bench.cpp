@@ -637,6 +637,97 @@ void menuSessions(XWatch& x, const Options& options)
     report.add({"CPU per clock tick of the About window", "ms", tickCpu});
 }
 
+// ---- sound ------------------------------------------------------------------------
+
+// A sound server of the bench's own: PulseAudio with a null sink, reached
+// through a socket in the work directory, so the figures do not depend on
+// whatever the desktop runs. Shared memory is off: as root in a container
+// it fails without a word.
+class SoundServer {
+public:
+    explicit SoundServer(const fs::path& work)
+    {
+        const fs::path dir = work / "sound-server";
+        fs::remove_all(dir);
+        fs::create_directories(dir / "config");
+        std::ofstream(dir / "client.conf") << "enable-shm = no\nenable-memfd = no\nautospawn = no\n";
+        const std::string socket = (dir / "socket").string();
+        environment_ = {"PULSE_SERVER=unix:" + socket, "PULSE_CLIENTCONFIG=" + (dir / "client.conf").string(),
+                        // The player's remembered choice stays the bench's own.
+                        "XDG_CONFIG_HOME=" + (dir / "config").string()};
+        server_ = std::make_unique<Program>(
+            findOnPath("pulseaudio"),
+            std::vector<std::string>{"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
+                                     "--disable-shm=yes", "-L", "module-null-sink sink_name=bench rate=48000",
+                                     "-L", "module-native-protocol-unix socket=" + socket + " auth-anonymous=1"},
+            std::vector<std::string>{"HOME=" + dir.string(), "XDG_RUNTIME_DIR=" + dir.string()});
+        for (int wait = 0; wait < 100 && !fs::exists(socket); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ready_ = fs::exists(socket) && server_->running();
+    }
+
+    bool ready() const { return ready_; }
+    const std::vector<std::string>& environment() const { return environment_; }
+
+private:
+    static std::string findOnPath(const std::string& name)
+    {
+        std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin");
+        std::string dir;
+        while (std::getline(path, dir, ':')) {
+            if (access((dir + "/" + name).c_str(), X_OK) == 0)
+                return dir + "/" + name;
+        }
+        return "/usr/bin/" + name;
+    }
+
+    std::unique_ptr<Program> server_;
+    std::vector<std::string> environment_;
+    bool ready_ = false;
+};
+
+// The game with sound against the same game started with --mute (which loads
+// nothing of the sound), in pairs, with a sound server running: the start,
+// and the memory once every sound is loaded (the player loads them 300 ms
+// after the start window is up; measured after 1.5 s).
+void soundFigures(XWatch& x, const Options& options)
+{
+    SoundServer server(options.work);
+    if (!server.ready()) {
+        report.add({"start → mapped, with sound ÷ --mute (pairs)", "×", {}, "≤ 1.05", {},
+                    "not measured: no pulseaudio to start"});
+        return;
+    }
+    std::vector<double> ratio, paintRatio, peak, pss;
+    const int pairs = options.quick ? options.runs : 3 * options.runs;
+    for (int run = -1; run < pairs; ++run) {
+        Start starts[2];
+        double peaks[2] = {0, 0}, psss[2] = {0, 0};
+        for (int turn = 0; turn < 2; ++turn) {
+            const int which = (turn + run + 1) % 2;  // 0 muted, 1 with sound
+            std::unique_ptr<Program> program;
+            starts[which] = launch(x, program, options.game,
+                                   which ? std::vector<std::string>{} : std::vector<std::string>{"--mute"},
+                                   server.environment());
+            x.pumpFor(1500);
+            peaks[which] = program->peakMb();
+            psss[which] = program->pssMb();
+            program.reset();
+            x.pumpFor(150);
+        }
+        if (run < 0 || starts[0].mapped < 0 || starts[1].mapped < 0)
+            continue;
+        ratio.push_back(starts[1].mapped / starts[0].mapped);
+        paintRatio.push_back(starts[1].painted / starts[0].painted);
+        peak.push_back(peaks[1] - peaks[0]);
+        pss.push_back(psss[1] - psss[0]);
+    }
+    report.add({"start → mapped, with sound ÷ --mute (pairs)", "×", ratio, "≤ 1.05", atMost(1.05)});
+    report.add({"start → first paint, with sound ÷ --mute (pairs)", "×", paintRatio});
+    report.add({"VmHWM with every sound loaded − --mute", "MB", peak, "≤ +3", atMost(3)});
+    report.add({"PSS with every sound loaded − --mute", "MB", pss, "≤ +3", atMost(3)});
+}
+
 // strace counts every file the program opens while the drum turns.
 void filesDuringSpin(XWatch& x, const Options& options)
 {
@@ -811,7 +902,7 @@ int main(int argc, char* argv[])
             options.only = value();
         else {
             std::cerr << "usage: kordamir-bench --game PATH --bare PATH [--runs N] [--quick] [--out FILE] [--work DIR]\n"
-                         "       [--only start,game,menu,spin,topics,files]\n";
+                         "       [--only start,game,menu,sound,spin,topics,files]\n";
             return 2;
         }
     }
@@ -871,6 +962,8 @@ int main(int argc, char* argv[])
             report.add(step);
             report.add({"step " + name + ": bare-desktop frame (1 = yes)", "", s.bare, "0", atMost(0)});
         }
+        if (phase("sound", "sound against --mute"))
+            soundFigures(x, options);
         if (phase("spin", "files opened during a spin"))
             filesDuringSpin(x, options);
         if (phase("topics", "topic step"))

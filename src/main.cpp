@@ -21,7 +21,7 @@
 namespace {
 
 const char* const helpText =
-    "Использование: kordamir [--help | --version | --no-scale]\n"
+    "Использование: kordamir [--help | --version | --no-scale | --mute]\n"
     "\n"
     "Кордамир — игра в угадывание слов: три тройки игроков и финал,\n"
     "барабан, буквы и призовые шкатулки. Без параметров открывает окно игры.\n"
@@ -30,12 +30,14 @@ const char* const helpText =
     "  --version   показать версию и выйти\n"
     "  --no-scale  не растягивать игру на экран: сцена 800 × 600 точек\n"
     "              (то же, что KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 задаёт свой масштаб)\n"
+    "  --mute      начать без звука (клавиша M или динамик в окне включают его\n"
+    "              и выключают; выбор запоминается в ~/.config/kordamir)\n"
     "\n"
     "Картинки и темы лежат в каталоге Data рядом с программой, а у\n"
     "установленной игры — в share/games/kordamir. Рекорды установленной игры\n"
     "хранятся в ~/.local/share/kordamir/Cfg.ini.\n"
     "\n"
-    "Usage: kordamir [--help | --version | --no-scale]\n"
+    "Usage: kordamir [--help | --version | --no-scale | --mute]\n"
     "\n"
     "Kordamir is a word-guessing game with a Russian interface: three trios of\n"
     "players and a final, a drum, letters and prize boxes. Without options it\n"
@@ -45,6 +47,8 @@ const char* const helpText =
     "  --version   print the version and exit\n"
     "  --no-scale  do not scale the game to the screen: the scene stays 800 × 600\n"
     "              (as KORDAMIR_SCALE=1; KORDAMIR_SCALE=1.5 sets a scale of your own)\n"
+    "  --mute      start without sound (the M key or the speaker on the window\n"
+    "              turns it off and on; the choice is kept in ~/.config/kordamir)\n"
     "\n"
     "Pictures and topics lie in the directory Data beside the program, or in\n"
     "share/games/kordamir for an installed game, whose records are kept in\n"
@@ -186,6 +190,8 @@ int main(int argc, char* argv[])
 {
     if (const int answered = answerCommandLine(argc, argv); answered >= 0)
         return answered;
+    // Read before the toolkit takes its own options out of argv.
+    const bool mute = commandline::read(argc, argv).mute;
     if (displayMissing()) {
         std::fputs("Кордамир: нет графического дисплея (переменные DISPLAY и WAYLAND_DISPLAY пусты).\n"
                    "Запустите игру в графическом сеансе.\n"
@@ -214,7 +220,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::installSubstitutes();
 
-    GameApplication game;
+    GameApplication game(GameApplication::Options{.mute = mute});
     if (!game.start())
         return 0;
     return QApplication::exec();

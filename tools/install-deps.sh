@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what building, playing and testing Кордамир need on Debian 12:
-# the compiler and CMake, Qt 6, XRandR, the fonts the game's texts are set in,
+# the compiler and CMake, Qt 6 with its Multimedia module, XRandR, the fonts
+# the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the
 # menu entry and of the metainfo, what `cpack -G DEB` uses, and for the
 # benchmark suite the X DAMAGE and XTEST libraries and strace. With --play,
@@ -14,14 +15,17 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
+  qt6-multimedia-dev
   libxrandr-dev libx11-dev libxcb-randr0-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
   qt6-wayland
 )
 # The tests of the real program on three desktops (a bare X server, openbox,
-# weston), the validators, the packaging checks and the bench's libraries.
+# weston), the validators, the packaging checks and the bench's libraries;
+# a sound server with a null sink, its recorder and sox to hear the game.
 test_packages=(
   xvfb xauth xdotool x11-utils openbox weston
+  pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream reuse
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace

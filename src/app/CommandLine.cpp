@@ -36,6 +36,7 @@ Request refuse(Problem problem, std::string_view argument)
 
 Request read(int argc, const char* const argv[])
 {
+    bool mute = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
         if (arg == "--help" || arg == "-h")
@@ -44,6 +45,10 @@ Request read(int argc, const char* const argv[])
             return {Action::Version, Problem::None, {}};
         if (arg == "--no-scale")
             continue;
+        if (arg == "--mute") {
+            mute = true;
+            continue;
+        }
         if (arg == "--") {
             // The game takes no file or word to play: whatever follows is a mistake.
             if (i + 1 < argc)
@@ -69,7 +74,9 @@ Request read(int argc, const char* const argv[])
             continue;
         return refuse(Problem::UnknownOption, arg);
     }
-    return {};
+    Request play;
+    play.mute = mute;
+    return play;
 }
 
 int print(std::string_view text, std::FILE* out, std::FILE* err)

@@ -8,9 +8,9 @@
 #include <string_view>
 
 // What the command line asks of the program, decided before anything needs a
-// display. The game's own options are --help (-h), --version and --no-scale;
-// the toolkit's standard options (-platform xcb, -style=fusion, -reverse …)
-// pass through to it. Anything else is refused, GNU style, with status 2: a
+// display. The game's own options are --help (-h), --version, --no-scale and
+// --mute; the toolkit's standard options (-platform xcb, -style=fusion,
+// -reverse …) pass through to it. Anything else is refused, GNU style, with status 2: a
 // mistyped option must not start a full-screen game.
 namespace commandline {
 
@@ -21,6 +21,7 @@ struct Request {
     Action action = Action::Play;
     Problem problem = Problem::None;
     std::string argument; // the argument refused
+    bool mute = false;    // --mute: start without sound
 };
 
 // Reads argv in order: the first --help, --version or refused argument decides.

@@ -16,7 +16,11 @@
 #include "records/RecordsFile.h"
 #include "records/RecordsWindow.h"
 #include "setup/SetupWindow.h"
+#include "sound/MutePreference.h"
+#include "sound/SoundPlayer.h"
 #include "start/StartWindow.h"
+
+#include <QTimer>
 
 void defineGameWindows(Platform& platform, Navigation& navigation, GameState& state)
 {
@@ -24,7 +28,8 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
     windows.define(windownames::start, [&] {
         return std::make_unique<StartWindow>(StartWindow::Services{platform.data, platform.pictures,
                                                                    platform.dialogs, platform.program,
-                                                                   platform.display, navigation},
+                                                                   platform.display, navigation,
+                                                                   platform.sounds},
                                              state);
     });
     windows.define(windownames::setup,
@@ -38,24 +43,45 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
     });
     windows.define(windownames::records, [&] {
         return std::make_unique<RecordsWindow>(
-            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation},
+            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation,
+                                    platform.sounds},
             state);
     });
     windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(navigation); });
     windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(navigation); });
 }
 
+namespace {
+constexpr int soundPreloadDelayMs = 300;
+}
+
 struct GameApplication::RealServices {
+    explicit RealServices(Options options)
+    {
+        // The player's own choice, kept for the next game; --mute only for this one.
+        const MutePreference preference;
+        sounds.setMuted(options.mute || preference.muted());
+        QObject::connect(&sounds, &SoundService::mutedChanged, &sounds,
+                         [preference](bool muted) { preference.save(muted); });
+    }
+
     QtDialogs dialogs;
     SeededRandom random;
     ApplicationExit exit;
     std::unique_ptr<DisplayModeService> display = XRandrDisplayMode::forCurrentPlatform();
+    DataDir data = DataDir::forProgram();
+    SoundPlayer sounds{data.root()};
 
-    Services services() { return {DataDir::forProgram(), dialogs, random, exit, *display}; }
+    Services services() { return {data, dialogs, random, exit, *display, &sounds}; }
 };
 
 GameApplication::GameApplication()
-    : GameApplication(std::make_unique<RealServices>())
+    : GameApplication(Options{})
+{
+}
+
+GameApplication::GameApplication(Options options)
+    : GameApplication(std::make_unique<RealServices>(options))
 {
 }
 
@@ -66,13 +92,15 @@ GameApplication::GameApplication(std::unique_ptr<RealServices> real)
 }
 
 GameApplication::GameApplication(const Services& services)
-    : platform_(services.data, services.dialogs, services.random, services.exit, services.display),
+    : platform_(services.data, services.dialogs, services.random, services.exit, services.display,
+                services.sounds),
       navigation_(std::make_unique<WindowNavigation>(platform_.windows))
 {
     DisplayModeService& display = services.display;
     services.exit.onEnd([&display] { display.restore(); });
     defineGameWindows(platform_, *navigation_, state_);
     helpKey_ = std::make_unique<HelpKey>(*navigation_);
+    muteKey_ = std::make_unique<MuteKey>(platform_.sounds);
 }
 
 GameApplication::~GameApplication()
@@ -89,5 +117,10 @@ bool GameApplication::start()
     // where the file system offers no anonymous temporary files. Nothing reads
     // the records before the player asks for them, so the window comes first.
     RecordsFile(platform_.data.recordsFile()).removeLeftovers();
+    // The audio system is loaded once the window is up and its backdrop
+    // decoded: it costs more than showing the window, and a player needs a
+    // moment before pointing at the menu.
+    if (real_)
+        QTimer::singleShot(soundPreloadDelayMs, &real_->sounds, &SoundPlayer::preload);
     return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "help/HelpKey.h"
+#include "sound/MuteKey.h"
 #include "platform/DataDir.h"
 #include "platform/Platform.h"
 #include "state/GameState.h"
@@ -31,11 +32,19 @@ public:
         RandomSource& random;
         ProgramExit& exit;
         DisplayModeService& display;
+        // None: the game is silent.
+        SoundService* sounds = nullptr;
+    };
+
+    struct Options {
+        // Starts silent, whatever the player chose last time.
+        bool mute = false;
     };
 
     // The real machine: the program's Data, modal boxes on screen,
-    // a seeded generator, XRandR where there is one.
+    // a seeded generator, XRandR where there is one, the sound device.
     GameApplication();
+    explicit GameApplication(Options options);
     explicit GameApplication(const Services& services);
     ~GameApplication();
 
@@ -55,4 +64,5 @@ private:
     std::unique_ptr<Navigation> navigation_;
     GameState state_;
     std::unique_ptr<HelpKey> helpKey_;
+    std::unique_ptr<MuteKey> muteKey_;
 };

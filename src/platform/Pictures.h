@@ -48,6 +48,8 @@ constexpr QSize backdropSize = twipsSize(12000, 9000);
 // Start window: where its backdrop stands, and menu entry 1..4 on it.
 constexpr QPoint startBackdropAt{112, 84};
 constexpr QRect menuEntry(int number) { return {548, 296 + 68 * (number - 1), 225, 61}; }
+// The sound's speaker (32 × 32) in the backdrop's bottom left corner, clear of the menu.
+constexpr QPoint speakerAt{12, 556};
 
 // Game table, on its backdrop.
 constexpr QRect stageCaption = twipsRect(4680, 240, 3975, 495);

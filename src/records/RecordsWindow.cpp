@@ -12,6 +12,7 @@
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
 #include "rules/Tournament.h"
+#include "sound/SoundService.h"
 #include "state/GameState.h"
 
 #include <QKeyEvent>
@@ -96,6 +97,8 @@ void RecordsWindow::load()
 void RecordsWindow::present()
 {
     presentMaximised();
+    if (std::exchange(newChampion_, false))
+        services_.sounds.play(Sound::RecordsChampion);
     if (!fileFailure_.isEmpty()) {
         services_.dialogs.message(this, std::exchange(fileFailure_, QString()), Dialogs::Icon::Critical,
                                   Dialogs::Buttons::Ok);
@@ -133,6 +136,7 @@ void RecordsWindow::enterPendingResult()
         showRow(0, name, score);
     }
     markRow(row);
+    newChampion_ = row != 0;
     if (tableUnread_) {
         fileFailure_ += QStringLiteral(" Результат не сохранён.");
         return;

@@ -13,6 +13,7 @@ class DataDir;
 class Dialogs;
 class Navigation;
 class PictureCache;
+class SoundService;
 struct GameState;
 
 // "Конец": the table of the four best results over its picture. On opening it
@@ -26,6 +27,7 @@ public:
         PictureCache& pictures;
         Dialogs& dialogs;
         Navigation& navigation;
+        SoundService& sounds;
     };
 
     RecordsWindow(const Services& services, GameState& state);
@@ -67,6 +69,8 @@ private:
     bool tableUnread_ = false;
     // Told once the window is on the screen, so that the table stands behind the box.
     QString fileFailure_;
+    // A champion entered the table: the hall hears it once the window shows.
+    bool newChampion_ = false;
 
     EventLabel* picture1_ = nullptr;
     std::array<EventLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)

@@ -13,6 +13,8 @@
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
 #include "setup/SetupWindow.h"
+#include "sound/SoundService.h"
+#include "sound/SpeakerButton.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
 #include "rules/Tournament.h"
@@ -65,10 +67,16 @@ StartWindow::StartWindow(const Services& services, GameState& state)
         entry->setBackgroundOpaque(false);
         connect(entry, &EventLabel::mouseMoved, this, [this, entry] { highlight(entry, hoverColour); });
         connect(entry, &EventLabel::pressed, this, [this, entry] { highlight(entry, pressColour); });
+        // Heard before the action, which may unload this window.
+        connect(entry, &EventLabel::released, this, [this] { services_.sounds.play(Sound::MenuChoose); });
         connect(entry, &EventLabel::released, this, actions.at(number));
         entries_.at(number) = entry;
     }
     new MenuKeys(*this);
+
+    // In the picture's bottom left corner, clear of the menu column.
+    speaker_ = new SpeakerButton(services_.sounds, picture1_);
+    speaker_->move(pictures::speakerAt);
 }
 
 void StartWindow::load()
@@ -137,6 +145,8 @@ void StartWindow::highlight(EventLabel* entry, const QColor& colour)
     const bool reached = !entry->isBackgroundOpaque();
     entry->setBackgroundOpaque(true);
     entry->setBackgroundColour(colour);
+    if (reached && colour == hoverColour)
+        services_.sounds.play(Sound::MenuPoint);
     // A player pointing at an entry is about to open its window: what that
     // window needs is made ready now, not after the click. Not sooner: at the
     // menu it would only take memory.

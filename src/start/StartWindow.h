@@ -14,6 +14,8 @@ class EventLabel;
 class Navigation;
 class PictureCache;
 class ProgramExit;
+class SoundService;
+class SpeakerButton;
 struct GameState;
 
 // "Начало": the first window of the program, with its picture and the menu
@@ -29,6 +31,7 @@ public:
         ProgramExit& program;
         DisplayModeService& display;
         Navigation& navigation;
+        SoundService& sounds;
     };
 
     StartWindow(const Services& services, GameState& state);
@@ -44,6 +47,7 @@ public:
     // Label1..Label4: "Новая игра", "Рекорды", "Автор", "Выход".
     EventLabel* menuEntry(int number) const { return entries_.at(number); }
     EventLabel* picture() const { return picture1_; }
+    SpeakerButton* speaker() const { return speaker_; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -63,4 +67,5 @@ private:
     GameState& state_;
     EventLabel* picture1_ = nullptr;
     std::array<EventLabel*, 5> entries_{};  // 1..4 used
+    SpeakerButton* speaker_ = nullptr;
 };

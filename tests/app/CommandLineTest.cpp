@@ -27,6 +27,8 @@ private slots:
     void eachArgumentIsTakenOrRefused();
     void answerLostOnTheWayIsAnError_data();
     void answerLostOnTheWayIsAnError();
+    void muteIsTakenWhereverItStands_data();
+    void muteIsTakenWhereverItStands();
 };
 
 void CommandLineTest::eachArgumentIsTakenOrRefused_data()
@@ -148,6 +150,38 @@ void CommandLineTest::answerLostOnTheWayIsAnError()
     }
     std::fclose(out);
     std::fclose(err);
+void CommandLineTest::muteIsTakenWhereverItStands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("mute");
+
+    QTest::newRow("none") << QStringList{} << Action::Play << false;
+    QTest::newRow("alone") << QStringList{"--mute"} << Action::Play << true;
+    QTest::newRow("among the toolkit's")
+        << QStringList{"-platform", "xcb", "--mute", "--no-scale"} << Action::Play << true;
+    // Taken as the toolkit's value, not as the game's option.
+    QTest::newRow("as a toolkit option's value") << QStringList{"-qwindowtitle", "--mute"} << Action::Play << false;
+    QTest::newRow("with a value it does not take") << QStringList{"--mute=yes"} << Action::Refuse << false;
+    QTest::newRow("single dash is unknown") << QStringList{"-mute"} << Action::Refuse << false;
+}
+
+void CommandLineTest::muteIsTakenWhereverItStands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(bool, mute);
+
+    std::vector<QByteArray> bytes{QByteArrayLiteral("kordamir")};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toUtf8());
+    std::vector<const char*> argv;
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
+
+    const commandline::Request request = commandline::read(int(argv.size()), argv.data());
+    QCOMPARE(request.action, action);
+    QCOMPARE(request.mute, mute);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

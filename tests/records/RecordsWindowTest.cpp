@@ -272,7 +272,7 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     test.platform->windows.define(windownames::records, [&] {
         auto created = std::make_unique<RecordsWindow>(
             RecordsWindow::Services{test.platform->data, test.platform->pictures, test.dialogs,
-                                    *test.navigation},
+                                    *test.navigation, test.platform->sounds},
             test.state);
         window = created.get();
         return created;

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sound/SoundMixer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+void SoundMixer::setSamples(Sound sound, QList<qint16> samples)
+{
+    // A voice still reading the old samples would read freed memory.
+    stopAll();
+    samples_.at(static_cast<std::size_t>(sound)) = std::move(samples);
+}
+
+bool SoundMixer::hasSamples(Sound sound) const
+{
+    return !samples_.at(static_cast<std::size_t>(sound)).isEmpty();
+}
+
+void SoundMixer::start(Sound sound)
+{
+    const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(sound));
+    if (samples.isEmpty())
+        return;
+    if (voiceCount_ == maxVoices) {
+        std::move(voices_.begin() + 1, voices_.end(), voices_.begin());
+        --voiceCount_;
+    }
+    voices_.at(static_cast<std::size_t>(voiceCount_++)) = Voice{&samples, 0};
+}
+
+void SoundMixer::stopAll()
+{
+    voiceCount_ = 0;
+}
+
+void SoundMixer::mix(qint16* out, qsizetype frames)
+{
+    while (frames > 0) {
+        const qsizetype block = std::min<qsizetype>(frames, static_cast<qsizetype>(sum_.size()));
+        if (voiceCount_ == 0) {
+            std::memset(out, 0, static_cast<std::size_t>(frames) * sizeof(qint16));
+            return;
+        }
+        std::fill_n(sum_.begin(), block, 0);
+        for (int v = 0; v < voiceCount_; ++v) {
+            Voice& voice = voices_.at(static_cast<std::size_t>(v));
+            const qsizetype length = std::min(block, voice.samples->size() - voice.position);
+            const qint16* from = voice.samples->constData() + voice.position;
+            for (qsizetype i = 0; i < length; ++i)
+                sum_.at(static_cast<std::size_t>(i)) += from[i];
+            voice.position += length;
+        }
+        for (qsizetype i = 0; i < block; ++i) {
+            out[i] = static_cast<qint16>(std::clamp<qint32>(sum_.at(static_cast<std::size_t>(i)),
+                                                            std::numeric_limits<qint16>::min(),
+                                                            std::numeric_limits<qint16>::max()));
+        }
+        // Finished voices leave; the others keep their order, oldest first.
+        const auto end = std::remove_if(voices_.begin(), voices_.begin() + voiceCount_,
+                                        [](const Voice& voice) { return voice.position >= voice.samples->size(); });
+        voiceCount_ = static_cast<int>(end - voices_.begin());
+        out += block;
+        frames -= block;
+    }
+}
+
+qsizetype SoundMixer::memoryBytes() const
+{
+    qsizetype bytes = 0;
+    for (const QList<qint16>& samples : samples_)
+        bytes += samples.size() * static_cast<qsizetype>(sizeof(qint16));
+    return bytes;
+}

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "sound/Sound.h"
+
+#include <QList>
+
+#include <array>
+
+// The sounds held in memory and the ones now sounding, mixed into one
+// stream. A sound may sound several times at once (the drum's clacks follow
+// each other faster than a clack dies away); the sum is clipped, never wraps.
+class SoundMixer {
+public:
+    // More at once than a turn ever makes; beyond it the oldest stops.
+    static constexpr int maxVoices = 12;
+
+    // An empty list makes the sound silent.
+    void setSamples(Sound sound, QList<qint16> samples);
+    bool hasSamples(Sound sound) const;
+
+    void start(Sound sound);
+    void stopAll();
+    int voiceCount() const { return voiceCount_; }
+
+    // Writes the next `frames` samples of the mix; silence where nothing sounds.
+    void mix(qint16* out, qsizetype frames);
+
+    // The sounds' samples, in bytes.
+    qsizetype memoryBytes() const;
+
+private:
+    struct Voice {
+        const QList<qint16>* samples = nullptr;
+        qsizetype position = 0;
+    };
+
+    std::array<QList<qint16>, sounds::count> samples_;
+    std::array<Voice, maxVoices> voices_{};
+    int voiceCount_ = 0;
+    std::array<qint32, 1024> sum_{};
+};
