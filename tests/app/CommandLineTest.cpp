@@ -150,6 +150,8 @@ void CommandLineTest::answerLostOnTheWayIsAnError()
     }
     std::fclose(out);
     std::fclose(err);
+}
+
 void CommandLineTest::muteIsTakenWhereverItStands_data()
 {
     QTest::addColumn<QStringList>("arguments");

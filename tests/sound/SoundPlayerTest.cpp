@@ -331,7 +331,8 @@ void SoundPlayerTest::recordsGreetAChampionWhoEntersTheTable()
     TestPlatform test;
     RecordingSounds sounds;
     test.defineWindows();
-    test.state.Champion = {QString(), name, score};
+    if (!name.isEmpty())
+        test.state.Champion = Player{PlayerKind::Person, name, score.toInt()};
     test.platform->windows.define(windownames::records, [&] {
         return std::make_unique<RecordsWindow>(RecordsWindow::Services{test.platform->data, test.platform->pictures,
                                                                        test.dialogs, *test.navigation, sounds},
