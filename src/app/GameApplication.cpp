@@ -38,7 +38,7 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
         return std::make_unique<GameWindow>(GameWindow::Services{platform.data, platform.pictures,
                                                                  platform.random, platform.dialogs,
                                                                  platform.program, navigation,
-                                                                 platform.turnClock},
+                                                                 platform.sounds, platform.turnClock},
                                             state);
     });
     windows.define(windownames::records, [&] {

@@ -19,6 +19,10 @@
 #include "platform/RandomSource.h"
 #include "rules/Drum.h"
 #include "rules/TopicDatabase.h"
+#include "sound/MuteKey.h"
+#include "sound/RoundSounds.h"
+#include "sound/SoundService.h"
+#include "sound/SpeakerButton.h"
 #include "state/GameState.h"
 
 #include <QDir>
@@ -56,6 +60,17 @@ GameWindow::GameWindow(const Services& services, GameState& state)
     connect(&round_, &WordRound::changed, this, &GameWindow::showRound);
     connect(&round_, &WordRound::drumTurned, this, &GameWindow::showDrum);
     connect(&round_, &WordRound::played, this, &GameWindow::showOutcome);
+    connect(&round_, &WordRound::drumTurned, this,
+            [this](int, bool resting) { playSounds(roundsounds::ofDrumFrame(resting)); });
+    connect(&round_, &WordRound::played, this, [this](const WordRound::Outcome& outcome) {
+        playSounds(roundsounds::of(outcome, round_.message()));
+    });
+
+    // The speaker stands in the table's free bottom-left corner; on the
+    // table the M key names a letter, so Ctrl+M silences.
+    speaker_ = new SpeakerButton(services_.sounds, controls_.table);
+    speaker_->move(pictures::tableSpeakerAt);
+    MuteKey::keepLetterKeys(*this);
 
     // Key preview: the window sees Ctrl whichever of its controls has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -254,6 +269,20 @@ void GameWindow::showOutcome(const WordRound::Outcome& outcome)
     services_.dialogs.message(this, tr("Ошибка! Комп не может выбрать букву!"), Dialogs::Icon::Critical,
                               Dialogs::Buttons::Ok, tr("Ошибка"));
     services_.program.end();
+}
+
+void GameWindow::playSounds(const QList<Sound>& heard)
+{
+    constexpr int chimeSpacing = 140;
+    int delay = 0;
+    for (const Sound sound : heard) {
+        if (delay == 0)
+            services_.sounds.play(sound);
+        else
+            QTimer::singleShot(delay, this, [this, sound] { services_.sounds.play(sound); });
+        if (sound == Sound::LetterRight)
+            delay += chimeSpacing;
+    }
 }
 
 void GameWindow::showCell(int i, bool open)

@@ -7,6 +7,7 @@
 #include "platform/LoadableWindow.h"
 #include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
+#include "sound/Sound.h"
 
 #include <memory>
 
@@ -17,6 +18,8 @@ class Navigation;
 class PictureCache;
 class ProgramExit;
 class RandomSource;
+class SoundService;
+class SpeakerButton;
 struct GameState;
 
 // "Игра": one stage of the tournament, from the drawn word to its winner.
@@ -34,6 +37,7 @@ public:
         Dialogs& dialogs;
         ProgramExit& program;
         Navigation& navigation;
+        SoundService& sounds;
         Clock* clock = nullptr;   // the turns' clock; none: real timers
     };
 
@@ -76,6 +80,7 @@ public:
     QPushButton* sayButton(int seat) const { return controls_.sayWordButtons.at(seat); }
     QPushButton* spinButton(int seat) const { return controls_.spinButtons.at(seat); }
     EventLabel* computerLine(int seat) const { return controls_.computerLines.at(seat); }
+    SpeakerButton* speaker() const { return speaker_; }
 
     // The player's moves, as the controls and the table's keys make them.
     void spinClicked(int seat);
@@ -108,12 +113,15 @@ private:
     void showCell(int i, bool open);
     // The look at the hidden word (Ctrl held over the strip).
     void showPeek(bool shown);
+    // The hall's sounds of an outcome; the chimes of opened cells one after another.
+    void playSounds(const QList<Sound>& heard);
 
     Services services_;
     GameState& state_;
     std::unique_ptr<Clock> ownClock_;
     WordRound round_;
     TableControls controls_;
+    SpeakerButton* speaker_ = nullptr;
     bool askingForWord_ = false;   // the say-word box is open: the seat's controls step aside
     bool peekKeyHeld_ = false;
 };

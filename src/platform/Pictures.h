@@ -86,6 +86,8 @@ constexpr QRect scorePlate(int seat) { return twipsRect(seatLeft(seat) + 1050, 2
 constexpr QRect computerLine(int seat) { return twipsRect(seatLeft(seat) + 60, 3150, 3330, 420); }
 constexpr QRect sayWordButton(int seat) { return twipsRect(seatLeft(seat) + 90, 2640, 855, 855); }
 constexpr QRect spinButton(int seat) { return twipsRect(seatLeft(seat) + 2505, 2640, 855, 855); }
+// The sound's speaker on the table: clear of the drum, the letters and the hidden word.
+constexpr QPoint tableSpeakerAt{12, 528};
 // The game window, around the table's backdrop.
 constexpr QSize tableWindowSize = twipsSize(15270, 11040);
 

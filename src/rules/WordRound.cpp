@@ -198,6 +198,7 @@ void WordRound::announce()
     Outcome outcome;
     outcome.seat = state_.CurrentSeat;
     outcome.sector = state_.DrumSector;
+    outcome.announced = true;
     setMessage({Message::Kind::Sector, QString(), state_.DrumSector});
     switch (drum::sector(state_.DrumSector).effect) {
     case drum::Effect::Points:
@@ -308,6 +309,7 @@ WordRound::Outcome WordRound::openByPlus(int cell)
     state_.PlusSectorActive = false;
     Outcome outcome;
     outcome.seat = state_.CurrentSeat;
+    outcome.plusPick = true;
 
     // The letter counts as named: nobody can name it again in this word.
     const QString letter = state_.ClosedLetters.at(cell);
@@ -332,6 +334,7 @@ WordRound::Outcome WordRound::afterCellsOpened(Outcome outcome, Message found)
         Outcome won = winWord(Next::WordWonByLetters);
         won.openedCells = outcome.openedCells;
         won.namedLetter = outcome.namedLetter;
+        won.plusPick = outcome.plusPick;
         return won;
     }
     if (boxesDue(outcome.seat))

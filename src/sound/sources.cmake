@@ -7,6 +7,8 @@
 target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MutePreference.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MutePreference.h
+  ${CMAKE_CURRENT_LIST_DIR}/RoundSounds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RoundSounds.h
   ${CMAKE_CURRENT_LIST_DIR}/Sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Sound.h
   ${CMAKE_CURRENT_LIST_DIR}/SoundMixer.cpp
