@@ -44,8 +44,8 @@ public:
     QList<DisplayModeRequest> granted;
 };
 
-const DisplayModeRequest large{1024, 768, 32};
-const DisplayModeRequest small{800, 600, 16};
+const DisplayModeRequest large{1024, 768};
+const DisplayModeRequest small{800, 600};
 
 } // namespace
 
