@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/GameApplication.h"
 #include "platform/Fonts.h"
+#include "platform/ProgramVersion.h"
 #include "platform/ScreenScaling.h"
 
 #include <QApplication>
@@ -13,10 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#ifndef KORDAMIR_VERSION
-#define KORDAMIR_VERSION "?"
-#endif
 
 namespace {
 
@@ -63,7 +60,7 @@ int answerCommandLine(int argc, char* argv[])
         std::fputs(helpText, stdout);
         return 0;
     case commandline::Action::Version:
-        std::printf("Кордамир %s\n", KORDAMIR_VERSION);
+        std::printf("Кордамир %s\n", programversion::number().toUtf8().constData());
         return 0;
     case commandline::Action::Refuse:
         break;

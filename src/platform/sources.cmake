@@ -11,6 +11,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DisplayMode.h
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramVersion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramVersion.h
   ${CMAKE_CURRENT_LIST_DIR}/RandomSource.h
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.h
