@@ -1,10 +1,13 @@
 # SPDX-FileCopyrightText: 2026 Кордамир developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Who makes Кордамир, where it lives and under which licence: the one place
-# the package metadata is written. CPack and the metainfo take it from here;
-# debian/ cannot read CMake, so the test packaging_metadata holds debian/control,
+# Who makes Кордамир, which version, where it lives and under which licence:
+# the one place the package metadata is written. CPack, the metainfo, the
+# program's --version and its About window take it from here; debian/ cannot
+# read CMake, so the test packaging_metadata holds debian/control,
 # debian/changelog and debian/copyright to these values.
+# Read before project(), which takes the version from here.
+set(KORDAMIR_VERSION 1.0)
 set(KORDAMIR_MAINTAINER_NAME "Kordamir developers")
 set(KORDAMIR_CONTACT_EMAIL "kordamir@users.noreply.github.com")
 set(KORDAMIR_MAINTAINER "${KORDAMIR_MAINTAINER_NAME} <${KORDAMIR_CONTACT_EMAIL}>")

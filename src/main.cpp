@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/GameApplication.h"
 #include "platform/Fonts.h"
+#include "platform/ProgramVersion.h"
 #include "platform/ScreenScaling.h"
 
 #include <QApplication>
@@ -13,10 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#ifndef KORDAMIR_VERSION
-#define KORDAMIR_VERSION "?"
-#endif
 
 namespace {
 
@@ -66,7 +63,7 @@ int answerCommandLine(int argc, char* argv[])
     case commandline::Action::Help:
         return commandline::print(helpText, stdout, stderr);
     case commandline::Action::Version:
-        return commandline::print("Кордамир " KORDAMIR_VERSION "\n", stdout, stderr);
+        return commandline::print("Кордамир " + programversion::number().toStdString() + "\n", stdout, stderr);
     case commandline::Action::Refuse:
         break;
     }

@@ -6,10 +6,11 @@
 # the compiler and CMake, Qt 6 with its Multimedia module, XRandR, the fonts
 # the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the
-# menu entry and of the metainfo, what `cpack -G DEB` uses, and for the
-# benchmark suite the X DAMAGE and XTEST libraries and strace. With --play,
-# only what building and playing need. Packages already present are left
-# alone; nothing is downloaded when all are there.
+# menu entry and of the metainfo, clang-format for the layout check, what
+# `cpack -G DEB` uses, and for the benchmark suite the X DAMAGE and XTEST
+# libraries and strace. With --play, only what building and playing need.
+# Packages already present are left alone; nothing is downloaded when all
+# are there.
 set -euo pipefail
 
 packages=(
@@ -26,7 +27,7 @@ packages=(
 test_packages=(
   xvfb xauth xdotool x11-utils openbox weston
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream reuse
+  desktop-file-utils appstream reuse clang-format
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace
 )

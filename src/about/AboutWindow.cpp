@@ -8,6 +8,7 @@
 #include "about/KeepInFront.h"
 #include "platform/EventLabel.h"
 #include "platform/Navigation.h"
+#include "platform/ProgramVersion.h"
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
@@ -98,7 +99,7 @@ AboutWindow::AboutWindow(Navigation& navigation)
     feedback->setWordWrap(true);
     feedback->setFont(pixelFont(font(), 12, false));
 
-    addLabel(QStringLiteral("Label8"), QStringLiteral("v1.00"), twipsRect(3780, 5580, 585, 345))
+    addLabel(QStringLiteral("Label8"), programversion::caption(), twipsRect(3780, 5580, 585, 345))
         ->setFont(pixelFont(font(), 12, true));
 
     clockFace_ = new ClockFace(this);

@@ -9,7 +9,7 @@ QList<DisplayModeRequest> modesFor(QSize screen)
 {
     if (screen.width() >= 1024 && screen.height() >= 768)
         return {};
-    return {{1024, 768, 32}, {800, 600, 16}};
+    return {{1024, 768}, {800, 600}};
 }
 
 DisplayModeRequest switchIfSmall(QSize screen, DisplayModeService& service)

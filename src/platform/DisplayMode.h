@@ -6,11 +6,11 @@
 #include <QList>
 #include <QSize>
 
-// A screen mode the game may ask for on a small screen.
+// A screen mode the game may ask for on a small screen. Only its size: no
+// service the game runs on changes the colour depth of a screen.
 struct DisplayModeRequest {
     int width = 0;
     int height = 0;
-    int bitsPerPixel = 0;
     friend bool operator==(const DisplayModeRequest&, const DisplayModeRequest&) = default;
 };
 
@@ -34,7 +34,7 @@ public:
 namespace displaymode {
 
 // The modes to try, in order, for a screen of this size in pixels: none when
-// the screen is at least 1024 x 768; otherwise 1024 x 768 x 32, then 800 x 600 x 16.
+// the screen is at least 1024 x 768; otherwise 1024 x 768, then 800 x 600.
 QList<DisplayModeRequest> modesFor(QSize screen);
 
 // Asks the service for the modes of modesFor() until one is granted.

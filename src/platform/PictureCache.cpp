@@ -88,17 +88,21 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
 void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObject* context,
                                    std::function<void(const QPixmap&)> show)
 {
-    if (pictures_.contains(relative)) {
-        show(pictures_.value(relative));
+    const auto decoding = decoding_.find(relative);
+    // A finished decode counts as decoded even when its delivery has not run
+    // yet, or ran before anyone waited. Only this caller is served here: the
+    // others have that delivery to come, so no window's picture is ever shown
+    // from inside another window's request, whatever the decoder's pace.
+    const bool decoded = pictures_.contains(relative)
+        || (decoding != decoding_.end()
+            && decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    if (decoded) {
+        show(picture(relative));
         return;
     }
     waiting_[relative].push_back({context, std::move(show)});
-    const auto decoding = decoding_.find(relative);
     if (decoding == decoding_.end())
         preloadInBackground({{relative, largest}});
-    else if (decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-        // Its delivery may have run before anyone waited.
-        deliver(relative);
 }
 
 void PictureCache::deliver(const QString& relative)

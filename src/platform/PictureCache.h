@@ -42,9 +42,10 @@ public:
     void preloadInBackground(const QList<std::pair<QString, QSize>>& pictures);
 
     // Hands the picture to `show` on the GUI thread: at once when it is
-    // decoded already, else once a background decode has it, so that a
-    // window can go on screen without waiting for its picture. Nothing is
-    // called once `context` is gone.
+    // decoded already, else from the event loop once a background decode
+    // has it, so that a window can go on screen without waiting for its
+    // picture. A request calls no `show` but its own, and nothing is called
+    // once `context` is gone.
     void showWhenDecoded(const QString& relative, QSize largest, QObject* context,
                          std::function<void(const QPixmap&)> show);
     // Pictures of one size that differ only in part (the frames of an

@@ -9,7 +9,7 @@
 
 // The screen mode on X11 through XRandR: only a mode that the output offers
 // is set, and the original mode is given back by restore(). The colour depth
-// of an X screen is fixed, so a request matches on width and height only.
+// of an X screen is fixed; a request names only a size.
 class XRandrDisplayMode final : public DisplayModeService {
 public:
     XRandrDisplayMode();

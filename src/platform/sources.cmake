@@ -13,6 +13,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/PlayerFolders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlayerFolders.h
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramVersion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramVersion.h
   ${CMAKE_CURRENT_LIST_DIR}/RandomSource.h
   ${CMAKE_CURRENT_LIST_DIR}/Clock.h
   ${CMAKE_CURRENT_LIST_DIR}/SceneScale.cpp

@@ -237,14 +237,6 @@ TopicFile read(const QString& filePath)
     return parse(file);
 }
 
-std::optional<QStringList> readWords(const QString& filePath)
-{
-    TopicFile topic = read(filePath);
-    if (topic.problem != Problem::None && topic.problem != Problem::NoWord)
-        return std::nullopt;
-    return std::move(topic.words);
-}
-
 std::vector<Topic> readTopics(const QString& topicDir)
 {
     NameList names = listTopics(topicDir);

@@ -56,11 +56,6 @@ TopicFile parse(QIODevice& device);
 // FIFO or device is never waited for).
 TopicFile read(const QString& filePath);
 
-// The valid words of lines 2..N+1 in file order. Empty when the file holds no
-// valid word; nullopt when the file cannot be read or its first line is not a
-// whole number.
-std::optional<QStringList> readWords(const QString& filePath);
-
 // A topic file that holds at least one valid word.
 struct Topic {
     QString name;

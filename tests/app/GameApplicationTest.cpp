@@ -42,7 +42,7 @@ private slots:
     {
         QFETCH(bool, byExitEntry);
         TestPlatform test;
-        const DisplayModeRequest larger{1024, 768, 32};
+        const DisplayModeRequest larger{1024, 768};
         test.display.granted = {larger};
         auto game = std::make_optional<GameApplication>(GameApplication::Services{
             DataDir(test.baseDir.path()), test.dialogs, test.random, test.exit, test.display});

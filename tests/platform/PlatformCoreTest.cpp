@@ -4,6 +4,7 @@
 #include "platform/Cp1251.h"
 #include "platform/DataDir.h"
 #include "platform/DisplayMode.h"
+#include "platform/ProgramVersion.h"
 #include "platform/RandomSource.h"
 #include "platform/Twips.h"
 
@@ -44,8 +45,8 @@ public:
     QList<DisplayModeRequest> granted;
 };
 
-const DisplayModeRequest large{1024, 768, 32};
-const DisplayModeRequest small{800, 600, 16};
+const DisplayModeRequest large{1024, 768};
+const DisplayModeRequest small{800, 600};
 
 } // namespace
 
@@ -66,6 +67,9 @@ private slots:
     void displayModeFallsBackToTheSmallerModeWhenTheFirstIsRefused();
 
     void drawCoversOneToNEvenly();
+
+    void versionCaptionWritesTheMinorInTwoDigits_data();
+    void versionCaptionWritesTheMinorInTwoDigits();
 };
 
 void PlatformCoreTest::twipsRoundToTheNearestPixel_data()
@@ -204,6 +208,24 @@ void PlatformCoreTest::drawCoversOneToNEvenly()
     }
     for (int value = 1; value <= 4; ++value)
         QVERIFY2(counts.at(value) > 11500 && counts.at(value) < 13500, qPrintable(QString::number(counts.at(value))));
+}
+
+void PlatformCoreTest::versionCaptionWritesTheMinorInTwoDigits_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("first release") << "1.0" << "v1.00";
+    QTest::newRow("one-digit minor") << "1.5" << "v1.05";
+    QTest::newRow("two-digit minor") << "2.10" << "v2.10";
+    QTest::newRow("major alone") << "3" << "v3.00";
+    QTest::newRow("patch level not shown") << "1.2.3" << "v1.02";
+}
+
+void PlatformCoreTest::versionCaptionWritesTheMinorInTwoDigits()
+{
+    QFETCH(QString, number);
+    QFETCH(QString, caption);
+    QCOMPARE(programversion::caption(number), caption);
 }
 
 QTEST_GUILESS_MAIN(PlatformCoreTest)

@@ -170,9 +170,9 @@ void TopicDatabaseTest::acceptsEveryOneOfTheThirtyTwoCapitals()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Азбука.dat"_s);
     QVERIFY(writeFile(path, topicFile(QStringList{u"3"_s} + words)));
-    const std::optional<QStringList> read = TopicDatabase::readWords(path);
-    QVERIFY(read.has_value());
-    QCOMPARE(*read, words);
+    const TopicDatabase::TopicFile read = TopicDatabase::read(path);
+    QCOMPARE(read.problem, TopicDatabase::Problem::None);
+    QCOMPARE(read.words, words);
 }
 
 void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
@@ -239,9 +239,11 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords()
     const QString path = dir.filePath(u"Тема.dat"_s);
     QVERIFY(writeFile(path, content));
 
-    const std::optional<QStringList> read = TopicDatabase::readWords(path);
-    QVERIFY(read.has_value());
-    QCOMPARE(*read, words);
+    // A file whose count asks for no word, or whose words are all unplayable,
+    // is read but gives none.
+    const TopicDatabase::TopicFile read = TopicDatabase::read(path);
+    QCOMPARE(read.problem, words.isEmpty() ? TopicDatabase::Problem::NoWord : TopicDatabase::Problem::None);
+    QCOMPARE(read.words, words);
 }
 
 void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber_data()
@@ -267,7 +269,9 @@ void TopicDatabaseTest::rejectsFileWhoseFirstLineIsNoWholeNumber()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"Тема.dat"_s);
     QVERIFY(writeFile(path, content));
-    QVERIFY(!TopicDatabase::readWords(path).has_value());
+    const TopicDatabase::TopicFile read = TopicDatabase::read(path);
+    QCOMPARE(read.problem, TopicDatabase::Problem::NoCount);
+    QVERIFY(read.words.isEmpty());
 }
 
 void TopicDatabaseTest::rejectsWhatCannotBeReadAsAFile()
@@ -276,8 +280,8 @@ void TopicDatabaseTest::rejectsWhatCannotBeReadAsAFile()
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(u"Папка.dat"_s));
 
-    QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Нет такой.dat"_s)).has_value());
-    QVERIFY(!TopicDatabase::readWords(dir.filePath(u"Папка.dat"_s)).has_value());
+    QCOMPARE(TopicDatabase::read(dir.filePath(u"Нет такой.dat"_s)).problem, TopicDatabase::Problem::CannotOpen);
+    QCOMPARE(TopicDatabase::read(dir.filePath(u"Папка.dat"_s)).problem, TopicDatabase::Problem::NotRegularFile);
 }
 
 void TopicDatabaseTest::readsAStreamNoFurtherThanItsLastCountedLine_data()
@@ -510,7 +514,8 @@ void TopicDatabaseTest::neverDrawsATopicThatCannotBeRead()
     }
     QVERIFY(writeFile(dir.filePath(u"Омега.dat"_s), topicFile({u"1"_s, u"СЛОН"_s})));
 
-    QVERIFY(!TopicDatabase::readWords(closed).has_value());
+    QCOMPARE(TopicDatabase::read(closed).problem,
+             asDirectory ? TopicDatabase::Problem::NotRegularFile : TopicDatabase::Problem::CannotOpen);
     // The first and the last topic number: "Альфа" sorts first, so a draw that
     // counted it would land on it.
     for (const double topicNumber : {0.0, 0.99999}) {

@@ -189,10 +189,10 @@ void StartWindowTest::smallScreenAsksForTheLargerModeThenTheSmaller()
 {
     // The offscreen screen is 800 x 600: below 1024 x 768.
     TestPlatform test;
-    test.display.granted = {{800, 600, 16}};
+    test.display.granted = {{800, 600}};
     QVERIFY(showStart(test));
     QCOMPARE(test.display.requests,
-             (QList<DisplayModeRequest>{{1024, 768, 32}, {800, 600, 16}}));
+             (QList<DisplayModeRequest>{{1024, 768}, {800, 600}}));
 }
 
 void StartWindowTest::backdropAndMenuStates()

@@ -34,15 +34,37 @@ QString ScriptedDialogs::input(QWidget* owner, const QString& prompt, const QStr
 
 namespace {
 
-void copyTree(const QString& from, const QString& to)
+const QString recordsName = QStringLiteral("Cfg.ini");
+
+// The build's Data as links, one a file, in directories of the test's own:
+// a hundred links cost next to nothing, where copying 40 MB of pictures for
+// every test wrote gigabytes a run. The records table is a copy: the game
+// rewrites it, and writes through a link.
+void linkTree(const QString& from, const QString& to)
 {
     QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString source = files.next();
-        const QString target = to + source.mid(from.size());
+        const QString relative = source.mid(from.size() + 1);
+        const QString target = QDir(to).filePath(relative);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
+        const bool made = relative == recordsName ? QFile::copy(source, target) : QFile::link(source, target);
+        if (!made)
+            qFatal("cannot place %s in the test's Data", qPrintable(target));
     }
+}
+
+// A link to the build's Data at `path` is replaced by a copy of its file,
+// writable whatever the build's mode.
+void ownCopy(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return;
+    const QString shared = info.symLinkTarget();
+    if (!QFile::remove(path) || !QFile::copy(shared, path))
+        qFatal("cannot copy %s into the test's Data", qPrintable(path));
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
 }
 
 } // namespace
@@ -52,7 +74,7 @@ TestPlatform::TestPlatform(DataContent content)
     const QString root = QDir(baseDir.path()).filePath(QStringLiteral("Data"));
     QDir().mkpath(root);
     if (content == DataContent::BuildData)
-        copyTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
+        linkTree(QStringLiteral(KORDAMIR_BUILD_DATA_DIR), root);
     // A player folder of the test's own: a table of the user running the tests
     // would otherwise be the one every test reads.
     const QString playerDir = QDir(baseDir.path()).filePath(QStringLiteral("player"));
@@ -75,9 +97,19 @@ QList<TestPlatform*>& TestPlatform::livePlatforms()
     return platforms;
 }
 
+QString TestPlatform::dataPath(const QString& relative) const
+{
+    const QString path = platform->data.path(relative);
+    ownCopy(path);
+    return path;
+}
+
 void TestPlatform::writeData(const QString& relative, const QByteArray& bytes) const
 {
-    const QString path = dataPath(relative);
+    const QString path = platform->data.path(relative);
+    // A new file, never written through a link into the build's Data.
+    if (QFileInfo(path).isSymLink())
+        QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -86,7 +118,7 @@ void TestPlatform::writeData(const QString& relative, const QByteArray& bytes) c
 
 void TestPlatform::removeData(const QString& relative) const
 {
-    QFile::remove(dataPath(relative));
+    QFile::remove(platform->data.path(relative));
 }
 
 void TestPlatform::defineWindows()

@@ -91,14 +91,20 @@ public:
 };
 
 // A complete, scripted platform over a Data directory of its own: by default
-// a copy of the build's Data (pictures, topics, an empty records table).
+// the build's Data (pictures, topics, an empty records table), each file a
+// link to the build's, but the records table a copy, so that what the game
+// writes stays in the test's folder.
 class TestPlatform {
 public:
     enum class DataContent { BuildData, Empty };
     explicit TestPlatform(DataContent content = DataContent::BuildData);
     ~TestPlatform();
 
-    QString dataPath(const QString& relative) const { return platform->data.path(relative); }
+    // The path of a file or directory below Data. A file that is still a link
+    // to the build's Data becomes a copy of its own first: whatever the test
+    // then does through the path (writes, removes, changes modes) never
+    // reaches the build's Data, which every test shares.
+    QString dataPath(const QString& relative) const;
     // Writes a file below Data, creating its directories.
     void writeData(const QString& relative, const QByteArray& bytes) const;
     void removeData(const QString& relative) const;
