@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/Accessibility.h"
+
 #include <QCloseEvent>
 #include <QColor>
 #include <QGuiApplication>
@@ -19,7 +21,11 @@
 class LoadableWindow : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit LoadableWindow(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+        accessibility::install();
+    }
 
     // The window's load step; runs once, before the window is first shown.
     virtual void load() {}

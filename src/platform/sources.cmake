@@ -17,6 +17,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
 )
 target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Accessibility.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Accessibility.h
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/EventLabel.cpp
@@ -35,6 +37,8 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.h
   ${CMAKE_CURRENT_LIST_DIR}/Platform.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.h
   ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.h
