@@ -29,6 +29,12 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.h
   ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedGroupBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedGroupBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedLabel.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedText.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureSet.cpp
