@@ -19,12 +19,13 @@ packages=(
   qt6-wayland
 )
 # The tests of the real program on three desktops (a bare X server, openbox,
-# weston), the validators, the packaging checks and the bench's libraries.
+# weston), a screen reader's view of it (the accessibility bus), the validators, the packaging checks and the bench's libraries.
 test_packages=(
   xvfb xauth xdotool x11-utils openbox weston
   desktop-file-utils appstream reuse
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 # --play: only what building and playing need.
 if [ "${1:-}" != --play ]; then
