@@ -14,7 +14,7 @@ public:
     using EventLabel::EventLabel;
 
     // An invalid colour takes the rim away.
-    void setTextOutline(const QColor& colour, qreal rim = 2);
+    void setTextOutline(const QColor& colour, qreal rim = 1.5);
     QColor textOutline() const { return outline_; }
 
 protected:
@@ -22,5 +22,5 @@ protected:
 
 private:
     QColor outline_;
-    qreal rim_ = 2;
+    qreal rim_ = 1.5;
 };
