@@ -11,7 +11,6 @@
 #include "platform/WindowNames.h"
 #include "start/StartWindow.h"
 
-#include <QAccessible>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
@@ -62,8 +61,6 @@ private slots:
     void clockIsPaintedFromItsHandsWithTheHubOnTop();
     void etchedRulesLieOverTheBands();
     void openingLeavesTheStartMenuAsItWas();
-    void whatItShowsIsNamedForAScreenReader_data();
-    void whatItShowsIsNamedForAScreenReader();
 
 private:
     std::unique_ptr<TestPlatform> test_;
@@ -319,39 +316,6 @@ void AboutWindowTest::openingLeavesTheStartMenuAsItWas()
     QVERIFY(start->isEnabled());
     for (int number = 1; number <= 4; ++number)
         QVERIFY(start->menuEntry(number)->isVisible());
-}
-
-void AboutWindowTest::whatItShowsIsNamedForAScreenReader_data()
-{
-    QTest::addColumn<QString>("object");  // empty: the window itself
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("window") << QString() << int(QAccessible::Window) << QStringLiteral("О программе") << QString();
-    QTest::newRow("clock") << QStringLiteral("Shape3") << -1 << QStringLiteral("Часы")
-                           << QStringLiteral("Стрелочные часы, время под циферблатом");
-    QTest::newRow("month") << QStringLiteral("Label1") << -1 << QStringLiteral("Апрель")
-                           << QStringLiteral("Дата выпуска");
-    QTest::newRow("version") << QStringLiteral("Label8") << -1 << QStringLiteral("Версия 1.00") << QString();
-}
-
-void AboutWindowTest::whatItShowsIsNamedForAScreenReader()
-{
-    QFETCH(QString, object);
-    QFETCH(int, role);
-    QFETCH(QString, name);
-    QFETCH(QString, description);
-    AboutWindow* window = openAbout(*test_);
-    QVERIFY(window);
-    QWidget* widget = object.isEmpty() ? window : window->findChild<QWidget*>(object);
-    QVERIFY(widget);
-    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY(shown);
-    if (role >= 0)
-        QCOMPARE(int(shown->role()), role);
-    QCOMPARE(shown->text(QAccessible::Name), name);
-    if (!description.isEmpty())
-        QCOMPARE(shown->text(QAccessible::Description), description);
 }
 
 QTEST_MAIN(AboutWindowTest)

@@ -82,30 +82,12 @@ Edges edges(const QImage& image, const QRect& area, const QColor& fill)
 class OutlinedTextTest : public QObject {
     Q_OBJECT
 private slots:
-    void rimColourReadsAgainstFillAndGround_data();
-    void rimColourReadsAgainstFillAndGround();
     void labelRimSeparatesTheTextFromItsGround_data();
     void labelRimSeparatesTheTextFromItsGround();
     void frameCaptionIsDrawnOnceWithItsRim_data();
     void frameCaptionIsDrawnOnceWithItsRim();
     void labelWithoutRimPaintsAsAPlainLabel();
 };
-
-void OutlinedTextTest::rimColourReadsAgainstFillAndGround_data()
-{
-    QTest::addColumn<QColor>("ground");
-    QTest::newRow("records parchment") << cream;
-    QTest::newRow("setup violet") << violet;
-}
-
-void OutlinedTextTest::rimColourReadsAgainstFillAndGround()
-{
-    // Green alone reads at 1.2 : 1 on the parchment and 2.1 : 1 on the violet.
-    QFETCH(QColor, ground);
-    QVERIFY(contrast(green, ground) < 3.0);
-    QVERIFY(contrast(outlinedtext::rimColour, green) >= 3.0);
-    QVERIFY(contrast(outlinedtext::rimColour, ground) >= 3.0);
-}
 
 void OutlinedTextTest::labelRimSeparatesTheTextFromItsGround_data()
 {
