@@ -4,8 +4,10 @@
 
 # The start menu as a screen reader meets it: on a private session and
 # accessibility bus, the real program shows its window as a frame with four
-# push buttons; the press action of "Автор" opens the About window and that
-# of "Выход" ends the program. No mouse and no key is used.
+# push buttons; the keyboard highlight is the focus a reader follows (↓ and
+# ↓ again focus "Новая игра", then "Рекорды"); the press action of "Автор"
+# opens the About window and that of "Выход" ends the program, with no
+# mouse and no key.
 set -euo pipefail
 program=$1
 here=$(dirname "$(readlink -f "$0")")
@@ -28,6 +30,10 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 wait_for_window '^Кордамир$' >/dev/null
 
 "$python" "$here/atspi_menu.py" check
+xdotool key Down
+"$python" "$here/atspi_menu.py" focused "Новая игра"
+xdotool key Down
+"$python" "$here/atspi_menu.py" focused "Рекорды"
 "$python" "$here/atspi_menu.py" press "Автор"
 wait_for_window '^О программе$' >/dev/null
 "$python" "$here/atspi_menu.py" frame "О программе"

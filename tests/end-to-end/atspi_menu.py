@@ -8,6 +8,7 @@
                                 menu entries are push buttons with a press action
     atspi_menu.py press ENTRY   runs the press action of the entry named ENTRY
     atspi_menu.py frame TITLE   a frame named TITLE appears (not a filler)
+    atspi_menu.py focused ENTRY the entry named ENTRY has the focus, and no other
 
 Waits for the program to appear on the accessibility bus; exits 1 with what it
 found when something is missing.
@@ -96,6 +97,20 @@ def press(name):
     print(f"pressed '{name}' through action '{action_name}'")
 
 
+def focused(name):
+    frame = start_frame(30)
+    deadline = time.monotonic() + 10
+    holders = []
+    while time.monotonic() < deadline:
+        found = entries(frame)
+        holders = [n for n, node in found.items() if node.getState().contains(pyatspi.STATE_FOCUSED)]
+        if holders == [name]:
+            print(f"'{name}' has the focus")
+            return
+        time.sleep(0.1)
+    sys.exit(f"'{name}' does not have the focus; entries with it: {holders}")
+
+
 def frame(title):
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline:
@@ -113,5 +128,7 @@ if __name__ == "__main__":
         press(sys.argv[2])
     elif len(sys.argv) == 3 and sys.argv[1] == "frame":
         frame(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "focused":
+        focused(sys.argv[2])
     else:
         sys.exit(__doc__)
