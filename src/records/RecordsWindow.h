@@ -4,12 +4,12 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
+#include "platform/OutlinedLabel.h"
 #include "records/RecordsTable.h"
 
 #include <array>
 
 class EventLabel;
-class OutlinedLabel;
 class DataDir;
 class Dialogs;
 class Navigation;
