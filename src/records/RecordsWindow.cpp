@@ -46,6 +46,9 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
     picture1_->resize(pictures::backdropSize);
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
+    // The title "Рекорды" is part of the picture, which a reader cannot see.
+    picture1_->setAccessibleName(tr("Рекорды"));
+    picture1_->setAccessibleDescription(tr("Четыре лучших результата"));
 
     QFont rowFont(QStringLiteral("Comic Sans MS"));
     rowFont.setPointSizeF(14.25);
