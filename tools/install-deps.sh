@@ -22,14 +22,16 @@ packages=(
   qt6-wayland
 )
 # The tests of the real program on three desktops (a bare X server, openbox,
-# weston), the validators, the packaging checks and the bench's libraries;
-# a sound server with a null sink, its recorder and sox to hear the game.
+# weston), a screen reader's view of it (the accessibility bus), the validators,
+# the packaging checks and the bench's libraries; a sound server with a null
+# sink, its recorder and sox to hear the game.
 test_packages=(
   xvfb xauth xdotool x11-utils openbox weston
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream reuse clang-format
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev strace
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 # --play: only what building and playing need.
 if [ "${1:-}" != --play ]; then

@@ -62,7 +62,7 @@ QString timeFormat()
 AboutWindow::AboutWindow(Navigation& navigation)
     : navigation_(navigation)
 {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setBackgroundColour(gameBackground);
@@ -79,36 +79,45 @@ AboutWindow::AboutWindow(Navigation& navigation)
     rules_->setObjectName(QStringLiteral("Line4..Line11"));
 
     const QFont headerFont = pixelFont(font(), 16, true);
-    addLabel(QStringLiteral("Label1"), QStringLiteral("Апрель"), twipsRect(1380, 300, 990, 390))
-        ->setFont(headerFont);
-    addLabel(QStringLiteral("Label2"), QStringLiteral("2006"), twipsRect(2760, 300, 720, 390))
-        ->setFont(headerFont);
+    EventLabel* month = addLabel(QStringLiteral("Label1"), tr("Апрель"), twipsRect(1380, 300, 990, 390));
+    EventLabel* year = addLabel(QStringLiteral("Label2"), QStringLiteral("2006"), twipsRect(2760, 300, 720, 390));
+    for (EventLabel* date : {month, year}) {
+        date->setFont(headerFont);
+        // Heard apart from the picture, a month and a year say nothing.
+        date->setAccessibleDescription(tr("Дата выпуска"));
+    }
 
     EventLabel* authorLine =
-        addLabel(QStringLiteral("Label3"), QStringLiteral("Автор: ") + author, twipsRect(0, 900, 5010, 405));
+        addLabel(QStringLiteral("Label3"), tr("Автор: ") + author, twipsRect(0, 900, 5010, 405));
     authorLine->setAlignment(Qt::AlignCenter);
     authorLine->setTextColour(authorColour);
     authorLine->setBackgroundColour(authorBackground);
     authorLine->setBackgroundOpaque(true);
     authorLine->setFont(pixelFont(font(), 15, true));
 
-    EventLabel* feedback = addLabel(QStringLiteral("Label4"), QStringLiteral("С отзывами обращаться: ") + contact,
+    EventLabel* feedback = addLabel(QStringLiteral("Label4"), tr("С отзывами обращаться: ") + contact,
                                     twipsRect(180, 5340, 2835, 675));
     feedback->setTextColour(contactColour);
     feedback->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     feedback->setWordWrap(true);
     feedback->setFont(pixelFont(font(), 12, false));
 
-    addLabel(QStringLiteral("Label8"), programversion::caption(), twipsRect(3780, 5580, 585, 345))
-        ->setFont(pixelFont(font(), 12, true));
+    EventLabel* version =
+        addLabel(QStringLiteral("Label8"), programversion::caption(), twipsRect(3780, 5580, 585, 345));
+    version->setFont(pixelFont(font(), 12, true));
+    version->setAccessibleName(tr("Версия ") + programversion::caption().mid(1));
 
     clockFace_ = new ClockFace(this);
     clockFace_->setObjectName(QStringLiteral("Shape3"));
+    // The hands are a picture; the time in words is the label under the dial.
+    clockFace_->setAccessibleName(tr("Часы"));
+    clockFace_->setAccessibleDescription(tr("Стрелочные часы, время под циферблатом"));
 
     timeLabel_ = addLabel(QStringLiteral("Label7"), QString(), twipsRect(1620, 4680, 1845, 375));
     timeLabel_->setTextColour(Qt::white);
     timeLabel_->setAlignment(Qt::AlignCenter);
     timeLabel_->setFont(pixelFont(font(), 14, true));
+    timeLabel_->setAccessibleDescription(tr("Время"));
 
     rules_->setGeometry(rect());
 

@@ -18,43 +18,60 @@ namespace {
 const QColor bandColour(0x00, 0xC0, 0x00);
 const QColor titleColour(0xFF, 0xFF, 0xC0);
 const QColor textColour(0x00, 0x20, 0x00);
-const QSize clientSize(540, 560);
+// Wide rather than tall: the rules must fit a screen of 800 × 600 whole.
+const QSize clientSize(720, 560);
 constexpr int headerHeight = 48;
 constexpr int footerHeight = 30;
 
-const QString title = QStringLiteral("Правила игры");
-
-const QString rulesText = QStringLiteral(
-    "<p><b>Турнир.</b> Играют три тройки, затем финал: в нём встречаются победители троек; "
-    "за каждым местом — человек или компьютер.</p>"
-    "<p><b>Ход.</b> Игрок с маркером крутит барабан — «Кручу барабан» (Пробел). Сектор решает ход:</p>"
-    "<ul>"
-    "<li><b>10 … 80 очков</b> — назовите букву кнопками А–Я (или клавишей буквы). Каждая открытая "
-    "клетка приносит очки сектора. Есть буква — ход ваш, нет — ход переходит.</li>"
-    "<li><b>Ваши очки умножаются на 2</b> — за каждую открытую клетку.</li>"
-    "<li><b>Переход хода!</b> — ход у следующего игрока.</li>"
-    "<li><b>Вы банкрот!</b> — очки сгорают, ход переходит.</li>"
-    "<li><b>Сектор плюс</b> — откройте любую закрытую клетку щелчком (или клавишей её номера: "
-    "1 … 9, 0, −).</li>"
-    "</ul>"
-    "<p><b>Слово целиком.</b> «Скажу слово» (Enter): верное слово выигрывает тур, неверное "
-    "выводит игрока из игры за это слово.</p>"
-    "<p><b>Шкатулки.</b> Открывшему три клетки предлагают две шкатулки (1 или 2, ← или →); "
-    "в одной из них 100 очков.</p>"
-    "<p><b>После слова.</b> Щелчок по строке сообщений (Enter или Пробел) ведёт дальше: к следующей тройке, к финалу, к рекордам. "
-    "Победитель финала входит в «Рекорды», если его счёт среди четырёх лучших.</p>");
-
 } // namespace
+
+QString RulesWindow::title()
+{
+    return tr("Правила игры");
+}
+
+QString RulesWindow::rulesText()
+{
+    // In the table's own words: a trio is a "тройка", the last stage the
+    // "Финал"; every key named here is one the table answers.
+    return tr("<p><b>Турнир.</b> Играют три тройки, затем «Финал», где встречаются победители троек "
+              "с очками, набранными в своей тройке. За каждым местом — «Человек» или «Комп». Если в тройке "
+              "нет победителя, её место в финале занимает новый игрок.</p>")
+        + tr("<p><b>Победа.</b> Тройку и финал выигрывает тот, кто откроет последнюю букву слова или "
+             "скажет слово целиком, — сколько бы очков ни было у других. Очки решают только рекорд: "
+             "победитель финала входит в «Рекорды», если набрал больше одного из четырёх лучших.</p>")
+        + tr("<p><b>Ход.</b> Над клетками — тема слова. Игрок, у которого маркер хода, жмёт "
+             "«Кручу барабан» (Пробел). Сектор решает ход:</p>"
+             "<ul>"
+             "<li><b>10, 20, 30, 40, 50 или 80 очков</b> — назовите букву кнопкой А–Я или клавишей буквы. "
+             "Каждая открытая клетка приносит очки сектора. Есть буква — крутите снова, нет — ход переходит.</li>"
+             "<li><b>Ваши очки умножаются на 2</b> — за каждую открытую клетку.</li>"
+             "<li><b>Переход хода!</b> — ход у следующего игрока.</li>"
+             "<li><b>Вы банкрот!</b> — очки сгорают, ход переходит.</li>"
+             "<li><b>Сектор плюс</b> — откройте любую закрытую клетку: щелчком или клавишей её номера "
+             "1 … 9, 0 (десятая), − (одиннадцатая).</li>"
+             "</ul>")
+        + tr("<p><b>Слово целиком.</b> Вместо того чтобы крутить барабан, нажмите «Скажу слово» (Enter) "
+             "и впишите слово. Верное слово выигрывает тройку; неверное выводит игрока из игры до конца "
+             "этого слова. Ошиблись все — «Нет победителя!».</p>")
+        + tr("<p><b>Шкатулки.</b> Кто открыл три клетки, тому один раз за слово предлагают две шкатулки: "
+             "выберите щелчком, клавишей 1 или 2, стрелкой ← или →. В одной из них 100 очков.</p>")
+        + tr("<p><b>Клавиши.</b> Буквы работают и в латинской раскладке: клавиша на месте русской буквы "
+             "называет эту букву, и в окне «Назовите слово:» тоже. M — звук включить или выключить. "
+             "Esc спрашивает «Закончить игру?». Когда слово открыто, строка сообщений (щелчок, Enter "
+             "или Пробел) ведёт дальше: к следующей тройке, к финалу, к рекордам. F1 — эти правила.</p>");
+}
+
 
 RulesWindow::RulesWindow(Navigation& navigation)
     : navigation_(navigation)
 {
-    setWindowTitle(title);
+    setWindowTitle(title());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setBackgroundColour(gameBackground);
     setFixedSize(clientSize);
 
-    auto* header = new EventLabel(title, this);
+    auto* header = new EventLabel(title(), this);
     header->setObjectName(QStringLiteral("Header"));
     header->setGeometry(0, 8, clientSize.width(), headerHeight);
     QFont titleFont(QStringLiteral("Monotype Corsiva"), 26);
@@ -65,7 +82,7 @@ RulesWindow::RulesWindow(Navigation& navigation)
     header->setBackgroundColour(bandColour);
     header->setBackgroundOpaque(true);
 
-    text_ = new EventLabel(rulesText, this);
+    text_ = new EventLabel(rulesText(), this);
     text_->setObjectName(QStringLiteral("Text"));
     text_->setGeometry(16, 8 + headerHeight + 8, clientSize.width() - 32,
                        clientSize.height() - headerHeight - footerHeight - 32);
@@ -82,7 +99,7 @@ RulesWindow::RulesWindow(Navigation& navigation)
             break;
     }
 
-    auto* footer = new EventLabel(QStringLiteral("Esc — закрыть"), this);
+    auto* footer = new EventLabel(tr("Esc — закрыть"), this);
     footer->setObjectName(QStringLiteral("Footer"));
     footer->setGeometry(0, clientSize.height() - footerHeight - 8, clientSize.width(), footerHeight);
     QFont footerFont(QStringLiteral("Comic Sans MS"));

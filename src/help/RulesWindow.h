@@ -18,6 +18,10 @@ class RulesWindow : public LoadableWindow {
 public:
     explicit RulesWindow(Navigation& navigation);
 
+    static QString title();
+    // The whole rules, as rich text.
+    static QString rulesText();
+
     // Centred on the screen, in front, with the keyboard.
     void present() override;
 

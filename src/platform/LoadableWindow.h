@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/Accessibility.h"
 #include "platform/SceneScale.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,11 @@
 class LoadableWindow : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit LoadableWindow(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+        accessibility::install();
+    }
 
     // The window's load step; runs once, before the window is first shown.
     virtual void load() {}

@@ -22,6 +22,8 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
 )
 target_sources(kordamir_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Accessibility.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Accessibility.h
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/EventLabel.cpp
@@ -32,6 +34,12 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.h
   ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedGroupBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedGroupBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedLabel.h
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutlinedText.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureCache.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureSet.cpp
@@ -40,6 +48,8 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.h
   ${CMAKE_CURRENT_LIST_DIR}/Platform.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.h
   ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.h

@@ -7,7 +7,10 @@
 #include "platform/Dialogs.h"
 #include "platform/EventLabel.h"
 #include "platform/Navigation.h"
+#include "platform/OutlinedLabel.h"
+#include "platform/OutlinedText.h"
 #include "platform/PictureCache.h"
+#include "platform/PressableLabel.h"
 #include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
@@ -26,6 +29,8 @@ const QColor menuBandColour(0x80, 0xFF, 0x80);
 const QColor pressedColour(0xFF, 0x00, 0x00);
 const QColor enteredColour(0x00, 0xFF, 0x00);
 const QColor plainColour(0x00, 0x00, 0x00);
+// Green on the cream of the picture would be all but invisible without it.
+const QColor enteredOutline = outlinedtext::rimColour;
 
 
 } // namespace
@@ -43,15 +48,18 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
     picture1_->resize(pictures::backdropSize);
     picture1_->setScaledContents(true);
     connect(picture1_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
+    // The title "Рекорды" is part of the picture, which a reader cannot see.
+    picture1_->setAccessibleName(tr("Рекорды"));
+    picture1_->setAccessibleDescription(tr("Четыре лучших результата"));
 
     QFont rowFont(QStringLiteral("Comic Sans MS"));
     rowFont.setPointSizeF(14.25);
     rowFont.setBold(true);
     for (int row = 0; row <= RecordsTable::entryCount; ++row) {
-        auto* name = new EventLabel(picture1_);
+        auto* name = new OutlinedLabel(picture1_);
         name->setObjectName(QStringLiteral("Label1_%1").arg(row));
         name->setGeometry(pictures::recordName(row));
-        auto* score = new EventLabel(picture1_);
+        auto* score = new OutlinedLabel(picture1_);
         score->setObjectName(QStringLiteral("Label2_%1").arg(row));
         score->setGeometry(pictures::recordScore(row));
         for (EventLabel* label : {name, score}) {
@@ -67,7 +75,9 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state)
     QFont menuFont(QStringLiteral("Comic Sans MS"));
     menuFont.setPointSize(24);
     menuFont.setBold(true);
-    label3_ = new EventLabel(QStringLiteral("Меню"), picture1_);
+    // A button to assistive technology, pressed by it as by the mouse; the
+    // window's keys press it too.
+    label3_ = new PressableLabel(tr("Меню"), picture1_);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setGeometry(pictures::recordsMenu);
     label3_->setFont(menuFont);
@@ -162,12 +172,33 @@ void RecordsWindow::showRow(int row, const QString& name, qint32 score)
     EventLabel* nameLabel = names_.at(row);
     nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideRight, nameLabel->width()));
     scores_.at(row)->setText(QString::number(score));
+    nameAccessibly(row, name, score);
+}
+
+void RecordsWindow::nameAccessibly(int row, const QString& name, qint32 score)
+{
+    // Heard one label at a time, a row must say which place it is, and the
+    // whole name even where the screen cuts it short; green says "new" only
+    // to those who see it.
+    const bool entered = names_.at(row)->textColour() == enteredColour;
+    const QString place = row == 0 ? tr("Результат вне таблицы") : tr("%1 место").arg(row);
+    const QString shownName = name.isEmpty() ? tr("пусто") : name;
+    QString nameText = tr("%1: %2").arg(place, shownName);
+    QString scoreText = tr("%1, очки: %2").arg(place).arg(score);
+    if (entered) {
+        nameText += tr(", новый результат");
+        scoreText += tr(", новый результат");
+    }
+    names_.at(row)->setAccessibleName(nameText);
+    scores_.at(row)->setAccessibleName(scoreText);
 }
 
 void RecordsWindow::markRow(int row)
 {
     names_.at(row)->setTextColour(enteredColour);
     scores_.at(row)->setTextColour(enteredColour);
+    names_.at(row)->setTextOutline(enteredOutline);
+    scores_.at(row)->setTextOutline(enteredOutline);
 }
 
 void RecordsWindow::showMenuBand()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
+#include "platform/OutlinedLabel.h"
 #include "records/RecordsTable.h"
 
 #include <array>
@@ -40,8 +41,8 @@ public:
 
     // Row 0 shows a pending result that did not enter the table; rows 1..4
     // the table.
-    EventLabel* nameLabel(int row) const { return names_.at(row); }
-    EventLabel* scoreLabel(int row) const { return scores_.at(row); }
+    OutlinedLabel* nameLabel(int row) const { return names_.at(row); }
+    OutlinedLabel* scoreLabel(int row) const { return scores_.at(row); }
     EventLabel* menuLabel() const { return label3_; }
     EventLabel* picture() const { return picture1_; }
 
@@ -56,6 +57,7 @@ private:
     void showTable();
     void showRow(int row, const QString& name, qint32 score);
     void markRow(int row);
+    void nameAccessibly(int row, const QString& name, qint32 score);
 
     void showMenuBand();
     void hideMenuBand();
@@ -73,7 +75,7 @@ private:
     bool newChampion_ = false;
 
     EventLabel* picture1_ = nullptr;
-    std::array<EventLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)
-    std::array<EventLabel*, RecordsTable::entryCount + 1> scores_{};  // Label2(0..4)
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{};  // Label2(0..4)
     EventLabel* label3_ = nullptr;
 };

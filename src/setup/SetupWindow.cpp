@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Navigation.h"
+#include "platform/OutlinedGroupBox.h"
 #include "platform/PictureCache.h"
 #include "setup/NameBox.h"
 #include "state/GameState.h"
@@ -26,6 +27,7 @@ namespace {
 
 const QColor windowColour(0x9D, 0x84, 0xFF);
 const QColor nameColour(0xFF, 0xFF, 0xC0);
+const QColor captionColour(0x00, 0xFF, 0x00);
 const QSize clientSize(509, 338);
 
 const QString comicSans = QStringLiteral("Comic Sans MS");
@@ -33,7 +35,8 @@ const QString emptyNameText = QStringLiteral("Вы заполнили не вс�
 const QString emptyNameTitle = QStringLiteral("Впишите имена игроков");
 const QString endGameQuestion = QStringLiteral("Закончить игру?");
 
-// Green captions sit on the frame's top line; Frame4 has no caption, so its
+// Green captions (drawn by the frames themselves, with a dark rim: green on
+// this violet is too faint to read) sit on the frame's top line; Frame4 has no caption, so its
 // line runs along its top edge. A style sheet on the window replaces the
 // palette of everything below it, so the option buttons and OK take their
 // colours here.
@@ -42,7 +45,7 @@ const QString frameStyle = QStringLiteral(
     " margin-top: 10px; }"
     "QGroupBox#Frame4 { margin-top: 0px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
-    " padding: 0px 2px; color: #00FF00; }"
+    " padding: 0px 3px; }"
     "QRadioButton { background-color: #C0FFC0; }"
     "QPushButton#Command1 { background-color: #C0C0FF; border: 2px outset #E0E0FF; border-radius: 3px; }"
     "QPushButton#Command1:focus { border-color: #5A48C8; }"
@@ -65,7 +68,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 QGroupBox* createFrame(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
 {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new OutlinedGroupBox(caption, captionColour, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
     frame->setFont(comicSansFont(12));
@@ -137,17 +140,19 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
 
 void SetupWindow::createSeat(int seat, QWidget* frame4)
 {
-    static const std::array<QString, 4> kindCaptions{
-        QString(), QStringLiteral("Первый игрок"), QStringLiteral("Второй игрок"),
-        QStringLiteral("Третий игрок")};
+    const std::array<QString, 4> kindCaptions{QString(), tr("Первый игрок"), tr("Второй игрок"),
+                                              tr("Третий игрок")};
+    // Three frames read "Имя игрока": a screen reader needs the seat as well.
+    const std::array<QString, 4> nameBoxNames{QString(), tr("Имя первого игрока"), tr("Имя второго игрока"),
+                                              tr("Имя третьего игрока")};
     const int left = 8 + 164 * (seat - 1);
     SeatControls& controls = seats_.at(seat);
 
     controls.kindFrame = createFrame(QStringLiteral("Frame%1").arg(seat), kindCaptions.at(seat),
                                      QRect(left, 8, 149, 157), frame4);
-    controls.person = createOption(2 * seat - 1, QStringLiteral("Человек"), QRect(8, 36, 133, 45),
+    controls.person = createOption(2 * seat - 1, tr("Человек"), QRect(8, 36, 133, 45),
                                    controls.kindFrame);
-    controls.computer = createOption(2 * seat, QStringLiteral("Комп"), QRect(8, 92, 133, 45),
+    controls.computer = createOption(2 * seat, tr("Комп"), QRect(8, 92, 133, 45),
                                      controls.kindFrame);
     controls.person->setChecked(true);
     // Also when the program selects "Комп": the finalist's name is written after it.
@@ -156,10 +161,11 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
             computerChosen(seat);
     });
 
-    controls.nameFrame = createFrame(QStringLiteral("Frame%1").arg(seat + 4), QStringLiteral("Имя игрока"),
+    controls.nameFrame = createFrame(QStringLiteral("Frame%1").arg(seat + 4), tr("Имя игрока"),
                                      QRect(left, 164, 149, 57), frame4);
     controls.name = new NameBox(controls.nameFrame);
     controls.name->setObjectName(QStringLiteral("Text%1").arg(seat));
+    controls.name->setAccessibleName(nameBoxNames.at(seat));
     controls.name->setGeometry(8, 24, 133, 21);
     controls.name->setFont(comicSansFont(9.75));
     setColour(controls.name, QPalette::Base, nameColour);

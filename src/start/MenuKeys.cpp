@@ -3,20 +3,19 @@
 
 #include "start/MenuKeys.h"
 
-#include "platform/EventLabel.h"
+#include "platform/PressableLabel.h"
 #include "start/StartWindow.h"
 
 #include <QKeyEvent>
-
-namespace {
-constexpr int entryCount = 4;
-}
 
 MenuKeys::MenuKeys(StartWindow& window)
     : QObject(&window), window_(window)
 {
     window_.setFocusPolicy(Qt::StrongFocus);
     window_.installEventFilter(this);
+    // A focused entry sees its keys first, and would take Tab for itself.
+    for (int number = 1; number <= StartWindow::entryCount; ++number)
+        window_.menuEntry(number)->installEventFilter(this);
 }
 
 bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
@@ -25,13 +24,16 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
         case Qt::Key_Up:
+        case Qt::Key_Backtab:
             move(-1);
             return true;
         case Qt::Key_Down:
+        case Qt::Key_Tab:
             move(+1);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_Space:
             if (!key->isAutoRepeat())
                 choose();
             return true;
@@ -42,36 +44,25 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-int MenuKeys::highlighted() const
-{
-    for (int number = 1; number <= entryCount; ++number) {
-        const EventLabel* entry = window_.menuEntry(number);
-        if (entry->isBackgroundOpaque() && entry->isVisibleTo(&window_))
-            return number;
-    }
-    return 0;
-}
-
 void MenuKeys::move(int step)
 {
     if (!window_.menuEntry(1)->isVisibleTo(&window_))
         return;
-    const int current = highlighted();
+    constexpr int count = StartWindow::entryCount;
+    const int current = window_.highlightedEntry();
     int next = 0;
     if (current == 0)
-        next = step > 0 ? 1 : entryCount;
+        next = step > 0 ? 1 : count;
     else
-        next = (current - 1 + step + entryCount) % entryCount + 1;
-    emit window_.menuEntry(next)->mouseMoved();
+        next = (current - 1 + step + count) % count + 1;
+    window_.highlightEntry(next);
 }
 
 void MenuKeys::choose()
 {
-    const int current = highlighted();
+    const int current = window_.highlightedEntry();
     if (current == 0)
         return;
-    EventLabel* entry = window_.menuEntry(current);
-    emit entry->pressed();
     // The action may unload the window and this object with it.
-    emit entry->released();
+    window_.menuEntry(current)->press();
 }

@@ -7,9 +7,10 @@
 
 class StartWindow;
 
-// The start window's menu from the keyboard: ↑ and ↓ move the highlight as
-// the mouse moving onto an entry does, Enter chooses the highlighted entry as
-// pressing and releasing the mouse on it does.
+// The start window's menu from the keyboard: ↑ and ↓ (Tab and Shift+Tab too)
+// move the highlight as the mouse moving onto an entry does, and with it the
+// keyboard focus; Enter or Space chooses the highlighted entry as pressing
+// and releasing the mouse on it does.
 class MenuKeys : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +20,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int highlighted() const;  // 1..4, 0 for none
     void move(int step);
     void choose();
 

@@ -9,6 +9,7 @@
 #include "platform/EventLabel.h"
 #include "platform/Navigation.h"
 #include "platform/PictureCache.h"
+#include "platform/PressableLabel.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
@@ -30,6 +31,7 @@ namespace {
 const QColor hoverColour(0xFF, 0xFF, 0xC0);
 const QColor pressColour(0x00, 0xFF, 0x00);
 const QSize designClientSize(1018, 736);
+const QRect helpHintPlace(548, 236, 225, 30);
 
 } // namespace
 
@@ -51,14 +53,15 @@ StartWindow::StartWindow(const Services& services, GameState& state)
     menuFont.setItalic(true);
     menuFont.setWeight(QFont::Normal);
 
-    const std::array<QString, 5> captions{QString(), QStringLiteral("Новая игра"),
-                                          QStringLiteral("Рекорды"), QStringLiteral("Автор"),
-                                          QStringLiteral("Выход")};
-    const std::array<void (StartWindow::*)(), 5> actions{
+    const std::array<QString, entryCount + 1> captions{QString(), tr("Новая игра"), tr("Рекорды"), tr("Автор"),
+                                                       tr("Выход")};
+    const std::array<void (StartWindow::*)(), entryCount + 1> actions{
         nullptr, &StartWindow::newGame, &StartWindow::showRecords, &StartWindow::showAbout,
         &StartWindow::exitProgram};
-    for (int number = 1; number <= 4; ++number) {
-        auto* entry = new EventLabel(captions.at(number), picture1_);
+    for (int number = 1; number <= entryCount; ++number) {
+        auto* entry = new PressableLabel(captions.at(number), picture1_);
+        // Tab reaches the entries too, but a click only highlights, as it always did.
+        entry->setFocusPolicy(Qt::TabFocus);
         entry->setObjectName(QStringLiteral("Label%1").arg(number));
         entry->setGeometry(pictures::menuEntry(number));
         entry->setFont(menuFont);
@@ -70,8 +73,22 @@ StartWindow::StartWindow(const Services& services, GameState& state)
         // Heard before the action, which may unload this window.
         connect(entry, &EventLabel::released, this, [this] { services_.sounds.play(Sound::MenuChoose); });
         connect(entry, &EventLabel::released, this, actions.at(number));
+        connect(entry, &PressableLabel::focusEntered, this, [this, entry] { entryFocused(entry); });
         entries_.at(number) = entry;
     }
+    // F1 works everywhere, but nothing else would tell a newcomer so. Above
+    // the scroll with the menu, on the night sky, clear of every entry.
+    QFont hintFont(QStringLiteral("Monotype Corsiva"), 18);
+    hintFont.setItalic(true);
+    helpHint_ = new PressableLabel(tr("F1 — правила"), picture1_);
+    helpHint_->setObjectName(QStringLiteral("HelpHint"));
+    helpHint_->setGeometry(helpHintPlace);
+    helpHint_->setFont(hintFont);
+    helpHint_->setAlignment(Qt::AlignCenter);
+    helpHint_->setTextColour(hoverColour);
+    connect(helpHint_, &EventLabel::mouseMoved, this, &StartWindow::clearHighlight);
+    connect(helpHint_, &EventLabel::clicked, this, [this] { services_.navigation.showRules(); });
+
     new MenuKeys(*this);
 
     // In the picture's bottom left corner, clear of the menu column.
@@ -123,8 +140,9 @@ void StartWindow::enterMenuState()
 {
     present();
     setEnabled(true);
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= entryCount; ++number)
         entries_.at(number)->setVisible(true);
+    helpHint_->setVisible(true);
 }
 
 void StartWindow::enterBackdropState()
@@ -132,13 +150,30 @@ void StartWindow::enterBackdropState()
     if (!isVisible())
         present();
     setEnabled(false);
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= entryCount; ++number)
         entries_.at(number)->setVisible(false);
+    // It goes with the menu; a disabled window would grey it out.
+    helpHint_->setVisible(false);
 }
 
-void StartWindow::highlight(EventLabel* entry, const QColor& colour)
+int StartWindow::highlightedEntry() const
 {
-    for (int number = 1; number <= 4; ++number) {
+    for (int number = 1; number <= entryCount; ++number) {
+        const PressableLabel* entry = entries_.at(number);
+        if (entry->isBackgroundOpaque() && entry->isVisibleTo(this))
+            return number;
+    }
+    return 0;
+}
+
+void StartWindow::highlightEntry(int number)
+{
+    emit entries_.at(number)->mouseMoved();
+}
+
+void StartWindow::highlight(PressableLabel* entry, const QColor& colour)
+{
+    for (int number = 1; number <= entryCount; ++number) {
         if (entries_.at(number) != entry)
             entries_.at(number)->setBackgroundOpaque(false);
     }
@@ -154,12 +189,35 @@ void StartWindow::highlight(EventLabel* entry, const QColor& colour)
         SetupWindow::preload();
     if (reached && entry == entries_.at(2))
         RecordsWindow::preload(services_.pictures);
+    // The highlight is the keyboard focus, wherever it came from, so that a
+    // screen reader says the entry the player has reached.
+    if (focusWidget() != entry)
+        entry->setFocus(Qt::OtherFocusReason);
+}
+
+void StartWindow::entryFocused(PressableLabel* entry)
+{
+    // Focus that follows a highlight leaves its colour alone (a press stays green).
+    if (!entry->isBackgroundOpaque())
+        highlight(entry, hoverColour);
 }
 
 void StartWindow::clearHighlight()
 {
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= entryCount; ++number)
         entries_.at(number)->setBackgroundOpaque(false);
+    // No entry highlighted, none focused: the keyboard goes back to the window.
+    if (QWidget* focused = focusWidget(); focused && focused != this)
+        setFocus(Qt::OtherFocusReason);
+}
+
+void StartWindow::showEvent(QShowEvent* event)
+{
+    LoadableWindow::showEvent(event);
+    // The menu opens with no entry highlighted. Left without a focus, the
+    // window would hand it to the first entry as it becomes active.
+    if (!focusWidget())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void StartWindow::mouseMoveEvent(QMouseEvent* event)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
+#include "platform/PressableLabel.h"
 
 #include <array>
 
@@ -34,6 +35,8 @@ public:
         SoundService& sounds;
     };
 
+    static constexpr int entryCount = 4;
+
     StartWindow(const Services& services, GameState& state);
 
     void load() override;
@@ -44,18 +47,27 @@ public:
     // Shown, disabled, its menu entries hidden.
     void enterBackdropState();
 
-    // Label1..Label4: "Новая игра", "Рекорды", "Автор", "Выход".
-    EventLabel* menuEntry(int number) const { return entries_.at(number); }
+    // Label1..Label4: "Новая игра", "Рекорды", "Автор", "Выход". Buttons to
+    // assistive technology; the highlighted entry has the keyboard focus.
+    PressableLabel* menuEntry(int number) const { return entries_.at(number); }
     EventLabel* picture() const { return picture1_; }
     SpeakerButton* speaker() const { return speaker_; }
+    // "F1 — правила", which a click opens as well.
+    PressableLabel* helpHint() const { return helpHint_; }
+    // The entry that is highlighted, 0 when none is.
+    int highlightedEntry() const;
+    // Highlights the entry as the mouse moving onto it does.
+    void highlightEntry(int number);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool checkPictures();
     void switchDisplayModeIfSmall();
-    void highlight(EventLabel* entry, const QColor& colour);
+    void highlight(PressableLabel* entry, const QColor& colour);
+    void entryFocused(PressableLabel* entry);
     void clearHighlight();
 
     void newGame();
@@ -66,6 +78,7 @@ private:
     Services services_;
     GameState& state_;
     EventLabel* picture1_ = nullptr;
-    std::array<EventLabel*, 5> entries_{};  // 1..4 used
+    std::array<PressableLabel*, entryCount + 1> entries_{};  // 1..entryCount used
+    PressableLabel* helpHint_ = nullptr;
     SpeakerButton* speaker_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/LoadableWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
@@ -78,6 +79,8 @@ private slots:
     void closingTheLastWindowThroughItsFrameEndsTheProgram();
     void windowBeingLeftOutlivesABoxOpenedByTheNext();
     void boxWhoseOwnerGoesUnderItEndsWithoutAnAnswer();
+    void gameWindowIsAWindowAndEveryBoxADialog_data();
+    void gameWindowIsAWindowAndEveryBoxADialog();
 };
 
 void PlatformWindowTest::pictureFormatIsReadFromTheContent()
@@ -338,6 +341,52 @@ void PlatformWindowTest::boxWhoseOwnerGoesUnderItEndsWithoutAnAnswer()
     QCOMPARE(boxes.message(asker, QStringLiteral("Закончить игру?"), Dialogs::Icon::Question,
                            Dialogs::Buttons::YesNo),
              Dialogs::Answer::No);
+}
+
+void PlatformWindowTest::gameWindowIsAWindowAndEveryBoxADialog_data()
+{
+    QTest::addColumn<int>("box");  // 0: the window itself, 1: question, 2: error, 3: input
+    QTest::newRow("window") << 0;
+    QTest::newRow("question") << 1;
+    QTest::newRow("error") << 2;
+    QTest::newRow("input") << 3;
+}
+
+// Every window and box used to be a "filler" to a screen reader.
+void PlatformWindowTest::gameWindowIsAWindowAndEveryBoxADialog()
+{
+    QFETCH(int, box);
+    LoadableWindow window;
+    window.setWindowTitle(QStringLiteral("Кордамир"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (box == 0) {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Кордамир"));
+        return;
+    }
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown)
+            return;
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(shown);
+        role = dialog->role();
+        name = dialog->text(QAccessible::Name);
+        shown->close();
+    });
+    QtDialogs realBoxes;
+    Dialogs& boxes = realBoxes;
+    if (box == 1)
+        boxes.message(&window, QStringLiteral("Закончить игру?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    else if (box == 2)
+        boxes.message(&window, QStringLiteral("Ошибка"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
+    else
+        boxes.input(&window, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle, QString(), nullptr);
+    QVERIFY2(role == QAccessible::Dialog || role == QAccessible::AlertMessage, qPrintable(QString::number(role)));
+    QCOMPARE(name, QStringLiteral("Кордамир"));
 }
 
 QTEST_MAIN(PlatformWindowTest)

@@ -8,10 +8,12 @@
 
 #include "platform/Cp1251.h"
 #include "platform/EventLabel.h"
+#include "platform/OutlinedLabel.h"
 #include "platform/WindowNames.h"
 #include "records/RecordsWindow.h"
 #include "start/StartWindow.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,6 +104,11 @@ private slots:
     void keysThatLeaveAWindowReturnToTheMenu_data();
     void keysThatLeaveAWindowReturnToTheMenu();
     void recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu();
+
+    void rowsAreNamedWithTheirPlace_data();
+    void rowsAreNamedWithTheirPlace();
+    void enteredRowKeepsItsGreenWithARim();
+    void menuIsAButtonWhosePressReturnsToTheMenu();
 };
 
 void RecordsWindowTest::showsTheTableOverItsPicture()
@@ -400,6 +407,72 @@ void RecordsWindowTest::recordsEntryOfTheStartMenuShowsTheTableAndUnloadsTheMenu
     TestPlatform::flushUnloads();
     QVERIFY(!start);
     QVERIFY(!recordsWritten(test));
+}
+
+void RecordsWindowTest::rowsAreNamedWithTheirPlace_data()
+{
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("nameText");
+    QTest::addColumn<QString>("scoreText");
+    QTest::newRow("a plain row") << QString() << 3 << QStringLiteral("3 место: Яна")
+                                 << QStringLiteral("3 место, очки: 300");
+    QTest::newRow("the new entry says so") << QStringLiteral("450") << 2
+                                           << QStringLiteral("2 место: Вика, новый результат")
+                                           << QStringLiteral("2 место, очки: 450, новый результат");
+    QTest::newRow("a result outside the table")
+        << QStringLiteral("100") << 0 << QStringLiteral("Результат вне таблицы: Вика")
+        << QStringLiteral("Результат вне таблицы, очки: 100");
+}
+
+// Heard one label at a time, "Яна" and "300" said nothing of the table.
+void RecordsWindowTest::rowsAreNamedWithTheirPlace()
+{
+    QFETCH(QString, score);
+    QFETCH(int, row);
+    QFETCH(QString, nameText);
+    QFETCH(QString, scoreText);
+    TestPlatform test;
+    writeRecords(test, fullText);
+    RecordsWindow* window = openRecords(test, score.isEmpty() ? QString() : QStringLiteral("Вика"), score);
+    QVERIFY(window);
+    QAccessibleInterface* name = QAccessible::queryAccessibleInterface(window->nameLabel(row));
+    QAccessibleInterface* points = QAccessible::queryAccessibleInterface(window->scoreLabel(row));
+    QCOMPARE(name->text(QAccessible::Name), nameText);
+    QCOMPARE(points->text(QAccessible::Name), scoreText);
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(frame->role(), QAccessible::Window);
+}
+
+void RecordsWindowTest::enteredRowKeepsItsGreenWithARim()
+{
+    TestPlatform test;
+    writeRecords(test, fullText);
+    RecordsWindow* window = openRecords(test, QStringLiteral("Вика"), QStringLiteral("450"));
+    QVERIFY(window);
+    for (int row = 0; row <= 4; ++row) {
+        const bool entered = row == 2;
+        QCOMPARE(window->nameLabel(row)->textColour() == green, entered);
+        QCOMPARE(window->nameLabel(row)->textOutline().isValid(), entered);
+        QCOMPARE(window->scoreLabel(row)->textOutline().isValid(), entered);
+    }
+}
+
+void RecordsWindowTest::menuIsAButtonWhosePressReturnsToTheMenu()
+{
+    TestPlatform test;
+    QPointer<RecordsWindow> window = openRecords(test);
+    QVERIFY(window);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window->menuLabel());
+    QCOMPARE(menu->role(), QAccessible::Button);
+    QCOMPARE(menu->text(QAccessible::Name), QStringLiteral("Меню"));
+    QVERIFY(menu->actionInterface());
+    menu->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    QVERIFY(test.platform->windows.find<StartWindow>(windownames::start));
+    QVERIFY(!test.platform->windows.find(windownames::records));
+    TestPlatform::flushUnloads();
+    QVERIFY(!window);
 }
 
 QTEST_MAIN(RecordsWindowTest)

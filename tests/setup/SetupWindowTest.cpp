@@ -9,6 +9,7 @@
 #include "setup/SetupWindow.h"
 #include "start/StartWindow.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -121,6 +122,8 @@ private slots:
     void closingTheWindowAsksLikeEsc();
     void newGameAfterAnAbandonedTournamentStartsAfresh();
     void okStoresThePlayersAndOpensTheGame();
+    void seatControlsAreNamedWithTheirSeat_data();
+    void seatControlsAreNamedWithTheirSeat();
 };
 
 void SetupWindowTest::newGameShowsTrioOneOverTheDisabledStartWindow()
@@ -549,6 +552,37 @@ void SetupWindowTest::okStoresThePlayersAndOpensTheGame()
         QCOMPARE(test.state.player(seat, 1).kind, kinds.at(seat - 1));
         QCOMPARE(test.state.player(seat, 1).name, stored.at(seat - 1));
     }
+}
+
+void SetupWindowTest::seatControlsAreNamedWithTheirSeat_data()
+{
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<QString>("nameBox");
+    QTest::addColumn<QString>("kindFrame");
+    QTest::newRow("seat 1") << 1 << QStringLiteral("Имя первого игрока") << QStringLiteral("Первый игрок");
+    QTest::newRow("seat 2") << 2 << QStringLiteral("Имя второго игрока") << QStringLiteral("Второй игрок");
+    QTest::newRow("seat 3") << 3 << QStringLiteral("Имя третьего игрока") << QStringLiteral("Третий игрок");
+}
+
+// All three boxes were "Имя игрока" to a screen reader, and the frames'
+// captions, drawn by the frames themselves now, must still name them.
+void SetupWindowTest::seatControlsAreNamedWithTheirSeat()
+{
+    QFETCH(int, seat);
+    QFETCH(QString, nameBox);
+    QFETCH(QString, kindFrame);
+    TestPlatform test;
+    SetupWindow* window = openSetup(test, 1);
+    QVERIFY(window);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(window->nameBox(seat));
+    QCOMPARE(box->role(), QAccessible::EditableText);
+    QCOMPARE(box->text(QAccessible::Name), nameBox);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->kindFrame(seat))->text(QAccessible::Name), kindFrame);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->nameFrame(seat))->text(QAccessible::Name),
+             QStringLiteral("Имя игрока"));
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Кордамир"));
 }
 
 QTEST_MAIN(SetupWindowTest)

@@ -5,10 +5,13 @@
 
 #include "platform/EventLabel.h"
 #include "platform/Pictures.h"
+#include "platform/PressableLabel.h"
 #include "platform/WindowNames.h"
 #include "start/StartWindow.h"
 #include "start/StartupCheck.h"
 
+#include <QAccessible>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -26,7 +29,7 @@ StartWindow* showStart(TestPlatform& test)
 int highlightedEntry(StartWindow* window)
 {
     int found = 0;
-    for (int number = 1; number <= 4; ++number) {
+    for (int number = 1; number <= StartWindow::entryCount; ++number) {
         if (window->menuEntry(number)->isBackgroundOpaque()) {
             if (found)
                 return -1;
@@ -39,6 +42,42 @@ int highlightedEntry(StartWindow* window)
 void moveOver(QWidget* widget)
 {
     QTest::mouseMove(widget, widget->rect().center());
+}
+
+// The entry with the keyboard focus, 0 when none has it.
+int focusedEntry(StartWindow* window)
+{
+    for (int number = 1; number <= StartWindow::entryCount; ++number) {
+        if (window->focusWidget() == window->menuEntry(number))
+            return number;
+    }
+    return 0;
+}
+
+// A move straight to the widget: through the window system a move can be
+// swallowed as no move when an earlier test left the pointer there.
+void sendMove(QWidget* widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+// A key as the program gets it: at the widget with the focus.
+void pressKey(StartWindow* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+// What a screen reader does with the entry's press action; the press runs
+// from the event loop, after the reader has had its answer.
+void pressAccessibly(QWidget* widget)
+{
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(entry && entry->actionInterface());
+    entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 } // namespace
@@ -57,6 +96,19 @@ private slots:
     void exitEndsTheProgramOnRelease();
     void smallScreenAsksForTheLargerModeThenTheSmaller();
     void backdropAndMenuStates();
+
+    void windowIsAFrameNamedByItsTitle();
+    void entriesAreButtonsWithAPressAction_data();
+    void entriesAreButtonsWithAPressAction();
+    void pressActionChoosesTheEntry_data();
+    void pressActionChoosesTheEntry();
+    void hiddenEntriesCannotBePressed();
+    void keyboardHighlightIsTheFocus_data();
+    void keyboardHighlightIsTheFocus();
+    void mouseHighlightTakesTheFocusAlong();
+    void focusFromAssistiveTechnologyHighlights();
+    void enterChoosesTheFocusedEntry();
+    void helpHintStandsClearOfTheMenuAndOpensTheRules();
 };
 
 void StartWindowTest::checkStopsAtTheFirstMissingFile_data()
@@ -203,12 +255,201 @@ void StartWindowTest::backdropAndMenuStates()
     window->enterBackdropState();
     QVERIFY(window->isVisible());
     QVERIFY(!window->isEnabled());
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= StartWindow::entryCount; ++number)
         QVERIFY(!window->menuEntry(number)->isVisible());
+    QVERIFY(!window->helpHint()->isVisible());
     window->enterMenuState();
     QVERIFY(window->isEnabled());
-    for (int number = 1; number <= 4; ++number)
+    for (int number = 1; number <= StartWindow::entryCount; ++number)
         QVERIFY(window->menuEntry(number)->isVisible());
+    QVERIFY(window->helpHint()->isVisible());
+}
+
+void StartWindowTest::windowIsAFrameNamedByItsTitle()
+{
+    // Reported as a filler, the window was skipped by screen readers.
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+    QVERIFY(frame);
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Кордамир"));
+}
+
+void StartWindowTest::entriesAreButtonsWithAPressAction_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("new game") << 1 << QStringLiteral("Новая игра");
+    QTest::newRow("records") << 2 << QStringLiteral("Рекорды");
+    QTest::newRow("about") << 3 << QStringLiteral("Автор");
+    QTest::newRow("exit") << 4 << QStringLiteral("Выход");
+}
+
+void StartWindowTest::entriesAreButtonsWithAPressAction()
+{
+    QFETCH(int, number);
+    QFETCH(QString, name);
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(window->menuEntry(number));
+    QVERIFY(entry);
+    QCOMPARE(entry->role(), QAccessible::Button);
+    QCOMPARE(entry->text(QAccessible::Name), name);
+    QVERIFY(entry->state().focusable);
+    QVERIFY(!entry->state().invisible);
+    QVERIFY(entry->actionInterface());
+    QVERIFY(entry->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // Found from the window down, as a reader walks the tree.
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+    bool reachable = false;
+    QList<QAccessibleInterface*> pending{frame};
+    while (!pending.isEmpty() && !reachable) {
+        QAccessibleInterface* node = pending.takeFirst();
+        reachable = node->object() == window->menuEntry(number);
+        for (int i = 0; i < node->childCount(); ++i)
+            pending << node->child(i);
+    }
+    QVERIFY(reachable);
+}
+
+void StartWindowTest::pressActionChoosesTheEntry_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("opens");  // window name, empty for the end of the program
+    QTest::newRow("new game opens the setup") << 1 << QString(windownames::setup);
+    QTest::newRow("records") << 2 << QString(windownames::records);
+    QTest::newRow("about") << 3 << QString(windownames::about);
+    QTest::newRow("exit ends the program") << 4 << QString();
+}
+
+void StartWindowTest::pressActionChoosesTheEntry()
+{
+    QFETCH(int, number);
+    QFETCH(QString, opens);
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    pressAccessibly(window->menuEntry(number));
+    if (opens.isEmpty()) {
+        QVERIFY(test.exit.hasEnded());
+    } else {
+        QWidget* opened = test.platform->windows.find(opens);
+        QVERIFY(opened && opened->isVisible());
+        QVERIFY(!test.exit.hasEnded());
+    }
+    TestPlatform::flushUnloads();
+}
+
+void StartWindowTest::hiddenEntriesCannotBePressed()
+{
+    // Behind the player setup the menu is gone; a reader must not start a
+    // second tournament through it.
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    window->enterBackdropState();
+    QAccessibleInterface* exitEntry = QAccessible::queryAccessibleInterface(window->menuEntry(4));
+    QVERIFY(exitEntry->state().invisible);
+    pressAccessibly(window->menuEntry(4));
+    QVERIFY(!test.exit.hasEnded());
+}
+
+void StartWindowTest::keyboardHighlightIsTheFocus_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("highlighted");
+    const int backtab = Qt::Key_Backtab;
+    QTest::newRow("down reaches the first entry") << QList<int>{Qt::Key_Down} << 1;
+    QTest::newRow("up reaches the last entry") << QList<int>{Qt::Key_Up} << 4;
+    QTest::newRow("down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2;
+    QTest::newRow("down wraps round") << QList<int>{Qt::Key_Up, Qt::Key_Down} << 1;
+    QTest::newRow("tab moves as down") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab} << 3;
+    QTest::newRow("shift tab moves as up") << QList<int>{Qt::Key_Down, backtab} << 4;
+}
+
+void StartWindowTest::keyboardHighlightIsTheFocus()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, highlighted);
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    QCOMPARE(highlightedEntry(window), 0);
+    for (int key : keys)
+        pressKey(window, key);
+    QCOMPARE(highlightedEntry(window), highlighted);
+    QCOMPARE(window->menuEntry(highlighted)->backgroundColour(), paleYellow);
+    QCOMPARE(focusedEntry(window), highlighted);
+}
+
+void StartWindowTest::mouseHighlightTakesTheFocusAlong()
+{
+    // One highlight, one focus: the keyboard goes on from where the mouse left it.
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    pressKey(window, Qt::Key_Down);
+    sendMove(window->menuEntry(3), window->menuEntry(3)->rect().center());
+    QCOMPARE(focusedEntry(window), 3);
+    pressKey(window, Qt::Key_Down);
+    QCOMPARE(highlightedEntry(window), 4);
+    sendMove(window->picture(), QPoint(20, 20));
+    QCOMPARE(highlightedEntry(window), 0);
+    QCOMPARE(focusedEntry(window), 0);
+    pressKey(window, Qt::Key_Down);
+    QCOMPARE(highlightedEntry(window), 1);
+}
+
+void StartWindowTest::focusFromAssistiveTechnologyHighlights()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    QAccessibleInterface* records = QAccessible::queryAccessibleInterface(window->menuEntry(2));
+    QVERIFY(records->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+    records->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QCOMPARE(focusedEntry(window), 2);
+    // A focus event reaches the entry only in the active window; give it as the toolkit would.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(window->menuEntry(2), &focusIn);
+    QCOMPARE(highlightedEntry(window), 2);
+    QCOMPARE(window->menuEntry(2)->backgroundColour(), paleYellow);
+}
+
+void StartWindowTest::enterChoosesTheFocusedEntry()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    pressKey(window, Qt::Key_Up);
+    QVERIFY(!test.exit.hasEnded());
+    pressKey(window, Qt::Key_Return);
+    QVERIFY(test.exit.hasEnded());
+}
+
+void StartWindowTest::helpHintStandsClearOfTheMenuAndOpensTheRules()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    PressableLabel* hint = window->helpHint();
+    QCOMPARE(hint->text(), QStringLiteral("F1 — правила"));
+    QCOMPARE(hint->parentWidget(), window->picture());
+    QVERIFY(window->picture()->rect().contains(hint->geometry()));
+    for (int number = 1; number <= StartWindow::entryCount; ++number)
+        QVERIFY(!hint->geometry().intersects(window->menuEntry(number)->geometry()));
+    // Not a menu entry: the arrows never stop on it.
+    for (int step = 0; step < StartWindow::entryCount + 1; ++step) {
+        pressKey(window, Qt::Key_Down);
+        QVERIFY(window->focusWidget() != hint);
+    }
+    QTest::mouseClick(hint, Qt::LeftButton, {}, hint->rect().center());
+    QWidget* rules = test.platform->windows.find(windownames::rules);
+    QVERIFY(rules && rules->isVisible());
+    TestPlatform::flushUnloads();
 }
 
 QTEST_MAIN(StartWindowTest)
