@@ -42,4 +42,9 @@ QString cache()
     return resolve(qEnvironmentVariable("XDG_CACHE_HOME"), qEnvironmentVariable("HOME"), QStringLiteral(".cache"));
 }
 
+QString config()
+{
+    return resolve(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"), QStringLiteral(".config"));
+}
+
 } // namespace playerfolders

@@ -18,6 +18,8 @@ namespace playerfolders {
 QString data();
 // $XDG_CACHE_HOME/kordamir, else ~/.cache/kordamir; empty when neither is usable.
 QString cache();
+// $XDG_CONFIG_HOME/kordamir, else ~/.config/kordamir; empty when neither is usable.
+QString config();
 
 // The rule both follow, for the values of the variables as given: `xdg` when
 // it is absolute, else `belowHome` below `home` when that is an absolute

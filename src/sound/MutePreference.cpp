@@ -3,8 +3,9 @@
 
 #include "sound/MutePreference.h"
 
+#include "platform/PlayerFolders.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 const QString mutedKey = QStringLiteral("sound/muted");
@@ -17,18 +18,24 @@ MutePreference::MutePreference(QString file)
 
 QString MutePreference::playerFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/kordamir/kordamir.conf");
+    // Without a usable home the choice lasts one game: nothing is written
+    // where the player keeps no folders.
+    const QString folder = playerfolders::config();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/kordamir.conf");
 }
 
 bool MutePreference::muted() const
 {
+    if (file_.isEmpty())
+        return false;
     const QSettings settings(file_, QSettings::IniFormat);
     return settings.value(mutedKey, false).toBool();
 }
 
 bool MutePreference::save(bool muted) const
 {
+    if (file_.isEmpty())
+        return false;
     QSettings settings(file_, QSettings::IniFormat);
     settings.setValue(mutedKey, muted);
     settings.sync();

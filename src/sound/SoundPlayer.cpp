@@ -3,6 +3,8 @@
 
 #include "sound/SoundPlayer.h"
 
+#include "platform/PlayerFolders.h"
+
 #include "sound/WaveFile.h"
 
 #include <QAudioDevice>
@@ -120,6 +122,13 @@ void SoundPlayer::loadSounds()
 
 void SoundPlayer::openDevice()
 {
+    // The sound server's client keeps files of its own below the home
+    // folder, and makes that folder when it is missing: a game without a
+    // usable home stays silent rather than write there.
+    if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config")).isEmpty()) {
+        report_(QStringLiteral("no usable home folder for the sound server: the game plays silent"));
+        return;
+    }
     const QAudioDevice device = defaultOutput();
     if (device.isNull()) {
         report_(QStringLiteral("no sound device: the game plays silent"));

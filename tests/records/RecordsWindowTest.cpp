@@ -261,8 +261,11 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
             QVERIFY(QDir().mkdir(path));
     }
     if (kind == "closed") {
-        // Only the file's own bits keep the player out; its folder is open to all.
+        // Only the file's own bits keep the player out: theirs, writable but
+        // not readable, in a folder open to all.
         QCOMPARE(chmod(native.constData(), 0200), 0);
+        if (geteuid() == 0)
+            QCOMPARE(chown(native.constData(), AsPlainUser::nobody, AsPlainUser::nobody), 0);
         QCOMPARE(chmod(QFile::encodeName(test.baseDir.path()).constData(), 0755), 0);
         QCOMPARE(chmod(QFile::encodeName(test.dataPath(QString())).constData(), 0777), 0);
     }
