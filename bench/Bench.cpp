@@ -9,8 +9,10 @@
 //
 // Needs a running X server with DAMAGE and XTEST (Xvfb has both); bench.sh
 // starts one. Prints the table and writes it to --out.
-#include "Figures.h"
+// Qt's headers before X11's, whose macros (None, Bool …) break them.
 #include "platform/Pictures.h"
+
+#include "Figures.h"
 #include "XWatch.h"
 
 #include <X11/keysym.h>
@@ -19,18 +21,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <csignal>
-#include <functional>
-#include <map>
-#include <set>
-#include <memory>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -48,7 +50,7 @@ struct Options {
     std::string work = "/tmp/kordamir-bench";
     int runs = 7;
     bool quick = false;
-    std::string only;  // comma-separated phases; empty: all
+    std::string only; // comma-separated phases; empty: all
     bool wants(const std::string& phase) const
     {
         return only.empty() || ("," + only + ",").find("," + phase + ",") != std::string::npos;
@@ -173,7 +175,8 @@ Point menuEntry(const XWatch::Rect& start, int number)
 
 Point setupOk(const XWatch::Rect& setup)
 {
-    return {static_cast<int>(setup.x + (8 + 8 + 238) * scale), static_cast<int>(setup.y + (36 + 232 + 26) * scale)};
+    return {static_cast<int>(setup.x + (8 + 8 + 238) * scale),
+            static_cast<int>(setup.y + (36 + 232 + 26) * scale)};
 }
 
 Point sayWordButton(const XWatch::Rect& table, int seat)
@@ -217,7 +220,8 @@ Start launch(XWatch& x, std::unique_ptr<Program>& program, const std::string& pa
             if (event.kind == XWatch::Kind::Map && !start.window) {
                 start.window = event.window;
                 start.mapped = event.t - t0;
-            } else if (event.kind == XWatch::Kind::Drawn && event.window == start.window && start.painted < 0) {
+            } else if (event.kind == XWatch::Kind::Drawn && event.window == start.window
+                       && start.painted < 0) {
                 start.painted = event.t - t0;
             }
         }
@@ -298,7 +302,8 @@ Step measureStep(XWatch& x, const std::function<void()>& prepare, const std::fun
 
 Step clickStep(XWatch& x, Point point, double timeoutMs = 10000)
 {
-    return measureStep(x, [&] { x.press(point.x, point.y); }, [&] { return x.release(); }, timeoutMs);
+    return measureStep(
+        x, [&] { x.press(point.x, point.y); }, [&] { return x.release(); }, timeoutMs);
 }
 
 XWatch::Rect rectOf(XWatch& x, Window window)
@@ -318,7 +323,7 @@ double barePssMb = 0;
 // where the targets were set, and at the screen's scale, where every picture
 // holds scale² as many pixels. Named after the pass they come from.
 std::string passName;
-bool screenPass = true;  // the steps between windows are counted in this one only
+bool screenPass = true; // the steps between windows are counted in this one only
 
 std::string inPass(const std::string& name)
 {
@@ -370,7 +375,7 @@ void startAndMemory(XWatch& x, const Options& options)
         double peak[2] = {0, 0}, pss[2] = {0, 0};
         for (int turn = 0; turn < 2; ++turn) {
             // Alternate which one goes first, so that neither always finds the caches warmer.
-            const int which = (turn + run + 1) % 2;  // 0 bare, 1 game
+            const int which = (turn + run + 1) % 2; // 0 bare, 1 game
             std::unique_ptr<Program> program;
             const Start start = launch(x, program, which ? options.game : options.bare);
             x.pumpFor(400);
@@ -398,8 +403,8 @@ void startAndMemory(XWatch& x, const Options& options)
     report.add({inPass("start → first window mapped: Кордамир"), "ms", gameMap});
     // Starting at a scale draws every picture larger: a little more room.
     const double startRatio = scale > 1.0 ? 1.10 : 1.05;
-    report.add({inPass("start → mapped, Кордамир ÷ bare (pairs)"), "×", ratio, scale > 1.0 ? "≤ 1.10" : "≤ 1.05",
-                atMost(startRatio)});
+    report.add({inPass("start → mapped, Кордамир ÷ bare (pairs)"), "×", ratio,
+                scale > 1.0 ? "≤ 1.10" : "≤ 1.05", atMost(startRatio)});
     report.add({inPass("start → first paint: bare Qt window"), "ms", barePaint});
     report.add({inPass("start → first paint: Кордамир"), "ms", gamePaint});
     report.add({inPass("peak memory (VmHWM): bare Qt window"), "MB", barePeak});
@@ -417,7 +422,7 @@ struct Table {
     XWatch::Rect start, setup, table;
     Step newGame, firstTable;
     double peakBeforeOk = 0;
-    double tableCpuMs = 0;  // the program's CPU from the release of OK to the table painted
+    double tableCpuMs = 0; // the program's CPU from the release of OK to the table painted
 };
 
 bool openTable(XWatch& x, const std::string& path, Table& t, double tableTimeoutMs = 10000)
@@ -465,7 +470,8 @@ bool everyoneSaysWrong(XWatch& x, const XWatch::Rect& table)
         x.key(XK_x);
         x.pumpFor(50);
         x.key(XK_Return);
-        x.pumpUntil(XWatch::now() + 3000, [&] { return !rectOf(x, box.window).area() || !x.windows().at(box.window).mapped; });
+        x.pumpUntil(XWatch::now() + 3000,
+                    [&] { return !rectOf(x, box.window).area() || !x.windows().at(box.window).mapped; });
         x.pumpFor(300);
     }
     return true;
@@ -501,7 +507,8 @@ struct Spin {
 };
 
 // Spins the drum of seat 1 and waits until it has stopped and the sector is told.
-Spin spin(XWatch& x, Program& program, const XWatch::Rect& table, const std::function<void()>& beforeRelease = {})
+Spin spin(XWatch& x, Program& program, const XWatch::Rect& table,
+          const std::function<void()>& beforeRelease = {})
 {
     const Point button = spinButton(table, 1);
     x.press(button.x, button.y);
@@ -548,7 +555,7 @@ double bareFrameCpu(XWatch& x, const Options& options)
 void gameSessions(XWatch& x, const Options& options)
 {
     std::vector<double> tablePeak, tablePss, frameCpu, frameCounts, tableCpu, bareFrame, frameRatio;
-    if (barePeakMb == 0) {  // the start phase was left out: the yardstick still counts
+    if (barePeakMb == 0) { // the start phase was left out: the yardstick still counts
         std::unique_ptr<Program> bare;
         launch(x, bare, options.bare);
         x.pumpFor(400);
@@ -590,13 +597,16 @@ void gameSessions(XWatch& x, const Options& options)
         }
     }
     const Target tableMemory = megabytesAtScene(25);
-    report.add({inPass("VmHWM on the game table − bare"), "MB", tablePeak, tableMemory.text, tableMemory.met});
+    report.add(
+        {inPass("VmHWM on the game table − bare"), "MB", tablePeak, tableMemory.text, tableMemory.met});
     report.add({inPass("PSS on the game table − bare"), "MB", tablePss, tableMemory.text, tableMemory.met});
     report.add({inPass("CPU of the program, setup OK → first table painted"), "ms", tableCpu});
     report.add({inPass("CPU per drum frame during a spin"), "ms", frameCpu, "≤ 0.5", atMost(0.5)});
     report.add({inPass("drum frames drawn per spin"), "", frameCounts});
-    report.add({inPass("CPU per frame: bare Qt window turning a square of the drum's size"), "ms", bareFrame});
-    report.add({inPass("CPU per drum frame ÷ the bare window's (pairs)"), "×", frameRatio, "≤ 1.1", atMost(1.1)});
+    report.add(
+        {inPass("CPU per frame: bare Qt window turning a square of the drum's size"), "ms", bareFrame});
+    report.add(
+        {inPass("CPU per drum frame ÷ the bare window's (pairs)"), "×", frameRatio, "≤ 1.1", atMost(1.1)});
 }
 
 void menuSessions(XWatch& x, const Options& options)
@@ -621,7 +631,12 @@ void menuSessions(XWatch& x, const Options& options)
             tickCpu.push_back((program->cpuMs() - cpu0) / ((XWatch::now() - t0) / 100.0));
             const Point middle = centre(rectOf(x, about.window));
             const Step back = measureStep(
-                x, [&] { x.moveTo(middle.x, middle.y); x.focus(about.window); x.pumpFor(100); },
+                x,
+                [&] {
+                    x.moveTo(middle.x, middle.y);
+                    x.focus(about.window);
+                    x.pumpFor(100);
+                },
                 [&] { return x.key(XK_Escape); });
             recordStep("About → menu (Esc)", back);
         }
@@ -659,7 +674,8 @@ public:
             findOnPath("pulseaudio"),
             std::vector<std::string>{"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
                                      "--disable-shm=yes", "-L", "module-null-sink sink_name=bench rate=48000",
-                                     "-L", "module-native-protocol-unix socket=" + socket + " auth-anonymous=1"},
+                                     "-L",
+                                     "module-native-protocol-unix socket=" + socket + " auth-anonymous=1"},
             std::vector<std::string>{"HOME=" + dir.string(), "XDG_RUNTIME_DIR=" + dir.string()});
         for (int wait = 0; wait < 100 && !fs::exists(socket); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -694,7 +710,11 @@ void soundFigures(XWatch& x, const Options& options)
 {
     SoundServer server(options.work);
     if (!server.ready()) {
-        report.add({"start → mapped, with sound ÷ --mute (pairs)", "×", {}, "≤ 1.05", {},
+        report.add({"start → mapped, with sound ÷ --mute (pairs)",
+                    "×",
+                    {},
+                    "≤ 1.05",
+                    {},
                     "not measured: no pulseaudio to start"});
         return;
     }
@@ -704,7 +724,7 @@ void soundFigures(XWatch& x, const Options& options)
         Start starts[2];
         double peaks[2] = {0, 0}, psss[2] = {0, 0};
         for (int turn = 0; turn < 2; ++turn) {
-            const int which = (turn + run + 1) % 2;  // 0 muted, 1 with sound
+            const int which = (turn + run + 1) % 2; // 0 muted, 1 with sound
             std::unique_ptr<Program> program;
             starts[which] = launch(x, program, options.game,
                                    which ? std::vector<std::string>{} : std::vector<std::string>{"--mute"},
@@ -745,8 +765,8 @@ void filesDuringSpin(XWatch& x, const Options& options)
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, STDERR_FILENO);
             const std::string pid = std::to_string(t.program->pid());
-            execlp("strace", "strace", "-f", "-qq", "-e", "trace=open,openat,openat2,creat", "-o", log.c_str(),
-                   "-p", pid.c_str(), static_cast<char*>(nullptr));
+            execlp("strace", "strace", "-f", "-qq", "-e", "trace=open,openat,openat2,creat", "-o",
+                   log.c_str(), "-p", pid.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
         // strace needs a moment to attach to every thread.
@@ -795,14 +815,15 @@ fs::path baz(const std::string& program)
 
 void copyShippedTopics(const Options& options, const fs::path& target)
 {
-    for (const auto& entry : fs::directory_iterator(fs::absolute(options.game).parent_path() / "Data" / "Baz"))
+    for (const auto& entry :
+         fs::directory_iterator(fs::absolute(options.game).parent_path() / "Data" / "Baz"))
         fs::copy_file(entry.path(), target / entry.path().filename());
 }
 
 // Small topics like the shipped ones: a count line and twenty words, Windows-1251, CR LF.
 void writeTopics(const fs::path& target, int count)
 {
-    const std::string word = "\xCA\xCE\xD0\xC4\xC0\xCC\xC8\xD0\r\n";  // КОРДАМИР
+    const std::string word = "\xCA\xCE\xD0\xC4\xC0\xCC\xC8\xD0\r\n"; // КОРДАМИР
     std::string body = "20\r\n";
     for (int i = 0; i < 20; ++i)
         body += word;
@@ -831,8 +852,8 @@ void topicStep(XWatch& x, const Options& options)
 {
     struct Case {
         std::string label;
-        int files;           // generated topics; 0: the shipped ones
-        size_t hugeMb = 0;   // beside the shipped ones
+        int files;         // generated topics; 0: the shipped ones
+        size_t hugeMb = 0; // beside the shipped ones
     };
     std::vector<Case> cases = {{"16 topic files (shipped)", 0}, {"1,000 topic files", 1000}};
     if (options.quick) {
@@ -901,7 +922,8 @@ int main(int argc, char* argv[])
         else if (arg == "--only")
             options.only = value();
         else {
-            std::cerr << "usage: kordamir-bench --game PATH --bare PATH [--runs N] [--quick] [--out FILE] [--work DIR]\n"
+            std::cerr << "usage: kordamir-bench --game PATH --bare PATH [--runs N] [--quick] [--out FILE] "
+                         "[--work DIR]\n"
                          "       [--only start,game,menu,sound,spin,topics,files]\n";
             return 2;
         }

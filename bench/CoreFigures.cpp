@@ -32,7 +32,8 @@ std::vector<double> timed(int batches, int perBatch, const std::function<void()>
 RecordsTable tableWith(const QString& firstName)
 {
     RecordsTable table;
-    table.RecordName = {QString(), firstName, QStringLiteral("Ольга"), QStringLiteral("Пётр"), QStringLiteral("Анна")};
+    table.RecordName = {QString(), firstName, QStringLiteral("Ольга"), QStringLiteral("Пётр"),
+                        QStringLiteral("Анна")};
     table.RecordScore = {0, 900, 700, 500, 300};
     return table;
 }

@@ -18,7 +18,7 @@ struct Figure {
     std::string unit;
     std::vector<double> samples;
     std::string target = {};
-    std::function<bool(double)> meets = {};  // judged on the median
+    std::function<bool(double)> meets = {}; // judged on the median
     std::string note = {};
 };
 
@@ -48,8 +48,8 @@ public:
         for (const Figure& figure : figures_) {
             out << "| " << figure.name << " | ";
             if (figure.samples.empty()) {
-                out << "– | – | 0 | " << figure.target << " | " << (figure.note.empty() ? "not measured" : figure.note)
-                    << " |\n";
+                out << "– | – | 0 | " << figure.target << " | "
+                    << (figure.note.empty() ? "not measured" : figure.note) << " |\n";
                 continue;
             }
             const auto [low, high] = std::minmax_element(figure.samples.begin(), figure.samples.end());
@@ -69,7 +69,11 @@ private:
     {
         char text[32];
         const double magnitude = value < 0 ? -value : value;
-        std::snprintf(text, sizeof text, magnitude >= 100 ? "%.0f" : magnitude >= 10 ? "%.1f" : "%.2f", value);
+        std::snprintf(text, sizeof text,
+                      magnitude >= 100  ? "%.0f"
+                      : magnitude >= 10 ? "%.1f"
+                                        : "%.2f",
+                      value);
         return text;
     }
 

@@ -112,15 +112,18 @@ void XWatch::handle(const XEvent& event)
     case DestroyNotify: {
         const Window window = event.xdestroywindow.window;
         windows_.erase(window);
-        damages_.erase(window);  // the server frees a damage object with its drawable
+        damages_.erase(window); // the server frees a damage object with its drawable
         break;
     }
     default:
         if (event.type == damageEventBase_ + XDamageNotify) {
             const auto& e = reinterpret_cast<const XDamageNotifyEvent&>(event);
             if (windows_.count(e.drawable))
-                events_.push_back(
-                    {t, Kind::Drawn, e.drawable, {e.area.x, e.area.y, e.area.width, e.area.height}, e.timestamp});
+                events_.push_back({t,
+                                   Kind::Drawn,
+                                   e.drawable,
+                                   {e.area.x, e.area.y, e.area.width, e.area.height},
+                                   e.timestamp});
         }
         break;
     }
@@ -143,7 +146,8 @@ bool XWatch::pumpUntil(double deadline, const std::function<bool()>& done)
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(fd, &readable);
-        timeval timeout{static_cast<time_t>(left / 1000), static_cast<suseconds_t>(std::fmod(left, 1000.0) * 1000)};
+        timeval timeout{static_cast<time_t>(left / 1000),
+                        static_cast<suseconds_t>(std::fmod(left, 1000.0) * 1000)};
         select(fd + 1, &readable, nullptr, nullptr, &timeout);
     }
 }
@@ -173,7 +177,8 @@ Window XWatch::biggestMapped() const
 
 XWatch::Rect XWatch::screen() const
 {
-    return {0, 0, DisplayWidth(display_, DefaultScreen(display_)), DisplayHeight(display_, DefaultScreen(display_))};
+    return {0, 0, DisplayWidth(display_, DefaultScreen(display_)),
+            DisplayHeight(display_, DefaultScreen(display_))};
 }
 
 void XWatch::moveTo(int x, int y)

@@ -27,11 +27,11 @@ public:
 
     enum class Kind { Map, Unmap, Drawn };
     struct Event {
-        double t;  // ms, steady clock
+        double t; // ms, steady clock
         Kind kind;
         Window window;
-        Rect rect;  // the window's geometry; for Drawn, the drawn rectangle in window coordinates
-        unsigned long serverMs = 0;  // for Drawn, the X server's time of the drawing
+        Rect rect; // the window's geometry; for Drawn, the drawn rectangle in window coordinates
+        unsigned long serverMs = 0; // for Drawn, the X server's time of the drawing
     };
 
     struct TopLevel {

@@ -71,8 +71,9 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // In memory where there is a /dev/shm: a million runs write two million files.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/kordamir-fuzz-XXXXXX")
-                                                                       : QDir::tempPath() + QStringLiteral("/kordamir-fuzz-XXXXXX"));
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/kordamir-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/kordamir-fuzz-XXXXXX"));
     static const bool ignoringFileSizeSignal = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
     FUZZ_CHECK(dir.isValid() && ignoringFileSizeSignal);
     if (size == 0)
@@ -115,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(RecordsFile(path).read() == RecordsFile::parse(wanted));
     else
         FUZZ_CHECK(file.failure() == RecordsFile::Failure::DiskFull && !file.errorString().isEmpty());
-    FUZZ_CHECK(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-               == QStringList{QStringLiteral("Cfg.ini")});
+    FUZZ_CHECK(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        == QStringList{QStringLiteral("Cfg.ini")});
     return 0;
 }

@@ -36,7 +36,8 @@ int main(int argc, char* argv[])
             const QByteArray bytes = file.readAll();
             std::fprintf(stderr, "replaying %s (%s bytes)\n", qPrintable(path),
                          QByteArray::number(bytes.size()).constData());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                   static_cast<size_t>(bytes.size()));
             ++replayed;
         }
     }

@@ -6,8 +6,8 @@
 // every word returned is playable, and no piece size changes the result.
 #include "FuzzCheck.h"
 
-#include "rules/TopicDatabase.h"
 #include "platform/Cp1251.h"
+#include "rules/TopicDatabase.h"
 
 #include <QIODevice>
 #include <QList>

@@ -63,14 +63,15 @@ int answerCommandLine(int argc, char* argv[])
     case commandline::Action::Help:
         return commandline::print(helpText, stdout, stderr);
     case commandline::Action::Version:
-        return commandline::print("Кордамир " + programversion::number().toStdString() + "\n", stdout, stderr);
+        return commandline::print("Кордамир " + programversion::number().toStdString() + "\n", stdout,
+                                  stderr);
     case commandline::Action::Refuse:
         break;
     }
     switch (request.problem) {
     case commandline::Problem::UnexpectedArgument:
-        std::fprintf(stderr, "kordamir: лишний аргумент «%s»\nkordamir: unexpected argument '%s'\n",
-                     argument, argument);
+        std::fprintf(stderr, "kordamir: лишний аргумент «%s»\nkordamir: unexpected argument '%s'\n", argument,
+                     argument);
         break;
     case commandline::Problem::MissingValue:
         std::fprintf(stderr, "kordamir: параметру «%s» нужно значение\nkordamir: option '%s' needs a value\n",
@@ -78,8 +79,8 @@ int answerCommandLine(int argc, char* argv[])
         break;
     case commandline::Problem::UnknownOption:
     case commandline::Problem::None:
-        std::fprintf(stderr, "kordamir: неизвестный параметр «%s»\nkordamir: unknown option '%s'\n",
-                     argument, argument);
+        std::fprintf(stderr, "kordamir: неизвестный параметр «%s»\nkordamir: unknown option '%s'\n", argument,
+                     argument);
         break;
     }
     std::fputs("Справка / help: kordamir --help\n", stderr);
@@ -101,9 +102,9 @@ bool displayMissing()
 bool waylandPlatformMissing()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool wanted = platform.isEmpty()
-        ? qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        : platform.startsWith("wayland");
+    const bool wanted = platform.isEmpty() ? qEnvironmentVariableIsEmpty("DISPLAY")
+                                                 && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                           : platform.startsWith("wayland");
     if (!wanted)
         return false;
     QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);

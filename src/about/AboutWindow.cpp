@@ -59,12 +59,10 @@ QString timeFormat()
 
 } // namespace
 
-AboutWindow::AboutWindow(Navigation& navigation)
-    : navigation_(navigation)
+AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
 {
     setWindowTitle(tr("О программе"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setBackgroundColour(gameBackground);
 
     // Bottom up: bands, the rules over their edges, the texts, the clock.
@@ -80,15 +78,16 @@ AboutWindow::AboutWindow(Navigation& navigation)
 
     const QFont headerFont = pixelFont(font(), 16, true);
     EventLabel* month = addLabel(QStringLiteral("Label1"), tr("Апрель"), twipsRect(1380, 300, 990, 390));
-    EventLabel* year = addLabel(QStringLiteral("Label2"), QStringLiteral("2006"), twipsRect(2760, 300, 720, 390));
+    EventLabel* year = addLabel(QStringLiteral("Label2"), QStringLiteral("2006"),
+                                twipsRect(2760, 300, 720, 390));
     for (EventLabel* date : {month, year}) {
         date->setFont(headerFont);
         // Heard apart from the picture, a month and a year say nothing.
         date->setAccessibleDescription(tr("Дата выпуска"));
     }
 
-    EventLabel* authorLine =
-        addLabel(QStringLiteral("Label3"), tr("Автор: ") + author, twipsRect(0, 900, 5010, 405));
+    EventLabel* authorLine = addLabel(QStringLiteral("Label3"), tr("Автор: ") + author,
+                                      twipsRect(0, 900, 5010, 405));
     authorLine->setAlignment(Qt::AlignCenter);
     authorLine->setTextColour(authorColour);
     authorLine->setBackgroundColour(authorBackground);
@@ -102,8 +101,8 @@ AboutWindow::AboutWindow(Navigation& navigation)
     feedback->setWordWrap(true);
     feedback->setFont(pixelFont(font(), 12, false));
 
-    EventLabel* version =
-        addLabel(QStringLiteral("Label8"), programversion::caption(), twipsRect(3780, 5580, 585, 345));
+    EventLabel* version = addLabel(QStringLiteral("Label8"), programversion::caption(),
+                                   twipsRect(3780, 5580, 585, 345));
     version->setFont(pixelFont(font(), 12, true));
     version->setAccessibleName(tr("Версия ") + programversion::caption().mid(1));
 

@@ -26,7 +26,7 @@ public:
     using Hand = clockgeometry::Hand;
 
     static constexpr int fadeStepSize = 5;
-    static constexpr int fadeTarget = 215;  // of 255: never quite opaque
+    static constexpr int fadeTarget = 215; // of 255: never quite opaque
 
     explicit AboutWindow(Navigation& navigation);
 
@@ -59,7 +59,7 @@ private:
 
     Navigation& navigation_;
     int fadeLevel_ = 0;
-    QSize fittedFrame_;  // frame the client size was last fitted to; none before the first show
+    QSize fittedFrame_; // frame the client size was last fitted to; none before the first show
     QTimer* fadeTimer_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     ClockFace* clockFace_ = nullptr;

@@ -36,10 +36,19 @@ struct DigitPlace {
     int width;
 };
 constexpr std::array<DigitPlace, 13> digitPlaces{{
-    {0, 0, 0},  // unused
-    {3120, 1860, 105}, {3540, 2280, 150}, {3720, 3000, 150}, {3540, 3660, 150},
-    {3180, 4140, 150}, {2460, 4260, 150}, {1800, 4080, 150}, {1380, 3600, 150},
-    {1140, 3000, 150}, {1320, 2280, 255}, {1800, 1860, 210}, {2400, 1680, 255},
+    {0, 0, 0}, // unused
+    {3120, 1860, 105},
+    {3540, 2280, 150},
+    {3720, 3000, 150},
+    {3540, 3660, 150},
+    {3180, 4140, 150},
+    {2460, 4260, 150},
+    {1800, 4080, 150},
+    {1380, 3600, 150},
+    {1140, 3000, 150},
+    {1320, 2280, 255},
+    {1800, 1860, 210},
+    {2400, 1680, 255},
 }};
 
 // Twips of the window to this widget's pixels, unrounded, so that the hands
@@ -66,8 +75,7 @@ QRectF circleIn(const QRectF& box)
 
 } // namespace
 
-ClockFace::ClockFace(QWidget* parent)
-    : QWidget(parent)
+ClockFace::ClockFace(QWidget* parent) : QWidget(parent)
 {
     setGeometry(twipsRect(squareTwips.x(), squareTwips.y(), squareTwips.width(), squareTwips.height()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -126,8 +134,7 @@ void ClockFace::paintEvent(QPaintEvent*)
     for (int number = 1; number <= 12; ++number) {
         // Our font is not the one the places were measured for; centring keeps
         // each number clear of its dot and puts 3 and 9 level with the hub.
-        painter.drawText(local(digitRect(number)), Qt::AlignCenter | Qt::TextDontClip,
-                         digitCaption(number));
+        painter.drawText(local(digitRect(number)), Qt::AlignCenter | Qt::TextDontClip, digitCaption(number));
     }
 
     const QPointF centre = local(QPointF(clockgeometry::centre));

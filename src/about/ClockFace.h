@@ -42,6 +42,6 @@ protected:
 
 private:
     std::array<QPoint, 3> handEnds_;
-    std::array<QPoint, 13> tickDots_{};  // 1..12 used
+    std::array<QPoint, 13> tickDots_{}; // 1..12 used
     bool tickDotsPlaced_ = false;
 };

@@ -29,7 +29,7 @@ QPoint handEnd(int clockAngleDegrees, int length)
 
     const double r = length;
     double dx = 0.0;
-    double dy = 0.0;  // up
+    double dy = 0.0; // up
     if (theta == 90) {
         dy = r;
     } else if (theta == 180) {
@@ -57,8 +57,7 @@ QPoint handEnd(int clockAngleDegrees, int length)
             dy = -r * sinV;
         }
     }
-    return {centre.x() + static_cast<int>(std::floor(dx)),
-            centre.y() + static_cast<int>(std::floor(-dy))};
+    return {centre.x() + static_cast<int>(std::floor(dx)), centre.y() + static_cast<int>(std::floor(-dy))};
 }
 
 int clockAngle(Hand hand, QTime time)

@@ -10,8 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
-KeepInFront::KeepInFront(QWidget& window)
-    : QObject(&window), window_(window)
+KeepInFront::KeepInFront(QWidget& window) : QObject(&window), window_(window)
 {
     qApp->installEventFilter(this);
 }

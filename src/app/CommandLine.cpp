@@ -15,12 +15,16 @@ namespace {
 // The toolkit's own options (QGuiApplication, QApplication, the X11 platform),
 // which it takes with one dash or two. Those of the first list take a value,
 // either as the next argument or after '='.
-constexpr std::array<std::string_view, 15> toolkitValueOptions{
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "geometry", "title", "session", "display", "name",
-    "visual", "style", "stylesheet"};
-constexpr std::array<std::string_view, 6> toolkitFlags{"reverse", "nograb", "dograb", "sync",
-                                                       "widgetcount", "testability"};
+constexpr std::array<std::string_view, 15> toolkitValueOptions{"platform",        "platformpluginpath",
+                                                               "platformtheme",   "plugin",
+                                                               "qwindowgeometry", "qwindowicon",
+                                                               "qwindowtitle",    "geometry",
+                                                               "title",           "session",
+                                                               "display",         "name",
+                                                               "visual",          "style",
+                                                               "stylesheet"};
+constexpr std::array<std::string_view, 6> toolkitFlags{"reverse", "nograb",      "dograb",
+                                                       "sync",    "widgetcount", "testability"};
 
 bool listed(const auto& names, std::string_view name)
 {

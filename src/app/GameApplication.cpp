@@ -26,26 +26,25 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
 {
     WindowRegistry& windows = platform.windows;
     windows.define(windownames::start, [&] {
-        return std::make_unique<StartWindow>(StartWindow::Services{platform.data, platform.pictures,
-                                                                   platform.dialogs, platform.program,
-                                                                   platform.display, navigation,
-                                                                   platform.sounds},
-                                             state);
+        return std::make_unique<StartWindow>(
+            StartWindow::Services{platform.data, platform.pictures, platform.dialogs, platform.program,
+                                  platform.display, navigation, platform.sounds},
+            state);
     });
-    windows.define(windownames::setup,
-                   [&] { return std::make_unique<SetupWindow>(platform.dialogs, platform.pictures, navigation, state); });
+    windows.define(windownames::setup, [&] {
+        return std::make_unique<SetupWindow>(platform.dialogs, platform.pictures, navigation, state);
+    });
     windows.define(windownames::game, [&] {
-        return std::make_unique<GameWindow>(GameWindow::Services{platform.data, platform.pictures,
-                                                                 platform.random, platform.dialogs,
-                                                                 platform.program, navigation,
-                                                                 platform.sounds, platform.turnClock},
-                                            state);
+        return std::make_unique<GameWindow>(
+            GameWindow::Services{platform.data, platform.pictures, platform.random, platform.dialogs,
+                                 platform.program, navigation, platform.sounds, platform.turnClock},
+            state);
     });
     windows.define(windownames::records, [&] {
-        return std::make_unique<RecordsWindow>(
-            RecordsWindow::Services{platform.data, platform.pictures, platform.dialogs, navigation,
-                                    platform.sounds},
-            state);
+        return std::make_unique<RecordsWindow>(RecordsWindow::Services{platform.data, platform.pictures,
+                                                                       platform.dialogs, navigation,
+                                                                       platform.sounds},
+                                               state);
     });
     windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(navigation); });
     windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(navigation); });
@@ -53,7 +52,7 @@ void defineGameWindows(Platform& platform, Navigation& navigation, GameState& st
 
 namespace {
 constexpr int soundPreloadDelayMs = 300;
-}
+} // namespace
 
 struct GameApplication::RealServices {
     explicit RealServices(Options options)
@@ -75,18 +74,15 @@ struct GameApplication::RealServices {
     Services services() { return {data, dialogs, random, exit, *display, &sounds}; }
 };
 
-GameApplication::GameApplication()
-    : GameApplication(Options{})
+GameApplication::GameApplication() : GameApplication(Options{})
 {
 }
 
-GameApplication::GameApplication(Options options)
-    : GameApplication(std::make_unique<RealServices>(options))
+GameApplication::GameApplication(Options options) : GameApplication(std::make_unique<RealServices>(options))
 {
 }
 
-GameApplication::GameApplication(std::unique_ptr<RealServices> real)
-    : GameApplication(real->services())
+GameApplication::GameApplication(std::unique_ptr<RealServices> real) : GameApplication(real->services())
 {
     real_ = std::move(real);
 }

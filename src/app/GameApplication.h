@@ -4,9 +4,9 @@
 #pragma once
 
 #include "help/HelpKey.h"
-#include "sound/MuteKey.h"
 #include "platform/DataDir.h"
 #include "platform/Platform.h"
+#include "sound/MuteKey.h"
 #include "state/GameState.h"
 
 #include <memory>

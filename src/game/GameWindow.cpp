@@ -48,8 +48,7 @@ Clock& clockOf(const GameWindow::Services& services, std::unique_ptr<Clock>& own
 } // namespace
 
 GameWindow::GameWindow(const Services& services, GameState& state)
-    : services_(services), state_(state),
-      round_(state, services.random, clockOf(services, ownClock_, this)),
+    : services_(services), state_(state), round_(state, services.random, clockOf(services, ownClock_, this)),
       controls_(TableControls::build(this))
 {
     setWindowTitle(Dialogs::applicationTitle);
@@ -104,7 +103,8 @@ void GameWindow::connectControls()
     for (int n = 1; n <= letters::count; ++n)
         connect(c.letterButtons.at(n), &QPushButton::clicked, this, [this, n] { letterPressed(n); });
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        connect(c.sayWordButtons.at(seat), &QPushButton::clicked, this, [this, seat] { sayWordClicked(seat); });
+        connect(c.sayWordButtons.at(seat), &QPushButton::clicked, this,
+                [this, seat] { sayWordClicked(seat); });
         connect(c.spinButtons.at(seat), &QPushButton::clicked, this, [this, seat] { spinClicked(seat); });
     }
 }
@@ -174,14 +174,13 @@ std::optional<TopicWord> GameWindow::drawWord()
         // the player is told so, and each file's fault goes to the terminal.
         for (const QString& rejected : std::as_const(report.rejected))
             std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("Кордамир: Baz/") + rejected));
-        services_.dialogs.message(
-            this,
-            report.topicFiles == 0
-                ? tr("Работа программы будет завершена, т.к. не найдена база данных")
-                : tr("Работа программы будет завершена: ни один файл темы в папке %1 "
-                     "не содержит слова из 1–11 букв А–Я.")
-                      .arg(QDir::toNativeSeparators(topicDir)),
-            Dialogs::Icon::Critical);
+        services_.dialogs.message(this,
+                                  report.topicFiles == 0
+                                      ? tr("Работа программы будет завершена, т.к. не найдена база данных")
+                                      : tr("Работа программы будет завершена: ни один файл темы в папке %1 "
+                                           "не содержит слова из 1–11 букв А–Я.")
+                                            .arg(QDir::toNativeSeparators(topicDir)),
+                                  Dialogs::Icon::Critical);
         services_.program.end();
     }
     return drawn;
@@ -221,7 +220,8 @@ void GameWindow::showSeat(int seat)
     using Phase = WordRound::Phase;
     TableControls& c = controls_;
     const Phase phase = round_.phase();
-    const bool toMove = seat == round_.currentSeat() && phase != Phase::WordOver && phase != Phase::NotStarted;
+    const bool toMove = seat == round_.currentSeat() && phase != Phase::WordOver
+                        && phase != Phase::NotStarted;
     const bool computer = round_.isComputer(seat);
     const bool mayAct = toMove && !computer && phase == Phase::AwaitingSpin && !askingForWord_;
     c.sayWordButtons.at(seat)->setVisible(mayAct);
@@ -244,7 +244,7 @@ void GameWindow::showBox(int b)
     EventLabel* prizeBox = controls_.prizeBoxes.at(b);
     const Phase phase = round_.phase();
     const bool open = phase == Phase::BoxOpened && round_.openedBox() == b;
-    const QString& picture = !open                         ? pictures::closedBox
+    const QString& picture = !open                        ? pictures::closedBox
                              : round_.openedBoxHadPrize() ? pictures::boxWithPrize
                                                           : pictures::emptyBox;
     if (prizeBox->property("picture").toString() != picture) {
@@ -293,7 +293,8 @@ void GameWindow::showCell(int i, bool open)
     const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
     cell->setText(letter);
     cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
-    cell->setAccessibleName(open ? tr("клетка %1, буква %2").arg(i).arg(letter) : tr("клетка %1, закрыта").arg(i));
+    cell->setAccessibleName(open ? tr("клетка %1, буква %2").arg(i).arg(letter)
+                                 : tr("клетка %1, закрыта").arg(i));
 }
 
 void GameWindow::showPeek(bool shown)
@@ -361,8 +362,8 @@ bool GameWindow::askToEndGame()
             paused.append(timer);
         }
     }
-    const Dialogs::Answer answer = services_.dialogs.message(this, tr("Закончить игру?"), Dialogs::Icon::Question,
-                                                             Dialogs::Buttons::YesNo);
+    const Dialogs::Answer answer = services_.dialogs.message(
+        this, tr("Закончить игру?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
         services_.navigation.abandonTournament();
         return true;

@@ -38,7 +38,7 @@ public:
         ProgramExit& program;
         Navigation& navigation;
         SoundService& sounds;
-        Clock* clock = nullptr;   // the turns' clock; none: real timers
+        Clock* clock = nullptr; // the turns' clock; none: real timers
     };
 
     GameWindow(const Services& services, GameState& state);
@@ -122,6 +122,6 @@ private:
     WordRound round_;
     TableControls controls_;
     SpeakerButton* speaker_ = nullptr;
-    bool askingForWord_ = false;   // the say-word box is open: the seat's controls step aside
+    bool askingForWord_ = false; // the say-word box is open: the seat's controls step aside
     bool peekKeyHeld_ = false;
 };

@@ -74,25 +74,28 @@ void buildSeat(TableControls& c, int seat, const SeatPictures& seatPictures)
 {
     QWidget* table = c.table;
     const QString index = QString::number(seat);
-    c.stands.at(seat) = makePicture(table, QStringLiteral("stand") + index, pictures::seatStand(seat), seatPictures.stand);
-    c.turnMarkers.at(seat) = makePicture(table, QStringLiteral("turnMarker") + index, pictures::turnMarker(seat),
-                                         seatPictures.marker);
+    c.stands.at(seat) = makePicture(table, QStringLiteral("stand") + index, pictures::seatStand(seat),
+                                    seatPictures.stand);
+    c.turnMarkers.at(seat) = makePicture(table, QStringLiteral("turnMarker") + index,
+                                         pictures::turnMarker(seat), seatPictures.marker);
     c.turnMarkers.at(seat)->hide();
-    c.names.at(seat) = makeText(table, QStringLiteral("name") + index, pictures::seatName(seat), comicSans(14.25),
-                                Qt::white);
-    c.scorePlates.at(seat) = makePicture(table, QStringLiteral("scorePlate") + index, pictures::scorePlate(seat),
-                                         seatPictures.scorePlate);
-    c.scores.at(seat) = makeText(table, QStringLiteral("score") + index, pictures::scorePlate(seat), comicSans(14.25),
-                                 Qt::black);
+    c.names.at(seat) = makeText(table, QStringLiteral("name") + index, pictures::seatName(seat),
+                                comicSans(14.25), Qt::white);
+    c.scorePlates.at(seat) = makePicture(table, QStringLiteral("scorePlate") + index,
+                                         pictures::scorePlate(seat), seatPictures.scorePlate);
+    c.scores.at(seat) = makeText(table, QStringLiteral("score") + index, pictures::scorePlate(seat),
+                                 comicSans(14.25), Qt::black);
     c.scores.at(seat)->setText(QStringLiteral("0"));
-    c.computerLines.at(seat) = makeText(table, QStringLiteral("computerLine") + index, pictures::computerLine(seat),
-                                        comicSans(12, true), computerLineColour);
+    c.computerLines.at(seat) = makeText(table, QStringLiteral("computerLine") + index,
+                                        pictures::computerLine(seat), comicSans(12, true),
+                                        computerLineColour);
     c.computerLines.at(seat)->hide();
 
-    const QString buttonStyle = QStringLiteral(
-        "QPushButton { background: %1; border: 2px solid #2E7D32; border-radius: 8px; }"
-        "QPushButton:hover { background: #E0FFE0; }"
-        "QPushButton:pressed { background: #90E090; }").arg(seatButtonColour.name());
+    const QString buttonStyle =
+        QStringLiteral("QPushButton { background: %1; border: 2px solid #2E7D32; border-radius: 8px; }"
+                       "QPushButton:hover { background: #E0FFE0; }"
+                       "QPushButton:pressed { background: #90E090; }")
+            .arg(seatButtonColour.name());
     auto makeButton = [&](const QString& name, const QString& caption, const QRect& place) {
         auto* button = new WrappingButton(caption, table);
         button->setObjectName(name + index);
@@ -122,11 +125,12 @@ TableControls TableControls::build(QWidget* window)
     c.turningDrum->setGeometry(pictures::turningDrumPlace);
     c.turningDrum->hide();
 
-    c.stageCaption = makeText(c.table, QStringLiteral("stageCaption"), pictures::stageCaption, comicSans(14.25));
+    c.stageCaption = makeText(c.table, QStringLiteral("stageCaption"), pictures::stageCaption,
+                              comicSans(14.25));
 
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        EventLabel* cell = makeText(c.table, QStringLiteral("cell%1").arg(i), pictures::wordCell(i), comicSans(14.25),
-                                    Qt::black);
+        EventLabel* cell = makeText(c.table, QStringLiteral("cell%1").arg(i), pictures::wordCell(i),
+                                    comicSans(14.25), Qt::black);
         cell->setBackgroundColour(Qt::black);
         cell->setBackgroundOpaque(true);
         cell->hide();
@@ -150,7 +154,8 @@ TableControls TableControls::build(QWidget* window)
     c.restingDrum->setScaledContents(true);
 
     for (int box = 1; box <= 2; ++box) {
-        EventLabel* prizeBox = makeLabel(c.table, QStringLiteral("prizeBox%1").arg(box), pictures::prizeBox(box, false));
+        EventLabel* prizeBox = makeLabel(c.table, QStringLiteral("prizeBox%1").arg(box),
+                                         pictures::prizeBox(box, false));
         prizeBox->setScaledContents(true);
         prizeBox->setCursor(Qt::PointingHandCursor);
         prizeBox->hide();
@@ -160,11 +165,13 @@ TableControls TableControls::build(QWidget* window)
     c.letterPanel = new QFrame(c.table);
     c.letterPanel->setObjectName(QStringLiteral("letterPanel"));
     c.letterPanel->setGeometry(pictures::letterRow);
-    c.letterPanel->setStyleSheet(QStringLiteral(
-        "QPushButton { background: %1; border: 1px solid #2E7D32; border-radius: 3px; color: black; }"
-        "QPushButton:hover { background: #B0FFB0; }"
-        "QPushButton:pressed { background: #40C040; }"
-        "QPushButton:disabled { color: #3A5A3A; }").arg(letterColour.name()));
+    c.letterPanel->setStyleSheet(
+        QStringLiteral(
+            "QPushButton { background: %1; border: 1px solid #2E7D32; border-radius: 3px; color: black; }"
+            "QPushButton:hover { background: #B0FFB0; }"
+            "QPushButton:pressed { background: #40C040; }"
+            "QPushButton:disabled { color: #3A5A3A; }")
+            .arg(letterColour.name()));
     for (int n = 1; n <= letters::count; ++n) {
         auto* button = new QPushButton(QString(letters::letter(n)), c.letterPanel);
         button->setObjectName(QStringLiteral("letterButton%1").arg(n));

@@ -17,14 +17,14 @@ class QWidget;
 // the table's layout. Index 0 of the per-seat, per-cell and per-letter arrays
 // is unused, so that seat 1, cell 1 and letter 1 read as such.
 struct TableControls {
-    EventLabel* table = nullptr;              // the backdrop; every other control but the turning drum is on it
-    PictureSetView* turningDrum = nullptr;    // over the table while the drum turns
+    EventLabel* table = nullptr;           // the backdrop; every other control but the turning drum is on it
+    PictureSetView* turningDrum = nullptr; // over the table while the drum turns
     PictureSetView* restingDrum = nullptr;
     EventLabel* stageCaption = nullptr;
     std::array<EventLabel*, 12> cells{};
     EventLabel* messagePlate = nullptr;
     EventLabel* messageLine = nullptr;
-    EventLabel* hiddenWord = nullptr;         // the word in tiny letters, shown only while peeked at
+    EventLabel* hiddenWord = nullptr; // the word in tiny letters, shown only while peeked at
     EventLabel* hiddenWordStrip = nullptr;
     QFrame* letterPanel = nullptr;
     std::array<QPushButton*, 33> letterButtons{};

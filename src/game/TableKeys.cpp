@@ -16,6 +16,7 @@
 namespace {
 
 // The standard Russian layout, row by row, over the Latin one.
+// clang-format off
 constexpr std::array<std::pair<int, char16_t>, 34> latinKeys{{
     {Qt::Key_Q, u'Й'}, {Qt::Key_W, u'Ц'}, {Qt::Key_E, u'У'}, {Qt::Key_R, u'К'}, {Qt::Key_T, u'Е'},
     {Qt::Key_Y, u'Н'}, {Qt::Key_U, u'Г'}, {Qt::Key_I, u'Ш'}, {Qt::Key_O, u'Щ'}, {Qt::Key_P, u'З'},
@@ -27,9 +28,11 @@ constexpr std::array<std::pair<int, char16_t>, 34> latinKeys{{
     {Qt::Key_N, u'Т'}, {Qt::Key_M, u'Ь'}, {Qt::Key_Comma, u'Б'}, {Qt::Key_Period, u'Ю'},
     {Qt::Key_AsciiTilde, u'Е'},
 }};
+// clang-format on
 
 // The same places as X key codes (evdev): the rows start at 24, 38 and 52;
 // the key left of 1 (49) is Ё.
+// clang-format off
 constexpr std::array<std::pair<quint32, char16_t>, 33> x11Keys{{
     {24, u'Й'}, {25, u'Ц'}, {26, u'У'}, {27, u'К'}, {28, u'Е'}, {29, u'Н'}, {30, u'Г'},
     {31, u'Ш'}, {32, u'Щ'}, {33, u'З'}, {34, u'Х'}, {35, u'Ъ'},
@@ -38,6 +41,7 @@ constexpr std::array<std::pair<quint32, char16_t>, 33> x11Keys{{
     {52, u'Я'}, {53, u'Ч'}, {54, u'С'}, {55, u'М'}, {56, u'И'}, {57, u'Т'}, {58, u'Ь'},
     {59, u'Б'}, {60, u'Ю'},
 }};
+// clang-format on
 
 int letterFromText(const QString& text)
 {
@@ -60,9 +64,11 @@ int letterFromTable(const std::array<std::pair<Key, char16_t>, N>& table, Key ke
 }
 
 // The shifted signs on the keys whose unshifted sign names a letter.
+// clang-format off
 constexpr std::array<std::pair<char16_t, char16_t>, 6> shiftedSigns{{
     {u'{', u'Х'}, {u'}', u'Ъ'}, {u':', u'Ж'}, {u'"', u'Э'}, {u'<', u'Б'}, {u'>', u'Ю'},
 }};
+// clang-format on
 
 } // namespace
 
@@ -135,8 +141,8 @@ bool TableKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            const Command command =
-                commandFor(key->key(), key->text(), key->modifiers(), key->nativeScanCode(), x11_);
+            const Command command = commandFor(key->key(), key->text(), key->modifiers(),
+                                               key->nativeScanCode(), x11_);
             if (command.action != Action::None) {
                 press(command);
                 return true;
@@ -185,7 +191,8 @@ bool TableKeys::press(const Command& command)
             return true;
         }
         // Under the plus sector a cell opens on its click; otherwise the key does nothing.
-        if (!allows(Move::OpenPlusCell) || command.number > round_.wordLength() || round_.isCellOpen(command.number))
+        if (!allows(Move::OpenPlusCell) || command.number > round_.wordLength()
+            || round_.isCellOpen(command.number))
             return false;
         window_.cellClicked(command.number);
         return true;

@@ -23,7 +23,7 @@ public:
     enum class Action { None, Letter, Spin, SayWord, Number, PreviousBox, NextBox };
     struct Command {
         Action action = Action::None;
-        int number = 0;  // the letter 1..32, or the number key 1..11
+        int number = 0; // the letter 1..32, or the number key 1..11
         bool operator==(const Command&) const = default;
     };
 
@@ -31,8 +31,8 @@ public:
     // layout the key at a letter's place on the standard Russian layout names
     // that letter: by the X key code where `x11KeyCode` says the scan code is
     // one, else by the Latin key.
-    static Command commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers,
-                              quint32 scanCode, bool x11KeyCode);
+    static Command commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers, quint32 scanCode,
+                              bool x11KeyCode);
 
     // Typed text as a player on a Latin layout means it: each Latin letter
     // or sign at a letter's place on the standard Russian layout becomes that

@@ -8,8 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-HelpKey::HelpKey(Navigation& navigation)
-    : navigation_(navigation)
+HelpKey::HelpKey(Navigation& navigation) : navigation_(navigation)
 {
     qApp->installEventFilter(this);
 }

@@ -36,5 +36,5 @@ private:
 
     Navigation& navigation_;
     EventLabel* text_ = nullptr;
-    QPointer<QWidget> previous_;  // the window that had the keyboard before
+    QPointer<QWidget> previous_; // the window that had the keyboard before
 };

@@ -22,8 +22,7 @@ public:
 // Real time, for the game window: one single-shot timer.
 class TimerClock : public Clock {
 public:
-    explicit TimerClock(QObject* owner)
-        : timer_(new QTimer(owner))
+    explicit TimerClock(QObject* owner) : timer_(new QTimer(owner))
     {
         timer_->setSingleShot(true);
         QObject::connect(timer_, &QTimer::timeout, timer_, [this] {

@@ -43,8 +43,7 @@ DataDir DataDir::installed(QString root, QString playerDir)
     return data;
 }
 
-QString DataDir::locateRoot(const QString& executableDir, const QString& installedRelative,
-                            bool* isInstalled)
+QString DataDir::locateRoot(const QString& executableDir, const QString& installedRelative, bool* isInstalled)
 {
     const QDir dir(executableDir);
     const QString beside = dir.filePath(QStringLiteral("Data"));

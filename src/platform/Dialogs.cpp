@@ -55,8 +55,8 @@ Dialogs::Answer QtDialogs::message(QWidget* owner, const QString& text, Icon ico
     return runBox(box, [](QMessageBox*, int) { return Answer::Ok; });
 }
 
-QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
-                         QValidator* validator)
+QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title,
+                         const QString& defaultText, QValidator* validator)
 {
     auto* dialog = new QInputDialog(boxParent(owner));
     dialog->setWindowTitle(title);

@@ -38,7 +38,8 @@ public:
 // The real boxes, with Russian buttons, above their owner.
 class QtDialogs final : public Dialogs {
 public:
-    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
+    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons,
+                   const QString& title) override;
     QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
                   QValidator* validator) override;
 };

@@ -7,13 +7,11 @@
 #include <QPainter>
 #include <QStyle>
 
-EventLabel::EventLabel(QWidget* parent)
-    : EventLabel(QString(), parent)
+EventLabel::EventLabel(QWidget* parent) : EventLabel(QString(), parent)
 {
 }
 
-EventLabel::EventLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+EventLabel::EventLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setMouseTracking(true);
     applyBackground();

@@ -29,14 +29,18 @@ public:
 
     // A one-line text that never runs past the label's edges: shrunk, then
     // elided, when drawn; text() stays the whole text.
-    void setTextFitting(bool fitting) { fitting_ = fitting; update(); }
+    void setTextFitting(bool fitting)
+    {
+        fitting_ = fitting;
+        update();
+    }
     // The font and text as the label draws them.
     textfit::Fitted shownText() const;
 
 signals:
     void pressed();
     void released();
-    void clicked();          // press and release on the label
+    void clicked(); // press and release on the label
     void mouseMoved();
 
 protected:

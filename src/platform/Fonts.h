@@ -19,4 +19,4 @@ void lookUp(const QList<QFont>& fonts);
 
 // The same a moment from now, once the window just shown has been painted.
 void lookUpSoon(const QList<QFont>& fonts);
-}
+} // namespace fonts

@@ -42,7 +42,8 @@ QString keptCopyPath(const QFileInfo& file, QSize target)
     key.addData(QByteArray::number(file.size()));
     key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
     key.addData(QByteArray::number(target.width()) + 'x' + QByteArray::number(target.height()));
-    return cache + QStringLiteral("/pictures/") + QString::fromLatin1(key.result().toHex()) + QStringLiteral(".png");
+    return cache + QStringLiteral("/pictures/") + QString::fromLatin1(key.result().toHex())
+           + QStringLiteral(".png");
 }
 
 // A kept copy is a PNG of at most a screen's pixels.
@@ -107,7 +108,8 @@ QImage readOversized(QImageReader& reader, const QString& path, QSize target)
 // open() for good, and with it the program's exit, which joins the decoders.
 bool openRegular(QFile& file)
 {
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return false;
     struct stat status {};

@@ -9,8 +9,8 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QList>
+#include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,11 +22,7 @@
 class LoadableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit LoadableWindow(QWidget* parent = nullptr)
-        : QWidget(parent)
-    {
-        accessibility::install();
-    }
+    explicit LoadableWindow(QWidget* parent = nullptr) : QWidget(parent) { accessibility::install(); }
 
     // The window's load step; runs once, before the window is first shown.
     virtual void load() {}

@@ -35,8 +35,7 @@ PictureSet decodeSet(const DataDir& data, const QStringList& relatives, qreal de
 
 } // namespace
 
-PictureCache::PictureCache(DataDir dataDir)
-    : dataDir_(std::move(dataDir))
+PictureCache::PictureCache(DataDir dataDir) : dataDir_(std::move(dataDir))
 {
 }
 
@@ -51,7 +50,8 @@ const QPixmap& PictureCache::picture(const QString& relative, QSize largest)
             decoding_.erase(decoding);
             found = pictures_.insert(relative, QPixmap::fromImage(std::move(image)));
         } else {
-            found = pictures_.insert(relative, QPixmap::fromImage(largepicture::read(dataDir_, relative, deviceRatio, largest)));
+            found = pictures_.insert(
+                relative, QPixmap::fromImage(largepicture::read(dataDir_, relative, deviceRatio, largest)));
         }
     }
     return found.value();
@@ -77,7 +77,8 @@ void PictureCache::preloadInBackground(const QList<std::pair<QString, QSize>>& p
             QImage image = largepicture::read(data, relative, deviceRatio, largest);
             // In the pixel format a pixmap keeps, so that the GUI thread only wraps it.
             if (!image.isNull())
-                image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+                image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_RGB32);
             promise.set_value(std::move(image));
             QMetaObject::invokeMethod(
                 deliveries_.get(), [this, relative = relative] { deliver(relative); }, Qt::QueuedConnection);
@@ -94,8 +95,9 @@ void PictureCache::showWhenDecoded(const QString& relative, QSize largest, QObje
     // others have that delivery to come, so no window's picture is ever shown
     // from inside another window's request, whatever the decoder's pace.
     const bool decoded = pictures_.contains(relative)
-        || (decoding != decoding_.end()
-            && decoding->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+                         || (decoding != decoding_.end()
+                             && decoding->second.wait_for(std::chrono::seconds(0))
+                                    == std::future_status::ready);
     if (decoded) {
         show(picture(relative));
         return;

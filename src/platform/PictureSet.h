@@ -44,5 +44,5 @@ private:
     };
 
     QImage first_;
-    std::vector<Part> parts_;  // [0] is the first, with no part
+    std::vector<Part> parts_; // [0] is the first, with no part
 };

@@ -14,7 +14,8 @@ void PictureSetView::setPictures(const PictureSet* pictures)
     shown_ = -1;
     // Without see-through pixels the pictures hide what lies beneath: that
     // need not be drawn again under every change.
-    setAttribute(Qt::WA_OpaquePaintEvent, pictures_ && !pictures_->first().isNull() && !pictures_->hasAlphaChannel());
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 pictures_ && !pictures_->first().isNull() && !pictures_->hasAlphaChannel());
     update();
 }
 

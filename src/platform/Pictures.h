@@ -47,7 +47,10 @@ constexpr QSize backdropSize = twipsSize(12000, 9000);
 
 // Start window: where its backdrop stands, and menu entry 1..4 on it.
 constexpr QPoint startBackdropAt{112, 84};
-constexpr QRect menuEntry(int number) { return {548, 296 + 68 * (number - 1), 225, 61}; }
+constexpr QRect menuEntry(int number)
+{
+    return {548, 296 + 68 * (number - 1), 225, 61};
+}
 // The sound's speaker (32 × 32) in the backdrop's bottom left corner, clear of the menu.
 constexpr QPoint speakerAt{12, 556};
 
@@ -55,12 +58,24 @@ constexpr QPoint speakerAt{12, 556};
 constexpr QRect stageCaption = twipsRect(4680, 240, 3975, 495);
 // Left edges of the word's cells 1..11 (index 0 unused).
 constexpr std::array<int, 12> cellLefts{0, 4680, 5125, 5570, 6000, 6430, 6870, 7310, 7740, 8190, 8630, 9060};
-constexpr QRect wordCell(int number) { return twipsRect(cellLefts.at(number), 1140, 420, 435); }
+constexpr QRect wordCell(int number)
+{
+    return twipsRect(cellLefts.at(number), 1140, 420, 435);
+}
 // Left edge, in twips, of the controls of seat 1..3: the seats stand side by
 // side, seat 1 on the left. Each has a stand and a turn marker above it.
-constexpr int seatLeft(int seat) { return 300 + (seat - 1) * 3975; }
-constexpr QRect seatStand(int seat) { return twipsRect(seatLeft(seat), 2070, 3450, 1650); }
-constexpr QRect turnMarker(int seat) { return twipsRect(seatLeft(seat) + 1500, 1710, 450, 345); }
+constexpr int seatLeft(int seat)
+{
+    return 300 + (seat - 1) * 3975;
+}
+constexpr QRect seatStand(int seat)
+{
+    return twipsRect(seatLeft(seat), 2070, 3450, 1650);
+}
+constexpr QRect turnMarker(int seat)
+{
+    return twipsRect(seatLeft(seat) + 1500, 1710, 450, 345);
+}
 // The resting drum; the row of letter buttons covers its bottom.
 constexpr QRect restingDrumPlace = twipsRect(1650, 5310, 9000, 3690);
 constexpr QRect letterRow = twipsRect(180, 8580, 11535, 375);
@@ -73,7 +88,10 @@ constexpr QRect prizeBox(int box, bool open)
     return {twipsPoint(box == 1 ? 4920 : 6060, open ? 5040 : 5760), prizeBoxSize};
 }
 // Letter button 1..32, in the letter row.
-constexpr QRect letterButton(int letter) { return twipsRect(360 * (letter - 1), 0, 375, 375); }
+constexpr QRect letterButton(int letter)
+{
+    return twipsRect(360 * (letter - 1), 0, 375, 375);
+}
 constexpr QRect messagePlate = twipsRect(3420, 3840, 6540, 1245);
 constexpr QRect messageLine = twipsRect(4260, 4260, 5475, 435);
 // The hidden word in tiny letters at the table's left edge, under its strip.
@@ -81,11 +99,26 @@ constexpr QRect hiddenWord = twipsRect(60, 4680, 1755, 135);
 constexpr QRect hiddenWordStrip = twipsRect(0, 4665, 2415, 150);
 // Seat 1..3: the name over the stand, the score on its plate, the computer's
 // line under it, and a person's two buttons either side of the plate.
-constexpr QRect seatName(int seat) { return twipsRect(seatLeft(seat) + 60, 2130, 3330, 420); }
-constexpr QRect scorePlate(int seat) { return twipsRect(seatLeft(seat) + 1050, 2640, 1350, 450); }
-constexpr QRect computerLine(int seat) { return twipsRect(seatLeft(seat) + 60, 3150, 3330, 420); }
-constexpr QRect sayWordButton(int seat) { return twipsRect(seatLeft(seat) + 90, 2640, 855, 855); }
-constexpr QRect spinButton(int seat) { return twipsRect(seatLeft(seat) + 2505, 2640, 855, 855); }
+constexpr QRect seatName(int seat)
+{
+    return twipsRect(seatLeft(seat) + 60, 2130, 3330, 420);
+}
+constexpr QRect scorePlate(int seat)
+{
+    return twipsRect(seatLeft(seat) + 1050, 2640, 1350, 450);
+}
+constexpr QRect computerLine(int seat)
+{
+    return twipsRect(seatLeft(seat) + 60, 3150, 3330, 420);
+}
+constexpr QRect sayWordButton(int seat)
+{
+    return twipsRect(seatLeft(seat) + 90, 2640, 855, 855);
+}
+constexpr QRect spinButton(int seat)
+{
+    return twipsRect(seatLeft(seat) + 2505, 2640, 855, 855);
+}
 // The sound's speaker on the table: clear of the drum, the letters and the hidden word.
 constexpr QPoint tableSpeakerAt{12, 528};
 // The game window, around the table's backdrop.
@@ -94,8 +127,14 @@ constexpr QSize tableWindowSize = twipsSize(15270, 11040);
 // Records window, on its backdrop: row 1..4 of the table, and row 0, the
 // result that did not enter, standing apart below it.
 constexpr std::array<int, 5> recordRowTops{3960, 1560, 2100, 2640, 3180};
-constexpr QRect recordName(int row) { return twipsRect(180, recordRowTops.at(row), 4215, 615); }
-constexpr QRect recordScore(int row) { return twipsRect(4500, recordRowTops.at(row), 1395, 615); }
+constexpr QRect recordName(int row)
+{
+    return twipsRect(180, recordRowTops.at(row), 4215, 615);
+}
+constexpr QRect recordScore(int row)
+{
+    return twipsRect(4500, recordRowTops.at(row), 1395, 615);
+}
 // "Меню", back to the start window.
 constexpr QRect recordsMenu = twipsRect(9180, 6960, 2355, 975);
 

@@ -39,12 +39,14 @@ QString data()
 
 QString cache()
 {
-    return resolve(qEnvironmentVariable("XDG_CACHE_HOME"), qEnvironmentVariable("HOME"), QStringLiteral(".cache"));
+    return resolve(qEnvironmentVariable("XDG_CACHE_HOME"), qEnvironmentVariable("HOME"),
+                   QStringLiteral(".cache"));
 }
 
 QString config()
 {
-    return resolve(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"), QStringLiteral(".config"));
+    return resolve(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"),
+                   QStringLiteral(".config"));
 }
 
 } // namespace playerfolders

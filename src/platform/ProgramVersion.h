@@ -13,6 +13,9 @@ namespace programversion {
 QString number();
 // "v1.00": the way the About window writes a version, minor in two digits.
 QString caption(const QString& number);
-inline QString caption() { return caption(number()); }
+inline QString caption()
+{
+    return caption(number());
+}
 
 } // namespace programversion

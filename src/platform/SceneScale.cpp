@@ -70,7 +70,7 @@ QRect windowArea(QRect available, double deviceRatio)
         return available;
     // Turned as the screen is: a tall screen gets a tall window.
     const QSize largest = available.width() >= available.height() ? largestWindowPixels
-                                                                   : largestWindowPixels.transposed();
+                                                                  : largestWindowPixels.transposed();
     const QSize size = available.size().boundedTo(QSize(int(std::floor(largest.width() / deviceRatio)),
                                                         int(std::floor(largest.height() / deviceRatio))));
     return {available.topLeft()

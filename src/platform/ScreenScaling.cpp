@@ -23,8 +23,8 @@ void scaleToScreen(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const std::optional<double> wanted =
-        scenescale::requested(arguments, qEnvironmentVariable(scenescale::environmentVariable));
+    const std::optional<double> wanted = scenescale::requested(
+        arguments, qEnvironmentVariable(scenescale::environmentVariable));
     // One to one leaves the toolkit its own ratio, unless that ratio (an
     // absurd Xft.dpi) would carry the scene off the screen; only the X
     // server is asked, which costs nothing like an application object.
@@ -60,8 +60,8 @@ void scaleToScreen(int argc, char** argv)
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             allowance += scenescale::panelAllowance;
     }
-    const QByteArray factor =
-        scenescale::toolkitFactor(scenescale::chosen(wanted, available, allowance), platformRatio);
+    const QByteArray factor = scenescale::toolkitFactor(scenescale::chosen(wanted, available, allowance),
+                                                        platformRatio);
     if (!factor.isEmpty())
         qputenv("QT_SCALE_FACTOR", factor);
 }

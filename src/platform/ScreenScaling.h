@@ -19,4 +19,4 @@ void finishScaling();
 // that vanished or moved on the screen; from now on such a control's window
 // is repainted whole. Call once the application object exists.
 void repaintWholeWindowsAtFractionalScale();
-}
+} // namespace screenscaling

@@ -19,8 +19,14 @@ constexpr int twips(int value)
                       : -((-value + twipsPerPixel / 2) / twipsPerPixel);
 }
 
-constexpr QPoint twipsPoint(int x, int y) { return {twips(x), twips(y)}; }
-constexpr QSize twipsSize(int width, int height) { return {twips(width), twips(height)}; }
+constexpr QPoint twipsPoint(int x, int y)
+{
+    return {twips(x), twips(y)};
+}
+constexpr QSize twipsSize(int width, int height)
+{
+    return {twips(width), twips(height)};
+}
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {twips(left), twips(top), twips(width), twips(height)};

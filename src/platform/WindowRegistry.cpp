@@ -77,7 +77,8 @@ public:
             if (auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed()) {
                 window->removeEventFilter(this);
                 // Queued: the window is painted and flushed once this event is handled.
-                QMetaObject::invokeMethod(this, [this] { registry_.handOverWhenPainted(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { registry_.handOverWhenPainted(); }, Qt::QueuedConnection);
             }
             return false;
         }
@@ -94,7 +95,8 @@ private:
     {
         watchedBox_ = nullptr;
         // Queued: the box's own event loop is still on the stack when it hides.
-        QMetaObject::invokeMethod(this, [this] { registry_.handOverWhenPainted(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { registry_.handOverWhenPainted(); }, Qt::QueuedConnection);
     }
 
     WindowRegistry& registry_;
@@ -180,13 +182,15 @@ void WindowRegistry::unload(const QString& name)
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(handover_.get());
     // Queued: the window that replaces this one is usually shown later in the same handler.
-    QMetaObject::invokeMethod(handover_.get(), [this] { handOverWhenPainted(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        handover_.get(), [this] { handOverWhenPainted(); }, Qt::QueuedConnection);
 }
 
 void WindowRegistry::handOverWhenPainted()
 {
     awaitingPaint_.removeIf([](const QPointer<LoadableWindow>& window) {
-        return !window || !window->isVisible() || !window->windowHandle() || window->windowHandle()->isExposed();
+        return !window || !window->isVisible() || !window->windowHandle()
+               || window->windowHandle()->isExposed();
     });
     if (awaitingPaint_.isEmpty())
         discardUnloaded();

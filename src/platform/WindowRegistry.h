@@ -47,7 +47,10 @@ public:
     LoadableWindow* find(const QString& name) const;
 
     template <typename Window>
-    Window* find(const QString& name) const { return qobject_cast<Window*>(find(name)); }
+    Window* find(const QString& name) const
+    {
+        return qobject_cast<Window*>(find(name));
+    }
 
     void unloadAll();
 

@@ -106,12 +106,11 @@ bool XRandrDisplayMode::request(const DisplayModeRequest& wanted)
                 const int widthMm = saved_->screenWidthMm * wanted.width / qMax(1, saved_->screenWidth);
                 const int heightMm = saved_->screenHeightMm * wanted.height / qMax(1, saved_->screenHeight);
                 XGrabServer(display);
-                XRRSetCrtcConfig(display, resources, output->crtc, CurrentTime, 0, 0, None,
-                                 RR_Rotate_0, nullptr, 0);
+                XRRSetCrtcConfig(display, resources, output->crtc, CurrentTime, 0, 0, None, RR_Rotate_0,
+                                 nullptr, 0);
                 XRRSetScreenSize(display, root, wanted.width, wanted.height, widthMm, heightMm);
-                const Status status = XRRSetCrtcConfig(display, resources, output->crtc, CurrentTime,
-                                                       0, 0, modeId, crtc->rotation, crtc->outputs,
-                                                       crtc->noutput);
+                const Status status = XRRSetCrtcConfig(display, resources, output->crtc, CurrentTime, 0, 0,
+                                                       modeId, crtc->rotation, crtc->outputs, crtc->noutput);
                 XUngrabServer(display);
                 XSync(display, False);
                 XSetErrorHandler(previousHandler);
@@ -139,13 +138,11 @@ void XRandrDisplayMode::restore()
         XSync(display, False);
         auto* previousHandler = XSetErrorHandler(countError);
         XGrabServer(display);
-        XRRSetCrtcConfig(display, resources, saved_->crtc, CurrentTime, 0, 0, None, RR_Rotate_0,
-                         nullptr, 0);
-        XRRSetScreenSize(display, root, saved_->screenWidth, saved_->screenHeight,
-                         saved_->screenWidthMm, saved_->screenHeightMm);
-        XRRSetCrtcConfig(display, resources, saved_->crtc, CurrentTime, saved_->x, saved_->y,
-                         saved_->mode, saved_->rotation, saved_->outputs.data(),
-                         static_cast<int>(saved_->outputs.size()));
+        XRRSetCrtcConfig(display, resources, saved_->crtc, CurrentTime, 0, 0, None, RR_Rotate_0, nullptr, 0);
+        XRRSetScreenSize(display, root, saved_->screenWidth, saved_->screenHeight, saved_->screenWidthMm,
+                         saved_->screenHeightMm);
+        XRRSetCrtcConfig(display, resources, saved_->crtc, CurrentTime, saved_->x, saved_->y, saved_->mode,
+                         saved_->rotation, saved_->outputs.data(), static_cast<int>(saved_->outputs.size()));
         XUngrabServer(display);
         XSync(display, False);
         XSetErrorHandler(previousHandler);
@@ -159,8 +156,13 @@ void XRandrDisplayMode::restore()
 struct XRandrDisplayMode::Saved {};
 XRandrDisplayMode::XRandrDisplayMode() = default;
 XRandrDisplayMode::~XRandrDisplayMode() = default;
-bool XRandrDisplayMode::request(const DisplayModeRequest&) { return false; }
-void XRandrDisplayMode::restore() {}
+bool XRandrDisplayMode::request(const DisplayModeRequest&)
+{
+    return false;
+}
+void XRandrDisplayMode::restore()
+{
+}
 
 #endif
 

@@ -85,10 +85,7 @@ xcb_screen_t* screenNumbered(const xcb_setup_t* setup, int number)
 // request at a time took nine (a millisecond of the start).
 class ScreenQuestions {
 public:
-    ScreenQuestions(xcb_connection_t* connection, xcb_window_t root)
-        : connection_(connection), root_(root)
-    {
-    }
+    ScreenQuestions(xcb_connection_t* connection, xcb_window_t root) : connection_(connection), root_(root) {}
 
     // The X resources, as the toolkit reads them for Xft.dpi.
     QByteArray resources;
@@ -103,8 +100,8 @@ public:
     {
         constexpr char workAreaName[] = "_NET_WORKAREA";
         xcb_prefetch_extension_data(connection_, &xcb_randr_id);
-        const auto resourcesCookie =
-            xcb_get_property(connection_, 0, root_, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16);
+        const auto resourcesCookie = xcb_get_property(connection_, 0, root_, XCB_ATOM_RESOURCE_MANAGER,
+                                                      XCB_ATOM_STRING, 0, 1 << 16);
         const auto atomCookie = xcb_intern_atom(connection_, 1, sizeof workAreaName - 1, workAreaName);
 
         const xcb_query_extension_reply_t* randr = xcb_get_extension_data(connection_, &xcb_randr_id);
@@ -117,7 +114,8 @@ public:
             resourcesOfScreen = xcb_randr_get_screen_resources_current(connection_, root_);
             primaryCookie = xcb_randr_get_output_primary(connection_, root_);
         }
-        if (Reply<xcb_get_property_reply_t> reply{xcb_get_property_reply(connection_, resourcesCookie, nullptr)}) {
+        if (Reply<xcb_get_property_reply_t> reply{
+                xcb_get_property_reply(connection_, resourcesCookie, nullptr)}) {
             resources = QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
                                    xcb_get_property_value_length(reply.get()));
         }
@@ -250,7 +248,9 @@ std::optional<Facts> primary()
     return std::nullopt;
 }
 
-void release() {}
+void release()
+{
+}
 
 #endif
 

@@ -48,9 +48,7 @@ bool isLeftoverName(QStringView name, QStringView prefix)
     constexpr qsizetype suffix = 6;
     if (name.size() != prefix.size() + suffix || !name.startsWith(prefix))
         return false;
-    const auto asciiAlnum = [](QChar c) {
-        return c.unicode() < 0x80 && (c.isDigit() || c.isLetter());
-    };
+    const auto asciiAlnum = [](QChar c) { return c.unicode() < 0x80 && (c.isDigit() || c.isLetter()); };
     return std::all_of(name.end() - suffix, name.end(), asciiAlnum);
 }
 
@@ -73,8 +71,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 } // namespace
 
-RecordsFile::RecordsFile(QString path)
-    : path_(std::move(path))
+RecordsFile::RecordsFile(QString path) : path_(std::move(path))
 {
 }
 
@@ -162,7 +159,8 @@ bool RecordsFile::write(const RecordsTable& table)
 
     // A link is followed, as the player set it up: the file it names is replaced.
     const QFileInfo info(path_);
-    const QString target = info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath() : path_;
+    const QString target = info.isSymLink() && !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath()
+                                                                                   : path_;
     const QFileInfo targetInfo(target);
     const QByteArray bytes = format(table);
 
@@ -177,7 +175,8 @@ bool RecordsFile::write(const RecordsTable& table)
     }
     // The mode of the file it replaces; a new one is readable by all, as the shipped one.
     struct stat old {};
-    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &old) == 0 ? (old.st_mode & 07777)
+                                                                                 : 0644;
     const bool whole = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !whole) {

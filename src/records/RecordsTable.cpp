@@ -37,9 +37,9 @@ qint32 RecordsTable::scoreFromText(QStringView text)
     }
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
-    if (!ok)  // more digits than even 64 bits hold
+    if (!ok) // more digits than even 64 bits hold
         return text.startsWith(u'-') ? std::numeric_limits<qint32>::min()
                                      : std::numeric_limits<qint32>::max();
-    return static_cast<qint32>(std::clamp<qlonglong>(value, std::numeric_limits<qint32>::min(),
-                                                     std::numeric_limits<qint32>::max()));
+    return static_cast<qint32>(
+        std::clamp<qlonglong>(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 }

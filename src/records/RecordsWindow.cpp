@@ -10,8 +10,8 @@
 #include "platform/OutlinedLabel.h"
 #include "platform/OutlinedText.h"
 #include "platform/PictureCache.h"
-#include "platform/PressableLabel.h"
 #include "platform/Pictures.h"
+#include "platform/PressableLabel.h"
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
 #include "rules/Tournament.h"
@@ -32,11 +32,9 @@ const QColor plainColour(0x00, 0x00, 0x00);
 // Green on the cream of the picture would be all but invisible without it.
 const QColor enteredOutline = outlinedtext::rimColour;
 
-
 } // namespace
 
-RecordsWindow::RecordsWindow(const Services& services, GameState& state)
-    : services_(services), state_(state)
+RecordsWindow::RecordsWindow(const Services& services, GameState& state) : services_(services), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -155,7 +153,8 @@ void RecordsWindow::enterPendingResult()
     // The file is rewritten even when the table did not change.
     RecordsFile file(recordsPath());
     if (!file.write(table_)) {
-        fileFailure_ = QStringLiteral("Не удалось сохранить таблицу рекордов: %1. Прежняя таблица не изменена.")
+        fileFailure_ = QStringLiteral(
+                           "Не удалось сохранить таблицу рекордов: %1. Прежняя таблица не изменена.")
                            .arg(file.errorString());
     }
 }

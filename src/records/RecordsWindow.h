@@ -75,7 +75,7 @@ private:
     bool newChampion_ = false;
 
     EventLabel* picture1_ = nullptr;
-    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};   // Label1(0..4)
-    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{};  // Label2(0..4)
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};  // Label1(0..4)
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{}; // Label2(0..4)
     EventLabel* label3_ = nullptr;
 };

@@ -16,9 +16,9 @@ constexpr int bankruptSector = 8;
 enum class Effect { Points, Double, PassTurn, Bankrupt, Plus };
 
 struct Sector {
-    int lastDraw;      // the sector takes the draws up to this one
+    int lastDraw; // the sector takes the draws up to this one
     Effect effect;
-    int points;        // per opened cell, for Effect::Points
+    int points; // per opened cell, for Effect::Points
 };
 
 // Sector 1..12.
@@ -33,10 +33,16 @@ int drawStopSector(RandomSource& random, bool forComputer);
 
 // Pictures shown to turn the drum from its position (0 before the first spin
 // of a word) to the stop sector: always at least one full turn.
-constexpr int stepsToStop(int stopSector, int position) { return 24 + stopSector - position; }
+constexpr int stepsToStop(int stopSector, int position)
+{
+    return 24 + stopSector - position;
+}
 
 // The position after one step of the turning drum.
-constexpr int nextPosition(int position) { return position % sectorCount + 1; }
+constexpr int nextPosition(int position)
+{
+    return position % sectorCount + 1;
+}
 
 // The score after one cell opened on this sector: + points or doubled, held
 // at the largest int instead of wrapping; other sectors leave it unchanged.

@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <limits>
-#include <string>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <string>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,9 +129,8 @@ bool isValidWord(const QString& word)
 {
     if (word.isEmpty() || word.size() > maxWordLength)
         return false;
-    return std::all_of(word.begin(), word.end(), [](QChar c) {
-        return c.unicode() >= 0x0410 && c.unicode() <= 0x042F;
-    });
+    return std::all_of(word.begin(), word.end(),
+                       [](QChar c) { return c.unicode() >= 0x0410 && c.unicode() <= 0x042F; });
 }
 
 QString describe(Problem problem)
@@ -221,7 +220,8 @@ TopicFile parse(QIODevice& device)
 
 TopicFile read(const QString& filePath)
 {
-    const int fd = ::open(QFile::encodeName(filePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(QFile::encodeName(filePath).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return {Problem::CannotOpen, {}};
     struct stat status {};
@@ -256,7 +256,8 @@ std::optional<TopicWord> draw(const std::vector<Topic>& topics, RandomSource& ra
 {
     if (topics.empty())
         return std::nullopt;
-    const Topic& topic = topics.at(static_cast<size_t>(drawIndex(random, static_cast<qsizetype>(topics.size()))));
+    const Topic& topic = topics.at(
+        static_cast<size_t>(drawIndex(random, static_cast<qsizetype>(topics.size()))));
     return TopicWord{topic.name, topic.words.at(drawIndex(random, topic.words.size()))};
 }
 

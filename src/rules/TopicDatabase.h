@@ -44,7 +44,7 @@ QString describe(Problem problem);
 
 struct TopicFile {
     Problem problem = Problem::None;
-    QStringList words;  // the valid words, in file order; empty unless problem is None
+    QStringList words; // the valid words, in file order; empty unless problem is None
 };
 
 // Reads a topic as a stream, never past line N + 1: N is the count line, taken
@@ -68,8 +68,8 @@ std::vector<Topic> readTopics(const QString& topicDir);
 
 // What a draw met on its way, for telling a missing database from a useless one.
 struct DrawReport {
-    int topicFiles = 0;     // visible "*.dat" files listed
-    QStringList rejected;   // "<file name>: <problem>" for each file drawn that gave no word
+    int topicFiles = 0;   // visible "*.dat" files listed
+    QStringList rejected; // "<file name>: <problem>" for each file drawn that gave no word
 };
 
 // Lists the visible "*.dat" files of topicDir and draws one, counted in

@@ -3,8 +3,8 @@
 
 #include "rules/WordRound.h"
 
-#include "platform/RandomSource.h"
 #include "platform/Clock.h"
+#include "platform/RandomSource.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
 #include "rules/Score.h"
@@ -353,7 +353,7 @@ WordRound::Outcome WordRound::winWord(Next how)
     outcome.next = how;
     outcome.seat = state_.CurrentSeat;
     outcome.score = score(outcome.seat);
-    const Message::Kind kind = tournament_.isFinal()           ? Message::Kind::Champion
+    const Message::Kind kind = tournament_.isFinal()          ? Message::Kind::Champion
                                : how == Next::WordWonBySaying ? Message::Kind::WordGuessed
                                                               : Message::Kind::WordOpened;
     setMessage({kind, name(outcome.seat)});
@@ -382,7 +382,8 @@ WordRound::Outcome WordRound::sayWord(const QString& answer)
     }
     outcome.seatLeft = true;
     state_.SeatInPlay.at(outcome.seat) = false;
-    if (std::any_of(state_.SeatInPlay.begin() + 1, state_.SeatInPlay.end(), [](bool inPlay) { return inPlay; })) {
+    if (std::any_of(state_.SeatInPlay.begin() + 1, state_.SeatInPlay.end(),
+                    [](bool inPlay) { return inPlay; })) {
         setMessage({Message::Kind::WrongWord, name(outcome.seat)});
         outcome.next = Next::TurnPassed;
         passTurn();

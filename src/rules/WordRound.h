@@ -24,13 +24,13 @@ class WordRound : public QObject {
 public:
     enum class Phase {
         NotStarted,
-        AwaitingSpin,      // the current seat spins (or, a person, says the word)
+        AwaitingSpin, // the current seat spins (or, a person, says the word)
         DrumTurning,
-        DrumResting,       // on the stop sector, before it is announced
+        DrumResting, // on the stop sector, before it is announced
         AwaitingLetter,
-        AwaitingPlusCell,  // plus sector: the person picks a closed cell
+        AwaitingPlusCell, // plus sector: the person picks a closed cell
         BoxesOffered,
-        BoxOpened,         // shown for a moment, then the turn goes on
+        BoxOpened, // shown for a moment, then the turn goes on
         WordOver,
     };
 
@@ -49,16 +49,28 @@ public:
         TurnPassed,       // the turn went on to the next seat in play
         WordWonByLetters, // the last closed cell opened; see the Tournament
         WordWonBySaying,
-        NoWinner,         // every seat said a wrong word
-        NoLetterLeft,     // the computer found no free letter: the word cannot go on
+        NoWinner,     // every seat said a wrong word
+        NoLetterLeft, // the computer found no free letter: the word cannot go on
     };
 
     // What the message line says, as a code and its particulars; the words
     // belong to the window.
     struct Message {
         enum class Kind {
-            None, Topic, Sector, LetterFound, LetterMissing, PlusCell, ChooseBox, BoxWithPrize, EmptyBox,
-            WordOpened, WordGuessed, Champion, WrongWord, NoWinner,
+            None,
+            Topic,
+            Sector,
+            LetterFound,
+            LetterMissing,
+            PlusCell,
+            ChooseBox,
+            BoxWithPrize,
+            EmptyBox,
+            WordOpened,
+            WordGuessed,
+            Champion,
+            WrongWord,
+            NoWinner,
         };
         Message(Kind kindOf = Kind::None, QString textOf = QString(), int sectorOf = 0, int cellOf = 0,
                 QChar letterOf = QChar())
@@ -66,24 +78,24 @@ public:
         {
         }
         Kind kind;
-        QString text;     // the topic, or the name of the seat it speaks of
-        int sector;       // Sector: the drum sector 1..12
-        int cell;         // PlusCell: the cell 1..11 and its letter
+        QString text; // the topic, or the name of the seat it speaks of
+        int sector;   // Sector: the drum sector 1..12
+        int cell;     // PlusCell: the cell 1..11 and its letter
         QChar letter;
         bool operator==(const Message&) const = default;
     };
 
     struct Outcome {
         Next next = Next::Refused;
-        int seat = 0;             // the seat that acted
-        int score = 0;            // that seat's score after the move
-        QList<int> openedCells;   // cells 1..11 opened by this move, in order
-        int namedLetter = 0;      // letter 1..32 no longer free after this move, or 0
-        bool seatLeft = false;    // a wrong word put the seat out of this word
-        bool prize = false;       // BoxOpened: the box held the prize
-        int sector = 0;           // DrumSpinning: where it will stop; after it, where it stopped
-        bool announced = false;   // the outcome of the sector the drum stopped on
-        bool plusPick = false;    // cells opened by the plus sector's pick, not by a named letter
+        int seat = 0;           // the seat that acted
+        int score = 0;          // that seat's score after the move
+        QList<int> openedCells; // cells 1..11 opened by this move, in order
+        int namedLetter = 0;    // letter 1..32 no longer free after this move, or 0
+        bool seatLeft = false;  // a wrong word put the seat out of this word
+        bool prize = false;     // BoxOpened: the box held the prize
+        int sector = 0;         // DrumSpinning: where it will stop; after it, where it stopped
+        bool announced = false; // the outcome of the sector the drum stopped on
+        bool plusPick = false;  // cells opened by the plus sector's pick, not by a named letter
     };
 
     // How long each step of a turn waits, in milliseconds.
@@ -115,11 +127,11 @@ public:
     int score(int seat) const;
     QString name(int seat) const;
     int wordLength() const;
-    bool isCellOpen(int cell) const;   // shown open: opened, or the word said aloud
+    bool isCellOpen(int cell) const; // shown open: opened, or the word said aloud
     bool isLetterFree(int letter) const;
-    int drumSector() const;            // 0 before the first spin
-    int computerLetter() const { return computerLetter_; }  // chosen, not yet pressed; 0 otherwise
-    int openedBox() const { return openedBox_; }            // 1 or 2 while BoxOpened
+    int drumSector() const;                                // 0 before the first spin
+    int computerLetter() const { return computerLetter_; } // chosen, not yet pressed; 0 otherwise
+    int openedBox() const { return openedBox_; }           // 1 or 2 while BoxOpened
     bool openedBoxHadPrize() const { return openedBoxPrize_; }
     const Message& message() const { return message_; }
 
@@ -128,11 +140,11 @@ public:
 
     // ---- A person's moves; each refuses (Next::Refused) what is not legal now ----
     Outcome spin();
-    Outcome nameLetter(int letter);   // 1..32, still free
-    Outcome openByPlus(int cell);     // a closed cell 1..11
+    Outcome nameLetter(int letter); // 1..32, still free
+    Outcome openByPlus(int cell);   // a closed cell 1..11
     // An empty answer (Cancel) costs nothing: SameSeat, nothing changed.
     Outcome sayWord(const QString& answer);
-    Outcome openBox(int box);         // 1 (left) or 2
+    Outcome openBox(int box); // 1 (left) or 2
 
 signals:
     // Anything the table shows changed.
@@ -166,7 +178,7 @@ private:
     RandomSource& random_;
     Clock& clock_;
     Tournament tournament_;
-    int stage_ = 0;              // the stage of this word; the tournament moves on at its end
+    int stage_ = 0; // the stage of this word; the tournament moves on at its end
     Phase phase_ = Phase::NotStarted;
     bool wordSaid_ = false;
     int computerLetter_ = 0;

@@ -7,8 +7,7 @@
 
 #include <QFocusEvent>
 
-NameBox::NameBox(QWidget* parent)
-    : QLineEdit(parent)
+NameBox::NameBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(maxNameLength);
     setAlignment(Qt::AlignCenter);

@@ -4,12 +4,12 @@
 #include "setup/SetupWindow.h"
 
 #include "game/GameWindow.h"
-#include "rules/Tournament.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Navigation.h"
 #include "platform/OutlinedGroupBox.h"
 #include "platform/PictureCache.h"
+#include "rules/Tournament.h"
 #include "setup/NameBox.h"
 #include "state/GameState.h"
 
@@ -90,8 +90,7 @@ QString defaultName(int seat)
 
 } // namespace
 
-SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation,
-                         GameState& state)
+SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation, GameState& state)
     : dialogs_(dialogs), pictures_(pictures), navigation_(navigation), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
@@ -150,10 +149,8 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
 
     controls.kindFrame = createFrame(QStringLiteral("Frame%1").arg(seat), kindCaptions.at(seat),
                                      QRect(left, 8, 149, 157), frame4);
-    controls.person = createOption(2 * seat - 1, tr("Человек"), QRect(8, 36, 133, 45),
-                                   controls.kindFrame);
-    controls.computer = createOption(2 * seat, tr("Комп"), QRect(8, 92, 133, 45),
-                                     controls.kindFrame);
+    controls.person = createOption(2 * seat - 1, tr("Человек"), QRect(8, 36, 133, 45), controls.kindFrame);
+    controls.computer = createOption(2 * seat, tr("Комп"), QRect(8, 92, 133, 45), controls.kindFrame);
     controls.person->setChecked(true);
     // Also when the program selects "Комп": the finalist's name is written after it.
     connect(controls.computer, &QRadioButton::toggled, this, [this, seat](bool selected) {
@@ -260,13 +257,14 @@ void SetupWindow::confirm()
         // Only an empty name is refused: blanks are a name, and are kept as typed.
         if (nameBox(seat)->text().isEmpty()) {
             dialogs_.message(this, emptyNameText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
-                                      emptyNameTitle);
+                             emptyNameTitle);
             return;
         }
     }
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        Tournament(state_).seatPlayer(seat, personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer,
-                                      nameBox(seat)->text());
+        Tournament(state_).seatPlayer(
+            seat, personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer,
+            nameBox(seat)->text());
     }
     navigation_.playStage();
 }
@@ -274,7 +272,7 @@ void SetupWindow::confirm()
 bool SetupWindow::askToEndGame()
 {
     const Dialogs::Answer answer = dialogs_.message(this, endGameQuestion, Dialogs::Icon::Question,
-                                                             Dialogs::Buttons::YesNo);
+                                                    Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return false;
     // The tournament is left as it stands; the next new game clears it.

@@ -68,5 +68,5 @@ private:
     GameState& state_;
     QLabel* label7_ = nullptr;
     QPushButton* command1_ = nullptr;
-    std::array<SeatControls, 4> seats_{};  // 1..3 used
+    std::array<SeatControls, 4> seats_{}; // 1..3 used
 };

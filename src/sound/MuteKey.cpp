@@ -26,8 +26,7 @@ bool typesLetters(const QObject* watched)
 
 } // namespace
 
-MuteKey::MuteKey(SoundService& sounds)
-    : sounds_(sounds)
+MuteKey::MuteKey(SoundService& sounds) : sounds_(sounds)
 {
     qApp->installEventFilter(this);
 }

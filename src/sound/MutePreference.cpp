@@ -9,10 +9,9 @@
 
 namespace {
 const QString mutedKey = QStringLiteral("sound/muted");
-}
+} // namespace
 
-MutePreference::MutePreference(QString file)
-    : file_(std::move(file))
+MutePreference::MutePreference(QString file) : file_(std::move(file))
 {
 }
 

@@ -8,10 +8,10 @@ namespace sounds {
 namespace {
 
 constexpr std::array<const char*, count> names{
-    "drum-clack",    "drum-stop",      "sector-points", "sector-double",   "sector-pass-turn",
-    "sector-bankrupt", "sector-plus",  "letter-right",  "letter-wrong",    "letter-press",
-    "boxes-offered", "box-prize",      "box-empty",     "word-by-letters", "word-by-saying",
-    "word-wrong",    "champion",       "records-champion", "menu-point",   "menu-choose"};
+    "drum-clack",      "drum-stop",   "sector-points",    "sector-double",   "sector-pass-turn",
+    "sector-bankrupt", "sector-plus", "letter-right",     "letter-wrong",    "letter-press",
+    "boxes-offered",   "box-prize",   "box-empty",        "word-by-letters", "word-by-saying",
+    "word-wrong",      "champion",    "records-champion", "menu-point",      "menu-choose"};
 
 } // namespace
 

@@ -11,25 +11,25 @@
 // writes them from this list and the player reads them by it, so a sound
 // cannot be added to one without the other.
 enum class Sound {
-    DrumClack,        // one per sector passing the pointer
+    DrumClack, // one per sector passing the pointer
     DrumStop,
-    SectorPoints,     // 10 … 80 points: a letter is asked for
+    SectorPoints, // 10 … 80 points: a letter is asked for
     SectorDouble,
     SectorPassTurn,
     SectorBankrupt,
     SectorPlus,
-    LetterRight,      // one per cell that opens
+    LetterRight, // one per cell that opens
     LetterWrong,
-    LetterPress,      // a letter button pressed
+    LetterPress, // a letter button pressed
     BoxesOffered,
     BoxPrize,
     BoxEmpty,
     WordWonByLetters,
     WordWonBySaying,
     WordWrong,
-    Champion,         // the final is won: applause and a fanfare
-    RecordsChampion,  // the records window enters a new champion
-    MenuPoint,        // the pointer reaches a menu entry
+    Champion,        // the final is won: applause and a fanfare
+    RecordsChampion, // the records window enters a new champion
+    MenuPoint,       // the pointer reaches a menu entry
     MenuChoose,
 };
 

@@ -59,8 +59,9 @@ void SoundMixer::mix(qint16* out, qsizetype frames)
                                                             std::numeric_limits<qint16>::max()));
         }
         // Finished voices leave; the others keep their order, oldest first.
-        const auto end = std::remove_if(voices_.begin(), voices_.begin() + voiceCount_,
-                                        [](const Voice& voice) { return voice.position >= voice.samples->size(); });
+        const auto end = std::remove_if(
+            voices_.begin(), voices_.begin() + voiceCount_,
+            [](const Voice& voice) { return voice.position >= voice.samples->size(); });
         voiceCount_ = static_cast<int>(end - voices_.begin());
         out += block;
         frames -= block;

@@ -18,8 +18,7 @@
 // silence where nothing sounds, so the stream never runs dry and stops.
 class MixerStream final : public QIODevice {
 public:
-    explicit MixerStream(SoundMixer& mixer)
-        : mixer_(mixer)
+    explicit MixerStream(SoundMixer& mixer) : mixer_(mixer)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
@@ -110,7 +109,8 @@ void SoundPlayer::loadSounds()
         const QString path = dataRoot_ + QLatin1Char('/') + sounds::relativePath(sound);
         wavefile::Samples read = wavefile::read(path);
         if (read.error.isEmpty() && read.sampleRate != sounds::sampleRate) {
-            read.error = QStringLiteral("sample rate %1 Hz, not %2 Hz").arg(read.sampleRate).arg(sounds::sampleRate);
+            read.error =
+                QStringLiteral("sample rate %1 Hz, not %2 Hz").arg(read.sampleRate).arg(sounds::sampleRate);
         }
         if (!read.error.isEmpty()) {
             report_(QStringLiteral("sound %1 is silent: %2: %3").arg(sounds::name(sound), path, read.error));
@@ -125,7 +125,8 @@ void SoundPlayer::openDevice()
     // The sound server's client keeps files of its own below the home
     // folder, and makes that folder when it is missing: a game without a
     // usable home stays silent rather than write there.
-    if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config")).isEmpty()) {
+    if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config"))
+            .isEmpty()) {
         report_(QStringLiteral("no usable home folder for the sound server: the game plays silent"));
         return;
     }

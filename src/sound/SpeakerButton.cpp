@@ -17,8 +17,7 @@ const QColor offColour(0xD0, 0x00, 0x00);
 
 } // namespace
 
-SpeakerButton::SpeakerButton(SoundService& sounds, QWidget* parent)
-    : QAbstractButton(parent), sounds_(sounds)
+SpeakerButton::SpeakerButton(SoundService& sounds, QWidget* parent) : QAbstractButton(parent), sounds_(sounds)
 {
     setObjectName(QStringLiteral("speaker"));
     // The menu's keys and the table's stay where they are: M serves the keyboard.

@@ -83,7 +83,9 @@ Layout layoutOf(const QByteArray& head, qint64 fileSize)
             const quint16 bits = u16(data + body + 14);
             if (format != 1 || channels != 1 || bits != 16) {
                 layout.error = QStringLiteral("not 16-bit PCM mono (format %1, %2 channels, %3 bits)")
-                                   .arg(format).arg(channels).arg(bits);
+                                   .arg(format)
+                                   .arg(channels)
+                                   .arg(bits);
                 return layout;
             }
             if (layout.rate < 8000 || layout.rate > 192000) {
@@ -158,7 +160,8 @@ Samples read(const QString& path)
     result.sampleRate = layout.rate;
     result.samples.resize(layout.dataLength / 2);
     const qint64 bytes = result.samples.size() * 2;
-    if (!file.seek(layout.dataAt) || file.read(reinterpret_cast<char*>(result.samples.data()), bytes) != bytes)
+    if (!file.seek(layout.dataAt)
+        || file.read(reinterpret_cast<char*>(result.samples.data()), bytes) != bytes)
         return refused(QStringLiteral("sound data cut short"));
     toHost(result.samples);
     return result;
@@ -173,11 +176,11 @@ QByteArray encode(const QList<qint16>& samples, int sampleRate)
     append32(out, 36 + dataBytes);
     out.append("WAVEfmt ");
     append32(out, 16);
-    append16(out, 1);  // PCM
-    append16(out, 1);  // mono
+    append16(out, 1); // PCM
+    append16(out, 1); // mono
     append32(out, static_cast<quint32>(sampleRate));
     append32(out, static_cast<quint32>(sampleRate) * 2);
-    append16(out, 2);  // bytes per frame
+    append16(out, 2); // bytes per frame
     append16(out, 16);
     out.append("data");
     append32(out, dataBytes);

@@ -15,7 +15,7 @@ namespace wavefile {
 struct Samples {
     QList<qint16> samples;
     int sampleRate = 0;
-    QString error;  // empty when the file was read
+    QString error; // empty when the file was read
 };
 
 // The longest sound a file may hold: a damaged size field must not make the

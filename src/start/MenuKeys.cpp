@@ -8,8 +8,7 @@
 
 #include <QKeyEvent>
 
-MenuKeys::MenuKeys(StartWindow& window)
-    : QObject(&window), window_(window)
+MenuKeys::MenuKeys(StartWindow& window) : QObject(&window), window_(window)
 {
     window_.setFocusPolicy(Qt::StrongFocus);
     window_.installEventFilter(this);

@@ -9,16 +9,16 @@
 #include "platform/EventLabel.h"
 #include "platform/Navigation.h"
 #include "platform/PictureCache.h"
-#include "platform/PressableLabel.h"
 #include "platform/Pictures.h"
+#include "platform/PressableLabel.h"
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
+#include "rules/Tournament.h"
 #include "setup/SetupWindow.h"
 #include "sound/SoundService.h"
 #include "sound/SpeakerButton.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
-#include "rules/Tournament.h"
 #include "state/GameState.h"
 
 #include <QFileInfo>
@@ -35,8 +35,7 @@ const QRect helpHintPlace(548, 236, 225, 30);
 
 } // namespace
 
-StartWindow::StartWindow(const Services& services, GameState& state)
-    : services_(services), state_(state)
+StartWindow::StartWindow(const Services& services, GameState& state) : services_(services), state_(state)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -53,8 +52,8 @@ StartWindow::StartWindow(const Services& services, GameState& state)
     menuFont.setItalic(true);
     menuFont.setWeight(QFont::Normal);
 
-    const std::array<QString, entryCount + 1> captions{QString(), tr("Новая игра"), tr("Рекорды"), tr("Автор"),
-                                                       tr("Выход")};
+    const std::array<QString, entryCount + 1> captions{QString(), tr("Новая игра"), tr("Рекорды"),
+                                                       tr("Автор"), tr("Выход")};
     const std::array<void (StartWindow::*)(), entryCount + 1> actions{
         nullptr, &StartWindow::newGame, &StartWindow::showRecords, &StartWindow::showAbout,
         &StartWindow::exitProgram};
@@ -116,9 +115,8 @@ void StartWindow::present()
 
 bool StartWindow::checkPictures()
 {
-    const QString missing = startupcheck::firstMissing([this](const QString& relative) {
-        return QFileInfo(services_.data.path(relative)).isFile();
-    });
+    const QString missing = startupcheck::firstMissing(
+        [this](const QString& relative) { return QFileInfo(services_.data.path(relative)).isFile(); });
     if (missing.isEmpty())
         return true;
     services_.dialogs.message(this, startupcheck::errorText, Dialogs::Icon::Critical, Dialogs::Buttons::Ok,

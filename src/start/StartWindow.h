@@ -78,7 +78,7 @@ private:
     Services services_;
     GameState& state_;
     EventLabel* picture1_ = nullptr;
-    std::array<PressableLabel*, entryCount + 1> entries_{};  // 1..entryCount used
+    std::array<PressableLabel*, entryCount + 1> entries_{}; // 1..entryCount used
     PressableLabel* helpHint_ = nullptr;
     SpeakerButton* speaker_ = nullptr;
 };

@@ -7,7 +7,7 @@ namespace letters {
 
 namespace {
 constexpr char16_t firstLetter = u'А';
-}
+} // namespace
 
 QChar letter(int number)
 {

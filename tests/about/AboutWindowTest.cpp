@@ -150,23 +150,25 @@ void AboutWindowTest::showsItsTextsAndColours_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("textColour");
-    QTest::addColumn<QColor>("background");  // invalid: transparent
+    QTest::addColumn<QColor>("background"); // invalid: transparent
     QTest::addColumn<QRect>("place");
     const QColor band(0x00, 0xC0, 0x00);
     QTest::newRow("header band") << "Label6" << QString() << QColor(Qt::black) << band
                                  << twipsRect(-120, 240, 5115, 495);
-    QTest::newRow("month") << "Label1" << "Апрель" << QColor(Qt::black) << QColor()
-                           << twipsRect(1380, 300, 990, 390);
-    QTest::newRow("year") << "Label2" << "2006" << QColor(Qt::black) << QColor()
-                          << twipsRect(2760, 300, 720, 390);
-    QTest::newRow("author") << "Label3" << "Автор: команда Кордамир" << QColor(0xFF, 0x00, 0x00)
+    QTest::newRow("month") << "Label1"
+                           << "Апрель" << QColor(Qt::black) << QColor() << twipsRect(1380, 300, 990, 390);
+    QTest::newRow("year") << "Label2"
+                          << "2006" << QColor(Qt::black) << QColor() << twipsRect(2760, 300, 720, 390);
+    QTest::newRow("author") << "Label3"
+                            << "Автор: команда Кордамир" << QColor(0xFF, 0x00, 0x00)
                             << QColor(0xC0, 0xFF, 0xC0) << twipsRect(0, 900, 5010, 405);
     QTest::newRow("footer band") << "Label5" << QString() << QColor(Qt::black) << band
                                  << twipsRect(-120, 5340, 5115, 735);
-    QTest::newRow("feedback") << "Label4" << "С отзывами обращаться: трекер задач проекта"
-                              << QColor(0x00, 0x40, 0x00) << QColor() << twipsRect(180, 5340, 2835, 675);
-    QTest::newRow("version") << "Label8" << "v1.00" << QColor(Qt::black) << QColor()
-                             << twipsRect(3780, 5580, 585, 345);
+    QTest::newRow("feedback") << "Label4"
+                              << "С отзывами обращаться: трекер задач проекта" << QColor(0x00, 0x40, 0x00)
+                              << QColor() << twipsRect(180, 5340, 2835, 675);
+    QTest::newRow("version") << "Label8"
+                             << "v1.00" << QColor(Qt::black) << QColor() << twipsRect(3780, 5580, 585, 345);
     QTest::newRow("time") << "Label7" << QString() << QColor(Qt::white) << QColor()
                           << twipsRect(1620, 4680, 1845, 375);
 }
@@ -184,7 +186,7 @@ void AboutWindowTest::showsItsTextsAndColours()
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     EventLabel* found = label(window, qPrintable(name));
     QVERIFY(found);
-    if (name != QLatin1String("Label7"))  // the time comes with the first tick
+    if (name != QLatin1String("Label7")) // the time comes with the first tick
         QCOMPARE(found->text(), text);
     QCOMPARE(found->textColour(), textColour);
     QCOMPARE(found->isBackgroundOpaque(), background.isValid());
@@ -227,8 +229,8 @@ void AboutWindowTest::showTimeMovesEachHandToItsOwnAngle_data()
     QTest::addColumn<QPoint>("second");
     QTest::addColumn<QPoint>("minute");
     QTest::addColumn<QPoint>("hour");
-    QTest::newRow("15:59:07") << QTime(15, 59, 7) << QPoint(3242, 2377)
-                              << clockgeometry::handEnd(354, 1080) << clockgeometry::handEnd(119, 540);
+    QTest::newRow("15:59:07") << QTime(15, 59, 7) << QPoint(3242, 2377) << clockgeometry::handEnd(354, 1080)
+                              << clockgeometry::handEnd(119, 540);
     QTest::newRow("midnight") << QTime(0, 0, 0) << QPoint(2520, 2100) << QPoint(2520, 2100)
                               << QPoint(2520, 2640);
     QTest::newRow("21:15:30") << QTime(21, 15, 30) << QPoint(2520, 4260) << QPoint(3600, 3180)
@@ -251,9 +253,9 @@ void AboutWindowTest::showTimeMovesEachHandToItsOwnAngle()
     const QString shown = label(window, "Label7")->text();
     const QString h24 = time.toString(QStringLiteral("HH"));
     const QString h12 = QString::number(time.hour() % 12 == 0 ? 12 : time.hour() % 12);
-    const QRegularExpression pattern(QStringLiteral("(%1|0?%2)\\D%3\\D%4")
-                                         .arg(h24, h12, time.toString(QStringLiteral("mm")),
-                                              time.toString(QStringLiteral("ss"))));
+    const QRegularExpression pattern(
+        QStringLiteral("(%1|0?%2)\\D%3\\D%4")
+            .arg(h24, h12, time.toString(QStringLiteral("mm")), time.toString(QStringLiteral("ss"))));
     QVERIFY2(pattern.match(shown).hasMatch(), qPrintable(shown));
 }
 
@@ -265,8 +267,8 @@ void AboutWindowTest::clockTickShowsTheTimeNow()
     window->clockTick();
     const QTime after = QTime::currentTime();
     const QPoint second = window->handEnd(Hand::Second);
-    QVERIFY(second == clockgeometry::handEnd(Hand::Second, before) ||
-            second == clockgeometry::handEnd(Hand::Second, after));
+    QVERIFY(second == clockgeometry::handEnd(Hand::Second, before)
+            || second == clockgeometry::handEnd(Hand::Second, after));
     QVERIFY(!label(window, "Label7")->text().isEmpty());
 }
 
@@ -274,16 +276,16 @@ void AboutWindowTest::clockIsPaintedFromItsHandsWithTheHubOnTop()
 {
     AboutWindow* window = openAbout(*test_);
     QVERIFY(window);
-    window->showTime(QTime(3, 0, 30));  // hour to the right, second hand down
+    window->showTime(QTime(3, 0, 30)); // hour to the right, second hand down
     const QImage clock = window->clockFace()->grab().toImage();
     const QPointF centre(clockgeometry::centre);
-    QCOMPARE(clockPixel(clock, centre), QColor(0x00, 0x00, 0xFF));           // hub
-    QCOMPARE(clockPixel(clock, centre + QPointF(0, 700)), QColor(0xFF, 0x00, 0x00));  // second
+    QCOMPARE(clockPixel(clock, centre), QColor(0x00, 0x00, 0xFF));                   // hub
+    QCOMPARE(clockPixel(clock, centre + QPointF(0, 700)), QColor(0xFF, 0x00, 0x00)); // second
     QCOMPARE(clockPixel(clock, centre + QPointF(0, -700)), QColor(Qt::black));       // minute
     QCOMPARE(clockPixel(clock, centre + QPointF(400, 0)), QColor(0x00, 0x00, 0xFF)); // hour
     QCOMPARE(clockPixel(clock, centre + QPointF(-700, 0)), QColor(Qt::white));       // bare dial
     QCOMPARE(clockPixel(clock, QPointF(clockgeometry::tickDot(9))), QColor(Qt::black));
-    QCOMPARE(clockPixel(clock, QPointF(700, 1600)), QColor(0x00, 0x00, 0x80));       // square
+    QCOMPARE(clockPixel(clock, QPointF(700, 1600)), QColor(0x00, 0x00, 0x80)); // square
 }
 
 void AboutWindowTest::etchedRulesLieOverTheBands()

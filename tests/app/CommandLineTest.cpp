@@ -45,10 +45,12 @@ void CommandLineTest::eachArgumentIsTakenOrRefused_data()
         << QStringList{"--no-scale", "--version"} << Action::Version << Problem::None << "";
     QTest::newRow("unknown long option")
         << QStringList{"--bogus-option"} << Action::Refuse << Problem::UnknownOption << "--bogus-option";
-    QTest::newRow("unknown short option") << QStringList{"-x"} << Action::Refuse << Problem::UnknownOption << "-x";
+    QTest::newRow("unknown short option")
+        << QStringList{"-x"} << Action::Refuse << Problem::UnknownOption << "-x";
     QTest::newRow("own option with a value it does not take")
         << QStringList{"--no-scale=1"} << Action::Refuse << Problem::UnknownOption << "--no-scale=1";
-    QTest::newRow("a word") << QStringList{"Города"} << Action::Refuse << Problem::UnexpectedArgument << "Города";
+    QTest::newRow("a word") << QStringList{"Города"} << Action::Refuse << Problem::UnexpectedArgument
+                            << "Города";
     QTest::newRow("a lone dash") << QStringList{"-"} << Action::Refuse << Problem::UnexpectedArgument << "-";
     QTest::newRow("after the end of options")
         << QStringList{"--", "--help"} << Action::Refuse << Problem::UnexpectedArgument << "--help";
@@ -56,11 +58,13 @@ void CommandLineTest::eachArgumentIsTakenOrRefused_data()
     // The first decisive argument wins, as GNU programs read them.
     QTest::newRow("unknown before help")
         << QStringList{"--bogus", "--help"} << Action::Refuse << Problem::UnknownOption << "--bogus";
-    QTest::newRow("help before unknown") << QStringList{"--help", "--bogus"} << Action::Help << Problem::None << "";
+    QTest::newRow("help before unknown")
+        << QStringList{"--help", "--bogus"} << Action::Help << Problem::None << "";
     // The toolkit's options, with their value in the next argument or after '='.
     QTest::newRow("toolkit value next")
         << QStringList{"-platform", "offscreen", "--no-scale"} << Action::Play << Problem::None << "";
-    QTest::newRow("toolkit value after =") << QStringList{"--style=fusion"} << Action::Play << Problem::None << "";
+    QTest::newRow("toolkit value after =")
+        << QStringList{"--style=fusion"} << Action::Play << Problem::None << "";
     QTest::newRow("toolkit flag") << QStringList{"-reverse"} << Action::Play << Problem::None << "";
     // The value is not read as an option of the game's.
     QTest::newRow("toolkit value that looks like an option")
@@ -109,7 +113,7 @@ void CommandLineTest::answerLostOnTheWayIsAnError_data()
 {
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("reason");  // in the message on the error output; empty: no message
+    QTest::addColumn<QString>("reason"); // in the message on the error output; empty: no message
     QTest::newRow("a file") << "file" << 0 << "";
     QTest::newRow("a full disk (--help >/dev/full)") << "full" << 1 << "No space left on device";
     QTest::newRow("a closed output (--version >&-)") << "closed" << 1 << "Bad file descriptor";
@@ -163,7 +167,8 @@ void CommandLineTest::muteIsTakenWhereverItStands_data()
     QTest::newRow("among the toolkit's")
         << QStringList{"-platform", "xcb", "--mute", "--no-scale"} << Action::Play << true;
     // Taken as the toolkit's value, not as the game's option.
-    QTest::newRow("as a toolkit option's value") << QStringList{"-qwindowtitle", "--mute"} << Action::Play << false;
+    QTest::newRow("as a toolkit option's value")
+        << QStringList{"-qwindowtitle", "--mute"} << Action::Play << false;
     QTest::newRow("with a value it does not take") << QStringList{"--mute=yes"} << Action::Refuse << false;
     QTest::newRow("single dash is unknown") << QStringList{"-mute"} << Action::Refuse << false;
 }

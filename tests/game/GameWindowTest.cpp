@@ -3,20 +3,20 @@
 
 #include "TestPlatform.h"
 
-#include "rules/Drum.h"
 #include "game/GameWindow.h"
 #include "platform/Cp1251.h"
 #include "platform/EventLabel.h"
 #include "platform/PictureSetView.h"
 #include "platform/WindowNames.h"
+#include "rules/Drum.h"
 
 #include <QFrame>
 #include <QImage>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
-#include <QValidator>
 #include <QTimer>
+#include <QValidator>
 
 namespace {
 
@@ -45,7 +45,8 @@ public:
                                                 Seat{PlayerKind::Person, QStringLiteral("Вера")}})
     {
         QDir(test.dataPath(QStringLiteral("Baz"))).removeRecursively();
-        test.writeData(QStringLiteral("Baz/Тест.dat"), *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
+        test.writeData(QStringLiteral("Baz/Тест.dat"),
+                       *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
         test.defineWindows();
         GameState& state = test.state;
         state.newGame();
@@ -216,7 +217,8 @@ void GameWindowTest::loadPreparesTheFirstTurnOfAPerson()
 void GameWindowTest::computerInSeatOneSpinsAfterItsDelay()
 {
     Table table(QStringLiteral("КОРОВА"), 1,
-                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")}, Seat{PlayerKind::Person, QStringLiteral("Б")},
+                {Seat{PlayerKind::Computer, QStringLiteral("Комп-11")},
+                 Seat{PlayerKind::Person, QStringLiteral("Б")},
                  Seat{PlayerKind::Person, QStringLiteral("В")}});
     GameWindow* window = table.open();
     QVERIFY(window->computerLine(1)->isVisible());
@@ -237,7 +239,8 @@ void GameWindowTest::computerInSeatOneSpinsAfterItsDelay()
 void GameWindowTest::finalistKeepsHisScoreAndANewSeatStartsAtZero()
 {
     Table table(QStringLiteral("КОРОВА"), 4,
-                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350}, Seat{PlayerKind::Person, QStringLiteral("Новый"), 120},
+                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350},
+                 Seat{PlayerKind::Person, QStringLiteral("Новый"), 120},
                  Seat{PlayerKind::Computer, QStringLiteral("Комп-3"), 90}});
     table.state().TrioWithoutWinner.at(2) = true;
     GameWindow* window = table.open();
@@ -249,7 +252,7 @@ void GameWindowTest::finalistKeepsHisScoreAndANewSeatStartsAtZero()
 
 void GameWindowTest::noTopicEndsTheProgramWithTheDatabaseBox_data()
 {
-    QTest::addColumn<QByteArray>("topic");  // empty: no topic file at all
+    QTest::addColumn<QByteArray>("topic"); // empty: no topic file at all
     QTest::addColumn<bool>("keepFolder");
     QTest::addColumn<QString>("text");
 
@@ -288,7 +291,8 @@ void GameWindowTest::bloatedPicturesCostNoMoreThanTheirControls()
     Table table(QStringLiteral("КОРОВА"));
     QImage huge(2400, 2000, QImage::Format_RGB32);
     huge.fill(Qt::darkGreen);
-    for (const QString& name : {QStringLiteral("PolV/1.res"), QStringLiteral("PolB/1.res"), QStringLiteral("Scr/Osn.res")}) {
+    for (const QString& name :
+         {QStringLiteral("PolV/1.res"), QStringLiteral("PolB/1.res"), QStringLiteral("Scr/Osn.res")}) {
         QVERIFY(huge.save(table.test.dataPath(name), "PNG"));
     }
     GameWindow* window = table.open();
@@ -315,8 +319,9 @@ void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()
     while (table.phase() == WordRound::Phase::DrumTurning) {
         table.clock().runNext();
         shown << table.state().DrumSector;
-        QCOMPARE(window->turningDrum()->shownImage(),
-                 table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).toImage());
+        QCOMPARE(
+            window->turningDrum()->shownImage(),
+            table.test.platform->pictures.picture(QStringLiteral("PolV/%1.res").arg(shown.last())).toImage());
     }
     QCOMPARE(shown.size(), 33);
     QCOMPARE(shown.mid(0, 12), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
@@ -336,9 +341,9 @@ void GameWindowTest::spinFromTwelveToOneAndBack()
 {
     Table table(QStringLiteral("КОРОВА"));
     GameWindow* window = table.open();
-    table.state().BoxesOffered.at(1) = true;  // no boxes between the spins
+    table.state().BoxesOffered.at(1) = true; // no boxes between the spins
     table.state().DrumSector = 12;
-    table.spinTo(2);  // 50 points: letter wanted, turn stays
+    table.spinTo(2); // 50 points: letter wanted, turn stays
     QCOMPARE(table.steps, 14);
     table.press(u'К');
     table.state().DrumSector = 12;
@@ -465,7 +470,7 @@ void GameWindowTest::lastCellInTrioTwoMakesTheFinalist()
     table.spinTo(9);
     table.press(u'О');
     table.spinTo(9);
-    table.press(u'М');  // completes the word: no boxes although three cells are open
+    table.press(u'М'); // completes the word: no boxes although three cells are open
     QVERIFY(table.state().WordFinished);
     QCOMPARE(window->messageLine()->text(), QStringLiteral("Аня открыл слово!"));
     QCOMPARE(table.state().Stage, 3);
@@ -481,7 +486,8 @@ void GameWindowTest::lastCellInTrioTwoMakesTheFinalist()
 void GameWindowTest::lastCellOfTheFinalCrownsTheChampion()
 {
     Table table(QStringLiteral("ЛЕС"), 4,
-                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350}, Seat{PlayerKind::Person, QStringLiteral("Б")},
+                {Seat{PlayerKind::Person, QStringLiteral("Аня"), 350},
+                 Seat{PlayerKind::Person, QStringLiteral("Б")},
                  Seat{PlayerKind::Person, QStringLiteral("В")}});
     GameWindow* window = table.open();
     table.spinTo(6);
@@ -557,7 +563,7 @@ void GameWindowTest::emptyAnswerCostsNothing()
 {
     Table table(QStringLiteral("КОРОВА"));
     GameWindow* window = table.open();
-    window->sayWordClicked(1);  // Cancel
+    window->sayWordClicked(1); // Cancel
     QVERIFY(table.state().SeatInPlay.at(1));
     QCOMPARE(table.state().CurrentSeat, 1);
     QVERIFY(window->spinButton(1)->isVisible());
@@ -609,7 +615,7 @@ void GameWindowTest::plusSectorOpensTheClickedLetterEverywhere()
     QCOMPARE(window->cell(3)->cursor().shape(), Qt::WhatsThisCursor);
     QVERIFY(!window->letterPanel()->isEnabled());
 
-    window->cellClicked(4);  // О also stands in cell 2
+    window->cellClicked(4); // О also stands in cell 2
     QCOMPARE(window->messageLine()->text(), QStringLiteral("4 буква это - О"));
     QCOMPARE(window->cell(2)->backgroundColour(), QColor(Qt::white));
     QCOMPARE(window->cell(4)->backgroundColour(), QColor(Qt::white));
@@ -621,7 +627,7 @@ void GameWindowTest::plusSectorOpensTheClickedLetterEverywhere()
     QVERIFY(window->spinButton(1)->isVisible());
     QVERIFY(window->sayButton(1)->isVisible());
 
-    window->cellClicked(1);  // outside the plus state: nothing
+    window->cellClicked(1); // outside the plus state: nothing
     QCOMPARE(window->cell(1)->backgroundColour(), QColor(Qt::black));
 }
 
@@ -632,7 +638,7 @@ void GameWindowTest::plusSectorOnTheLastClosedCellFinishesTheWord()
     table.spinTo(2);
     table.press(u'О');
     table.spinTo(drum::plusSector);
-    window->cellClicked(1);  // open: nothing, still waiting
+    window->cellClicked(1); // open: nothing, still waiting
     QVERIFY(table.state().PlusSectorActive);
     window->cellClicked(2);
     QVERIFY(table.state().WordFinished);
@@ -662,9 +668,9 @@ void GameWindowTest::prizeBoxAddsAHundredOnce()
     table.spinTo(7);
     table.press(u'О');
     table.spinTo(7);
-    table.test.random.pushDraw(1, 2);  // the prize in the left box
+    table.test.random.pushDraw(1, 2); // the prize in the left box
     table.press(u'Р');
-    QCOMPARE(table.score(1), 310);  // 220 + 60 + 30: the boxes came with the third cell
+    QCOMPARE(table.score(1), 310); // 220 + 60 + 30: the boxes came with the third cell
     QVERIFY(window->box(1)->isVisible());
     QVERIFY(table.state().PrizeInFirstBox);
 
@@ -725,7 +731,8 @@ void GameWindowTest::threeComputersPlayAWordToItsEnd()
             QVERIFY2(!window->letterButton(letter)->isHidden(), "the computer chose a letter already named");
             QVERIFY(!table.state().FreeLetters.at(letter).isEmpty());
             named.insert(letter);
-            QVERIFY(window->computerLine(table.state().CurrentSeat)->text().startsWith(QStringLiteral("Буква ")));
+            QVERIFY(
+                window->computerLine(table.state().CurrentSeat)->text().startsWith(QStringLiteral("Буква ")));
         } else if (before == WordRound::Phase::AwaitingLetter) {
             QVERIFY(window->letterButton(letterBefore)->isHidden());
         }
@@ -748,7 +755,8 @@ void GameWindowTest::computerWithNoLetterLeftEndsTheProgram()
     table.clock().runNext();
     QVERIFY(table.test.exit.hasEnded());
     QCOMPARE(table.test.dialogs.messages.size(), 1);
-    QCOMPARE(table.test.dialogs.messages.first().text, QStringLiteral("Ошибка! Комп не может выбрать букву!"));
+    QCOMPARE(table.test.dialogs.messages.first().text,
+             QStringLiteral("Ошибка! Комп не может выбрать букву!"));
     QCOMPARE(table.test.dialogs.messages.first().title, QStringLiteral("Ошибка"));
     QVERIFY(!table.clock().isWaiting());
 }
@@ -763,9 +771,9 @@ void GameWindowTest::ctrlUncoversTheHiddenWord()
     QTest::keyPress(window, Qt::Key_Shift);
     QTest::keyPress(window, Qt::Key_A);
     QTest::mouseMove(window->strip(), QPoint(6, 5));
-    QVERIFY(window->strip()->isVisible());  // other keys uncover nothing
+    QVERIFY(window->strip()->isVisible()); // other keys uncover nothing
     QTest::keyPress(window->spinButton(1), Qt::Key_Control);
-    QVERIFY(window->strip()->isVisible());  // only a move over the strip uncovers
+    QVERIFY(window->strip()->isVisible()); // only a move over the strip uncovers
     QTest::mouseMove(window->strip(), QPoint(8, 5));
     QVERIFY(!window->strip()->isVisible());
     QCOMPARE(window->hiddenWord()->text(), QStringLiteral("КОРОВА"));
@@ -774,11 +782,11 @@ void GameWindowTest::ctrlUncoversTheHiddenWord()
     QTest::keyRelease(window, Qt::Key_Control);
     QTest::mouseMove(window->hiddenWord(), QPoint(2, 2));
     QVERIFY(!window->strip()->isVisible());
-    QTest::mouseMove(window->table(), QPoint(790, 60));  // a free spot of the table
+    QTest::mouseMove(window->table(), QPoint(790, 60)); // a free spot of the table
     QVERIFY(window->strip()->isVisible());
     QCOMPARE(window->hiddenWord()->text(), QString());
     QTest::mouseMove(window->strip(), QPoint(5, 5));
-    QVERIFY(window->strip()->isVisible());  // Ctrl is up: the strip stays
+    QVERIFY(window->strip()->isVisible()); // Ctrl is up: the strip stays
 }
 
 // Esc did nothing on the table, and closing the window ended the program
@@ -787,7 +795,7 @@ void GameWindowTest::escAndClosingAskBeforeLeavingTheTournament()
 {
     Table table(QStringLiteral("КОРОВА"));
     QPointer<GameWindow> window = table.open();
-    table.spinTo(7);  // a letter is wanted: the drum's work is done
+    table.spinTo(7); // a letter is wanted: the drum's work is done
     auto* running = new QTimer(window);
     running->start(60000);
 
@@ -798,7 +806,7 @@ void GameWindowTest::escAndClosingAskBeforeLeavingTheTournament()
     QCOMPARE(table.test.dialogs.messages.last().text, QStringLiteral("Закончить игру?"));
     QCOMPARE(table.test.dialogs.messages.last().owner, window.data());
     QVERIFY(!runningWhileAsked);  // the table stands still under the question
-    QVERIFY(running->isActive());  // and goes on after "Нет"
+    QVERIFY(running->isActive()); // and goes on after "Нет"
     QCOMPARE(table.test.platform->windows.find(windownames::game), window.data());
 
     table.test.dialogs.answers.enqueue(Dialogs::Answer::No);

@@ -3,12 +3,12 @@
 
 #include "TestPlatform.h"
 
-#include "rules/Drum.h"
 #include "game/GameWindow.h"
 #include "game/TableKeys.h"
 #include "platform/Cp1251.h"
 #include "platform/EventLabel.h"
 #include "platform/WindowNames.h"
+#include "rules/Drum.h"
 #include "start/StartWindow.h"
 
 #include <QFrame>
@@ -50,7 +50,8 @@ public:
     explicit Table(const QString& word, PlayerKind first = PlayerKind::Person)
     {
         QDir(test.dataPath(QStringLiteral("Baz"))).removeRecursively();
-        test.writeData(QStringLiteral("Baz/Тест.dat"), *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
+        test.writeData(QStringLiteral("Baz/Тест.dat"),
+                       *cp1251::encode(QStringLiteral("1\r\n") + word + "\r\n"));
         test.defineWindows();
         test.state.newGame();
         test.state.setUpStage();
@@ -105,23 +106,31 @@ void TableKeysTest::keyMeansTheControlAtItsPlace_data()
     QTest::addColumn<int>("scanCode");
     QTest::addColumn<bool>("x11");
     QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("meaning");  // the letter, or the number key
+    QTest::addColumn<QString>("meaning"); // the letter, or the number key
 
     const int none = Qt::NoModifier;
     QTest::newRow("Russian layout") << 0x41E << "о" << none << 44 << true << Action::Letter << "О";
     QTest::newRow("Ё names Е") << 0x401 << "ё" << none << 49 << true << Action::Letter << "Е";
-    QTest::newRow("Latin key, X code") << int(Qt::Key_J) << "j" << none << 44 << true << Action::Letter << "О";
-    QTest::newRow("X code beats the Latin letter") << int(Qt::Key_Q) << "'" << none << 24 << true << Action::Letter << "Й";
-    QTest::newRow("X code of the key left of 1") << int(Qt::Key_QuoteLeft) << "`" << none << 49 << true << Action::Letter << "Е";
-    QTest::newRow("Latin key elsewhere") << int(Qt::Key_J) << "j" << none << 0 << false << Action::Letter << "О";
+    QTest::newRow("Latin key, X code")
+        << int(Qt::Key_J) << "j" << none << 44 << true << Action::Letter << "О";
+    QTest::newRow("X code beats the Latin letter")
+        << int(Qt::Key_Q) << "'" << none << 24 << true << Action::Letter << "Й";
+    QTest::newRow("X code of the key left of 1")
+        << int(Qt::Key_QuoteLeft) << "`" << none << 49 << true << Action::Letter << "Е";
+    QTest::newRow("Latin key elsewhere")
+        << int(Qt::Key_J) << "j" << none << 0 << false << Action::Letter << "О";
     QTest::newRow("Latin .") << int(Qt::Key_Period) << "." << none << 0 << false << Action::Letter << "Ю";
     QTest::newRow("Space") << int(Qt::Key_Space) << " " << none << 65 << true << Action::Spin << "";
     QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << none << 36 << true << Action::SayWord << "";
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << int(Qt::KeypadModifier) << 104 << true << Action::SayWord << "";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << int(Qt::KeypadModifier) << 104 << true
+                                  << Action::SayWord << "";
     QTest::newRow("right arrow") << int(Qt::Key_Right) << "" << none << 114 << true << Action::NextBox << "";
     QTest::newRow("0 is the tenth") << int(Qt::Key_0) << "0" << none << 19 << true << Action::Number << "10";
-    QTest::newRow("minus is the eleventh") << int(Qt::Key_Minus) << "-" << none << 20 << true << Action::Number << "11";
-    QTest::newRow("Ctrl is the hidden word's") << int(Qt::Key_J) << "\n" << int(Qt::ControlModifier) << 44 << true << Action::None << "";
+    QTest::newRow("minus is the eleventh")
+        << int(Qt::Key_Minus) << "-" << none << 20 << true << Action::Number << "11";
+    QTest::newRow("Ctrl is the hidden word's")
+        << int(Qt::Key_J) << "\n"
+        << int(Qt::ControlModifier) << 44 << true << Action::None << "";
     QTest::newRow("F1 is the rules'") << int(Qt::Key_F1) << "" << none << 67 << true << Action::None << "";
 }
 
@@ -135,8 +144,8 @@ void TableKeysTest::keyMeansTheControlAtItsPlace()
     QFETCH(Action, action);
     QFETCH(QString, meaning);
 
-    const TableKeys::Command command = TableKeys::commandFor(
-        key, text, Qt::KeyboardModifiers(modifiers), quint32(scanCode), x11);
+    const TableKeys::Command command = TableKeys::commandFor(key, text, Qt::KeyboardModifiers(modifiers),
+                                                             quint32(scanCode), x11);
     QCOMPARE(command.action, action);
     if (action == Action::Letter)
         QCOMPARE(command.number, letters::number(meaning.at(0)));
@@ -148,12 +157,18 @@ void TableKeysTest::typedTextBecomesTheLettersAtItsPlaces_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("meant");
-    QTest::newRow("small Latin letters") << "xthtiyz" << "ЧЕРЕШНЯ";
-    QTest::newRow("capitals") << "RJN" << "КОТ";
-    QTest::newRow("signs at letters' places") << "[];',.`" << "ХЪЖЭБЮЕ";
-    QTest::newRow("shifted signs") << "{}:\"<>" << "ХЪЖЭБЮ";
-    QTest::newRow("Russian stays Russian") << "кот" << "кот";
-    QTest::newRow("digits and blanks stay") << "a 1" << "Ф 1";
+    QTest::newRow("small Latin letters") << "xthtiyz"
+                                         << "ЧЕРЕШНЯ";
+    QTest::newRow("capitals") << "RJN"
+                              << "КОТ";
+    QTest::newRow("signs at letters' places") << "[];',.`"
+                                              << "ХЪЖЭБЮЕ";
+    QTest::newRow("shifted signs") << "{}:\"<>"
+                                   << "ХЪЖЭБЮ";
+    QTest::newRow("Russian stays Russian") << "кот"
+                                           << "кот";
+    QTest::newRow("digits and blanks stay") << "a 1"
+                                            << "Ф 1";
 }
 
 void TableKeysTest::typedTextBecomesTheLettersAtItsPlaces()
@@ -169,18 +184,18 @@ void TableKeysTest::lettersActOnlyWhileTheirButtonCouldBeClicked()
     GameState& state = table.test.state;
     const int o = letters::number(u'О');
 
-    sendKey(table.window, 0x41E, QStringLiteral("о"));  // the panel is still off
+    sendKey(table.window, 0x41E, QStringLiteral("о")); // the panel is still off
     QVERIFY(!state.FreeLetters.at(o).isEmpty());
 
     table.test.random.pushDraw(drawFor(pointsSector()), 100);
     sendKey(table.window, Qt::Key_Space, QStringLiteral(" "));
     QCOMPARE(table.window->round().phase(), WordRound::Phase::DrumTurning);
-    sendKey(table.window, 0x41E, QStringLiteral("о"));  // the drum turns: the table is away
+    sendKey(table.window, 0x41E, QStringLiteral("о")); // the drum turns: the table is away
     QVERIFY(!state.FreeLetters.at(o).isEmpty());
     table.finishSpin();
     QVERIFY(table.window->letterPanel()->isEnabled());
 
-    sendKey(table.window, Qt::Key_J, QStringLiteral("j"));  // О at its Latin place
+    sendKey(table.window, Qt::Key_J, QStringLiteral("j")); // О at its Latin place
     QVERIFY(state.FreeLetters.at(o).isEmpty());
     QVERIFY(state.ClosedLetters.at(2).isEmpty());
     QVERIFY(!table.window->letterPanel()->isEnabled());
@@ -188,7 +203,7 @@ void TableKeysTest::lettersActOnlyWhileTheirButtonCouldBeClicked()
 
     table.spinByKeyTo(pointsSector());
     const int scoreBefore = state.player(1, 1).score;
-    sendKey(table.window, 0x41E, QStringLiteral("о"));  // named already: its button is gone
+    sendKey(table.window, 0x41E, QStringLiteral("о")); // named already: its button is gone
     QVERIFY(table.window->letterPanel()->isEnabled());
     QCOMPARE(state.player(1, 1).score, scoreBefore);
 }
@@ -202,8 +217,8 @@ void TableKeysTest::nothingReactsWhileTheComputerHasTheTurn()
     QVERIFY(table.test.dialogs.prompts.isEmpty());
 
     table.test.random.pushDraw(drawFor(pointsSector()), 100);
-    table.test.clock.runNext();  // the computer spins
-    table.finishSpin();  // the computer's letter sector: still nobody's keys
+    table.test.clock.runNext(); // the computer spins
+    table.finishSpin();         // the computer's letter sector: still nobody's keys
     sendKey(table.window, 0x41E, QStringLiteral("о"));
     QVERIFY(!table.test.state.FreeLetters.at(letters::number(u'О')).isEmpty());
 }
@@ -214,13 +229,13 @@ void TableKeysTest::numberKeysOpenABoxOnceOrAPlusSectorCell()
     GameState& state = table.test.state;
 
     table.spinByKeyTo(drum::plusSector);
-    sendKey(table.window, Qt::Key_2, QStringLiteral("2"));  // cell 2 holds К
+    sendKey(table.window, Qt::Key_2, QStringLiteral("2")); // cell 2 holds К
     QVERIFY(state.ClosedLetters.at(2).isEmpty());
     QVERIFY(!state.PlusSectorActive);
     QVERIFY(!table.window->box(1)->isVisible());
 
     table.spinByKeyTo(pointsSector());
-    sendKey(table.window, 0x41E, QStringLiteral("о"));  // three more cells: the boxes
+    sendKey(table.window, 0x41E, QStringLiteral("о")); // three more cells: the boxes
     QVERIFY(table.window->box(2)->isVisible());
 
     const int before = state.player(1, 1).score;
@@ -228,7 +243,7 @@ void TableKeysTest::numberKeysOpenABoxOnceOrAPlusSectorCell()
     sendKey(table.window, Qt::Key_Right);
     QCOMPARE(table.window->round().phase(), WordRound::Phase::BoxOpened);
     QCOMPARE(state.player(1, 1).score, before + 100);
-    sendKey(table.window, Qt::Key_2, QStringLiteral("2"));  // open already: paid once
+    sendKey(table.window, Qt::Key_2, QStringLiteral("2")); // open already: paid once
     sendKey(table.window, Qt::Key_Left);
     QCOMPARE(state.player(1, 1).score, before + 100);
 }
@@ -241,7 +256,7 @@ void TableKeysTest::enterSaysTheWordThenLeadsOn()
     QCOMPARE(table.test.dialogs.prompts.size(), 1);
     QVERIFY(table.test.state.WordFinished);
 
-    sendKey(table.window, Qt::Key_J, QStringLiteral("j"));  // a finished word takes no letter
+    sendKey(table.window, Qt::Key_J, QStringLiteral("j")); // a finished word takes no letter
     QVERIFY(table.test.platform->windows.find(windownames::game));
     sendKey(table.window, Qt::Key_Enter, QStringLiteral("\r"));
     QVERIFY(!table.test.platform->windows.find(windownames::game));
@@ -261,14 +276,14 @@ void TableKeysTest::startMenuFollowsTheArrowsAndEnter()
         return numbers;
     };
     QString seen;
-    sendKey(start, Qt::Key_Return);  // nothing highlighted: nothing chosen
+    sendKey(start, Qt::Key_Return); // nothing highlighted: nothing chosen
     for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
         sendKey(start, key);
         seen += lit();
     }
     QCOMPARE(seen, QStringLiteral("412321"));
     QVERIFY(!test.platform->windows.find(windownames::setup));
-    sendKey(start, Qt::Key_Return);  // "Новая игра", as its click
+    sendKey(start, Qt::Key_Return); // "Новая игра", as its click
     QVERIFY(test.platform->windows.find(windownames::setup));
     QVERIFY(!start->isEnabled());
 }

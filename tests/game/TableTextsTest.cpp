@@ -31,7 +31,8 @@ void TableTextsTest::everyMessageReadsAsTheGameSaysIt_data()
     QTest::newRow("50") << Message{Kind::Sector, {}, 2} << "50 очков, буква?";
     QTest::newRow("double") << Message{Kind::Sector, {}, 3} << "Ваши очки умножаются на 2, буква?";
     QTest::newRow("bankrupt") << Message{Kind::Sector, {}, drum::bankruptSector} << "Вы банкрот!";
-    QTest::newRow("plus") << Message{Kind::Sector, {}, drum::plusSector} << "Сектор плюс, какую открыть букву?";
+    QTest::newRow("plus") << Message{Kind::Sector, {}, drum::plusSector}
+                          << "Сектор плюс, какую открыть букву?";
     QTest::newRow("80") << Message{Kind::Sector, {}, 11} << "80 очков, буква?";
     QTest::newRow("found") << Message{Kind::LetterFound} << "Есть такая буква в этом слове!";
     QTest::newRow("missing") << Message{Kind::LetterMissing} << "Нет такой буквы в этом слове!";

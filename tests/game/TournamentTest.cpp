@@ -186,7 +186,7 @@ void TournamentTest::personsPlayATournamentToTheRecords()
     QFile file(test.dataPath(QStringLiteral("Cfg.ini")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith(*cp1251::encode(champion + QStringLiteral("\r\n"))));
-    QVERIFY(test.dialogs.messages.size() == 1);  // only the empty name of the final
+    QVERIFY(test.dialogs.messages.size() == 1); // only the empty name of the final
 }
 
 void TournamentTest::computersPlayATournamentByThemselves()

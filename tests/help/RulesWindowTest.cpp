@@ -35,8 +35,8 @@ private slots:
 void RulesWindowTest::rulesSayWhatANewcomerNeeds_data()
 {
     QTest::addColumn<QString>("said");
-    QTest::newRow("the finisher wins whatever the points")
-        << QStringLiteral("кто откроет последнюю букву слова или скажет слово целиком, — сколько бы очков ни было");
+    QTest::newRow("the finisher wins whatever the points") << QStringLiteral(
+        "кто откроет последнюю букву слова или скажет слово целиком, — сколько бы очков ни было");
     QTest::newRow("Latin layout") << QStringLiteral("латинской раскладке");
     QTest::newRow("say-word box follows the layout rule") << QStringLiteral("в окне «Назовите слово:» тоже");
     QTest::newRow("spin key") << QStringLiteral("«Кручу барабан» (Пробел)");

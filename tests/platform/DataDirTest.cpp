@@ -78,7 +78,7 @@ void DataDirTest::recordsStayInDataOnlyWhereTheyCanBeRewritten_data()
 {
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QByteArray>("shipped");  // empty: no Cfg.ini in Data
+    QTest::addColumn<QByteArray>("shipped");   // empty: no Cfg.ini in Data
     QTest::addColumn<QByteArray>("playerOwn"); // empty: the player has none yet
     QTest::addColumn<bool>("inData");
     QTest::addColumn<QByteArray>("expected");
@@ -116,7 +116,8 @@ void DataDirTest::recordsStayInDataOnlyWhereTheyCanBeRewritten()
     // read-only directory: the base is nobody's, and nobody fills it.
     QTemporaryDir base;
     if (geteuid() == 0)
-        QCOMPARE(chown(QFile::encodeName(base.path()).constData(), AsPlainUser::nobody, AsPlainUser::nobody), 0);
+        QCOMPARE(chown(QFile::encodeName(base.path()).constData(), AsPlainUser::nobody, AsPlainUser::nobody),
+                 0);
     AsPlainUser plain;
     const QString dataRoot = QDir(base.path()).filePath(QStringLiteral("Data"));
     const QString playerDir = QDir(base.path()).filePath(QStringLiteral("home/share/kordamir"));

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/OutlinedText.h"
 #include "platform/OutlinedGroupBox.h"
 #include "platform/OutlinedLabel.h"
-#include "platform/OutlinedText.h"
 
 #include <QApplication>
 #include <QStyleOptionGroupBox>
@@ -14,8 +14,8 @@
 namespace {
 
 const QColor green(0x00, 0xFF, 0x00);
-const QColor cream(0xF6, 0xEA, 0xC8);   // the records' parchment at its darker end
-const QColor violet(0x9D, 0x84, 0xFF);  // the player setup's ground
+const QColor cream(0xF6, 0xEA, 0xC8);  // the records' parchment at its darker end
+const QColor violet(0x9D, 0x84, 0xFF); // the player setup's ground
 
 double channel(int value)
 {
@@ -25,7 +25,8 @@ double channel(int value)
 
 double luminance(const QColor& colour)
 {
-    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green())
+           + 0.0722 * channel(colour.blue());
 }
 
 double contrast(const QColor& a, const QColor& b)
@@ -45,7 +46,7 @@ bool near(QRgb pixel, const QColor& colour)
 
 struct Edges {
     int fillPixels = 0;
-    int faintEdges = 0;  // edge pixels of the fill with nothing at 3 : 1 beside them
+    int faintEdges = 0; // edge pixels of the fill with nothing at 3 : 1 beside them
 };
 
 // The eye finds a glyph at its edge: every fill pixel at the glyph's edge
@@ -92,7 +93,7 @@ private slots:
 void OutlinedTextTest::labelRimSeparatesTheTextFromItsGround_data()
 {
     QTest::addColumn<QColor>("ground");
-    QTest::addColumn<qreal>("rim");  // 0: none
+    QTest::addColumn<qreal>("rim"); // 0: none
     QTest::addColumn<bool>("separated");
     QTest::newRow("parchment, no rim: the fault") << cream << 0.0 << false;
     QTest::newRow("parchment, rim") << cream << 1.5 << true;
@@ -152,8 +153,8 @@ void OutlinedTextTest::frameCaptionIsDrawnOnceWithItsRim()
     option.initFrom(&frame);
     option.text = frame.title();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect caption =
-        frame.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &frame);
+    const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                        QStyle::SC_GroupBoxLabel, &frame);
     const QImage image = frame.grab().toImage();
     const Edges found = edges(image, caption.adjusted(-2, -2, 2, 2), green);
     QVERIFY(found.fillPixels > 10);

@@ -99,7 +99,8 @@ void PictureBlitTest::pictureOfASetIsDrawnWholeAfterEveryChange()
         QImage picture = first.copy();
         const QImage face = noiseImage(pixels, ratio, seed * 50);
         for (int y = 20 + seed; y < 100 - seed; ++y)
-            std::memcpy(picture.scanLine(y) + (30 + seed * 5) * 4, face.constScanLine(y) + (30 + seed * 5) * 4, 60 * 4);
+            std::memcpy(picture.scanLine(y) + (30 + seed * 5) * 4,
+                        face.constScanLine(y) + (30 + seed * 5) * 4, 60 * 4);
         set.add(picture);
     }
     set.add(first);

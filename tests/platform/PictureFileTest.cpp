@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/LargePicture.h"
 #include "TestPlatform.h"
+#include "platform/LargePicture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -44,11 +44,16 @@ void PictureFileTest::onlyARegularFileIsReadAsAPicture_data()
     QTest::addColumn<QString>("large");  // what Sh@2x.res is, or "" for nothing
     QTest::addColumn<QSize>("pixels");   // of the picture read; empty for none
 
-    QTest::newRow("FIFO") << "fifo" << "" << QSize();
-    QTest::newRow("link to a FIFO") << "link to fifo" << "" << QSize();
-    QTest::newRow("directory") << "directory" << "" << QSize();
-    QTest::newRow("FIFO as the large one: the normal one serves") << "picture" << "fifo" << QSize(10, 5);
-    QTest::newRow("link to a FIFO as the large one") << "picture" << "link to fifo" << QSize(10, 5);
+    QTest::newRow("FIFO") << "fifo"
+                          << "" << QSize();
+    QTest::newRow("link to a FIFO") << "link to fifo"
+                                    << "" << QSize();
+    QTest::newRow("directory") << "directory"
+                               << "" << QSize();
+    QTest::newRow("FIFO as the large one: the normal one serves") << "picture"
+                                                                  << "fifo" << QSize(10, 5);
+    QTest::newRow("link to a FIFO as the large one") << "picture"
+                                                     << "link to fifo" << QSize(10, 5);
 }
 
 void PictureFileTest::onlyARegularFileIsReadAsAPicture()
@@ -66,7 +71,9 @@ void PictureFileTest::onlyARegularFileIsReadAsAPicture()
             QVERIFY(QDir().mkpath(path));
         } else if (!kind.isEmpty()) {
             QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-            const QString fifo = kind == "fifo" ? path : test.dataPath(QStringLiteral("Prd/pipe-") + QFileInfo(path).baseName());
+            const QString fifo = kind == "fifo" ? path
+                                                : test.dataPath(QStringLiteral("Prd/pipe-")
+                                                                + QFileInfo(path).baseName());
             QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
             if (fifo != path)
                 QVERIFY(QFile::link(fifo, path));
@@ -85,7 +92,8 @@ void PictureFileTest::onlyARegularFileIsReadAsAPicture()
         // more than once), so that the test fails instead of hanging.
         for (int round = 0; round < 100 && reading.wait_for(100ms) != std::future_status::ready; ++round) {
             for (const QString& fifo : std::as_const(fifos)) {
-                const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                const int writer = ::open(QFile::encodeName(fifo).constData(),
+                                          O_WRONLY | O_NONBLOCK | O_CLOEXEC);
                 if (writer >= 0)
                     ::close(writer);
             }

@@ -12,7 +12,8 @@ QImage noise(QSize size, int seed, QImage::Format format = QImage::Format_RGB32)
     QImage image(size, format);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgba((x * 37 + y * 11 + seed) & 0xFF, (x * 5 + y * 71) & 0xFF, (x ^ y) & 0xFF, 0xFF));
+            image.setPixel(
+                x, y, qRgba((x * 37 + y * 11 + seed) & 0xFF, (x * 5 + y * 71) & 0xFF, (x ^ y) & 0xFF, 0xFF));
     }
     return image;
 }
@@ -72,7 +73,8 @@ void PictureSetTest::eachPictureComesBackExactly()
         for (int y = 0; y < first.height(); ++y) {
             for (int x = 0; x < first.width(); ++x) {
                 if (pictures.at(index).pixel(x, y) != first.pixel(x, y) && !set.place(index).contains(x, y))
-                    QFAIL(qPrintable(QStringLiteral("%1: (%2, %3) lies outside the place").arg(index).arg(x).arg(y)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1: (%2, %3) lies outside the place").arg(index).arg(x).arg(y)));
             }
         }
     }

@@ -106,7 +106,7 @@ void PlatformCoreTest::everyCyrillicLetterSurvivesTheCodePage()
 void PlatformCoreTest::charactersOutsideTheCodePageAreRefused()
 {
     QVERIFY(!cp1251::canHold(QChar(u'€' + 1)));
-    QVERIFY(!cp1251::canHold(QChar(0x4E2D)));           // a Chinese character
+    QVERIFY(!cp1251::canHold(QChar(0x4E2D))); // a Chinese character
     QVERIFY(!cp1251::encode(QStringLiteral("Аня 😀")).has_value());
     QVERIFY(cp1251::canHold(QChar(u'Ё')));
     QVERIFY(cp1251::canHold(QChar(u'-')));
@@ -139,7 +139,7 @@ void PlatformCoreTest::codePageAgreesWithIconvWithoutAConverterPerCharacter()
         }
     }
     iconv_close(reference);
-    QCOMPARE(all.size(), 255);  // 0x98 alone has no character
+    QCOMPARE(all.size(), 255); // 0x98 alone has no character
     QCOMPARE(cp1251::decode(*cp1251::encode(all)), all);
     QCOMPARE(iconvOpens, opensBefore);
 }
@@ -207,18 +207,24 @@ void PlatformCoreTest::drawCoversOneToNEvenly()
         ++counts.at(value);
     }
     for (int value = 1; value <= 4; ++value)
-        QVERIFY2(counts.at(value) > 11500 && counts.at(value) < 13500, qPrintable(QString::number(counts.at(value))));
+        QVERIFY2(counts.at(value) > 11500 && counts.at(value) < 13500,
+                 qPrintable(QString::number(counts.at(value))));
 }
 
 void PlatformCoreTest::versionCaptionWritesTheMinorInTwoDigits_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("first release") << "1.0" << "v1.00";
-    QTest::newRow("one-digit minor") << "1.5" << "v1.05";
-    QTest::newRow("two-digit minor") << "2.10" << "v2.10";
-    QTest::newRow("major alone") << "3" << "v3.00";
-    QTest::newRow("patch level not shown") << "1.2.3" << "v1.02";
+    QTest::newRow("first release") << "1.0"
+                                   << "v1.00";
+    QTest::newRow("one-digit minor") << "1.5"
+                                     << "v1.05";
+    QTest::newRow("two-digit minor") << "2.10"
+                                     << "v2.10";
+    QTest::newRow("major alone") << "3"
+                                 << "v3.00";
+    QTest::newRow("patch level not shown") << "1.2.3"
+                                           << "v1.02";
 }
 
 void PlatformCoreTest::versionCaptionWritesTheMinorInTwoDigits()

@@ -109,7 +109,7 @@ void PlatformWindowTest::eachPictureIsDecodedOnce()
     cache.picture(QStringLiteral("PolV/1.res"));
     cache.picture(QStringLiteral("PolV/2.res"));
     QCOMPARE(cache.decodeCount(), 2);
-    test.removeData(QStringLiteral("PolV/1.res"));  // from now on only memory serves
+    test.removeData(QStringLiteral("PolV/1.res")); // from now on only memory serves
     for (int i = 0; i < 10; ++i)
         QVERIFY(!cache.picture(QStringLiteral("PolV/1.res")).isNull());
     QCOMPARE(cache.decodeCount(), 2);
@@ -264,7 +264,7 @@ void PlatformWindowTest::windowWhoseLoadEndsTheProgramIsNeverShown()
     QVERIFY(!windows.find(QStringLiteral("Начало")));
     QVERIFY(test.exit.hasEnded());
     QCOMPARE(loads, 1);
-    QVERIFY(!windows.show(QStringLiteral("Начало")));  // nothing more after the end
+    QVERIFY(!windows.show(QStringLiteral("Начало"))); // nothing more after the end
     QCOMPARE(loads, 1);
 }
 
@@ -345,7 +345,7 @@ void PlatformWindowTest::boxWhoseOwnerGoesUnderItEndsWithoutAnAnswer()
 
 void PlatformWindowTest::gameWindowIsAWindowAndEveryBoxADialog_data()
 {
-    QTest::addColumn<int>("box");  // 0: the window itself, 1: question, 2: error, 3: input
+    QTest::addColumn<int>("box"); // 0: the window itself, 1: question, 2: error, 3: input
     QTest::newRow("window") << 0;
     QTest::newRow("question") << 1;
     QTest::newRow("error") << 2;
@@ -380,12 +380,15 @@ void PlatformWindowTest::gameWindowIsAWindowAndEveryBoxADialog()
     QtDialogs realBoxes;
     Dialogs& boxes = realBoxes;
     if (box == 1)
-        boxes.message(&window, QStringLiteral("Закончить игру?"), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+        boxes.message(&window, QStringLiteral("Закончить игру?"), Dialogs::Icon::Question,
+                      Dialogs::Buttons::YesNo);
     else if (box == 2)
         boxes.message(&window, QStringLiteral("Ошибка"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);
     else
-        boxes.input(&window, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle, QString(), nullptr);
-    QVERIFY2(role == QAccessible::Dialog || role == QAccessible::AlertMessage, qPrintable(QString::number(role)));
+        boxes.input(&window, QStringLiteral("Назовите слово:"), Dialogs::applicationTitle, QString(),
+                    nullptr);
+    QVERIFY2(role == QAccessible::Dialog || role == QAccessible::AlertMessage,
+             qPrintable(QString::number(role)));
     QCOMPARE(name, QStringLiteral("Кордамир"));
 }
 

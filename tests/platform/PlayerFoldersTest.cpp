@@ -25,19 +25,43 @@ void PlayerFoldersTest::onlyAnAbsoluteValueOrAnExistingHomeIsUsed_data()
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("absolute value") << "<home>/xdg" << "<home>" << "<home>/xdg/kordamir";
+    QTest::newRow("absolute value") << "<home>/xdg"
+                                    << "<home>"
+                                    << "<home>/xdg/kordamir";
     // Created when written to, as the XDG rules ask; only a home is never made.
-    QTest::newRow("absolute value of a folder not made yet") << "<home>/new/xdg" << "" << "<home>/new/xdg/kordamir";
-    QTest::newRow("unset: below the home") << "" << "<home>" << "<home>/below/kordamir";
-    QTest::newRow("home with a trailing slash") << "" << "<home>/" << "<home>/below/kordamir";
-    QTest::newRow("relative value is no value") << "xdg" << "<home>" << "<home>/below/kordamir";
-    QTest::newRow("dot is relative too") << "." << "<home>" << "<home>/below/kordamir";
-    QTest::newRow("relative value and no home") << "xdg" << "" << "";
-    QTest::newRow("no home (root from a bare shell)") << "" << "" << "";
-    QTest::newRow("home at the root of the file system") << "" << "/" << "";
-    QTest::newRow("home that does not exist") << "" << "<home>/gone" << "";
-    QTest::newRow("home that is a file") << "" << "<home>/file" << "";
-    QTest::newRow("relative home") << "" << "home" << "";
+    QTest::newRow("absolute value of a folder not made yet") << "<home>/new/xdg"
+                                                             << ""
+                                                             << "<home>/new/xdg/kordamir";
+    QTest::newRow("unset: below the home") << ""
+                                           << "<home>"
+                                           << "<home>/below/kordamir";
+    QTest::newRow("home with a trailing slash") << ""
+                                                << "<home>/"
+                                                << "<home>/below/kordamir";
+    QTest::newRow("relative value is no value") << "xdg"
+                                                << "<home>"
+                                                << "<home>/below/kordamir";
+    QTest::newRow("dot is relative too") << "."
+                                         << "<home>"
+                                         << "<home>/below/kordamir";
+    QTest::newRow("relative value and no home") << "xdg"
+                                                << ""
+                                                << "";
+    QTest::newRow("no home (root from a bare shell)") << ""
+                                                      << ""
+                                                      << "";
+    QTest::newRow("home at the root of the file system") << ""
+                                                         << "/"
+                                                         << "";
+    QTest::newRow("home that does not exist") << ""
+                                              << "<home>/gone"
+                                              << "";
+    QTest::newRow("home that is a file") << ""
+                                         << "<home>/file"
+                                         << "";
+    QTest::newRow("relative home") << ""
+                                   << "home"
+                                   << "";
 }
 
 void PlayerFoldersTest::onlyAnAbsoluteValueOrAnExistingHomeIsUsed()
@@ -68,7 +92,8 @@ void PlayerFoldersTest::theProgramsFoldersFollowTheEnvironment_data()
                               << "/x/c/kordamir";
     QTest::newRow("home only") << QByteArray() << QByteArray() << true << "<home>/.local/share/kordamir"
                                << "<home>/.cache/kordamir";
-    QTest::newRow("relative values, no home") << QByteArray("d") << QByteArray("c") << false << "" << "";
+    QTest::newRow("relative values, no home") << QByteArray("d") << QByteArray("c") << false << ""
+                                              << "";
 }
 
 void PlayerFoldersTest::theProgramsFoldersFollowTheEnvironment()

@@ -24,7 +24,7 @@ void SceneScaleTest::playerChoosesOneToOneOrAFactor_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("environment");
-    QTest::addColumn<double>("factor");  // 0: fit the screen
+    QTest::addColumn<double>("factor"); // 0: fit the screen
 
     QTest::newRow("nothing asked") << QStringList() << QString() << 0.0;
     QTest::newRow("option") << QStringList{"--no-scale"} << QString() << 1.0;
@@ -77,7 +77,7 @@ void SceneScaleTest::sceneFillsTheScreenWithRoomForATitleBar()
 
 void SceneScaleTest::scaleNeverCarriesTheSceneOffTheScreen_data()
 {
-    QTest::addColumn<double>("wanted");  // 0: none, fit the screen
+    QTest::addColumn<double>("wanted"); // 0: none, fit the screen
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<int>("allowance");
     QTest::addColumn<double>("factor");
@@ -135,7 +135,7 @@ void SceneScaleTest::toolkitEndsAtTheChosenScaleWhateverItsOwnRatio()
 
 void SceneScaleTest::windowCoversAtMostAFourKScreen_data()
 {
-    QTest::addColumn<QRect>("available");  // in the toolkit's units
+    QTest::addColumn<QRect>("available"); // in the toolkit's units
     QTest::addColumn<double>("ratio");
     QTest::addColumn<QRect>("window");
 
@@ -150,10 +150,8 @@ void SceneScaleTest::windowCoversAtMostAFourKScreen_data()
         << QRect(0, 30, 4571, 4541) << 3.5 << QRect(1737, 1992, 1097, 617);
     // Fewer pixels than 4K, however wide: maximised as ever.
     QTest::newRow("5120 x 1440") << QRect(0, 0, 5120, 1440) << 1.0 << QRect(0, 0, 5120, 1440);
-    QTest::newRow("a wall of screens, wide")
-        << QRect(0, 0, 15360, 2160) << 1.0 << QRect(5760, 0, 3840, 2160);
-    QTest::newRow("a tall wall of screens")
-        << QRect(0, 0, 2160, 15360) << 1.0 << QRect(0, 5760, 2160, 3840);
+    QTest::newRow("a wall of screens, wide") << QRect(0, 0, 15360, 2160) << 1.0 << QRect(5760, 0, 3840, 2160);
+    QTest::newRow("a tall wall of screens") << QRect(0, 0, 2160, 15360) << 1.0 << QRect(0, 5760, 2160, 3840);
 }
 
 void SceneScaleTest::windowCoversAtMostAFourKScreen()

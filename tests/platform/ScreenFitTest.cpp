@@ -17,8 +17,8 @@
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -86,9 +86,9 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
 {
     QTest::addColumn<qreal>("deviceRatio");
-    QTest::addColumn<QByteArray>("large");      // "@2x"; empty: no such file
-    QTest::addColumn<QByteArray>("fourTimes");  // "@4x"; empty: no such file
-    QTest::addColumn<QSize>("place");           // invalid: no control size given
+    QTest::addColumn<QByteArray>("large");     // "@2x"; empty: no such file
+    QTest::addColumn<QByteArray>("fourTimes"); // "@4x"; empty: no such file
+    QTest::addColumn<QSize>("place");          // invalid: no control size given
     QTest::addColumn<QSize>("pixels");
     QTest::addColumn<qreal>("pictureRatio");
 
@@ -97,10 +97,13 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
     const QByteArray none;
     QTest::newRow("1:1 screen") << 1.0 << large << four << QSize() << QSize(10, 5) << 1.0;
     QTest::newRow("scaled screen") << 1.6 << large << four << QSize() << QSize(20, 10) << 2.0;
-    QTest::newRow("scaled screen, control's pixels") << 1.6 << large << none << QSize(10, 5) << QSize(16, 8) << 1.6;
-    QTest::newRow("control larger than the file") << 1.6 << large << none << QSize(20, 10) << QSize(20, 10) << 2.0;
+    QTest::newRow("scaled screen, control's pixels")
+        << 1.6 << large << none << QSize(10, 5) << QSize(16, 8) << 1.6;
+    QTest::newRow("control larger than the file")
+        << 1.6 << large << none << QSize(20, 10) << QSize(20, 10) << 2.0;
     QTest::newRow("large one missing") << 1.6 << none << none << QSize() << QSize(10, 5) << 1.0;
-    QTest::newRow("large one broken") << 2.0 << QByteArray("not a picture") << none << QSize() << QSize(10, 5) << 1.0;
+    QTest::newRow("large one broken")
+        << 2.0 << QByteArray("not a picture") << none << QSize() << QSize(10, 5) << 1.0;
     QTest::newRow("4K screen") << 3.5 << large << four << QSize(10, 5) << QSize(35, 18) << 3.5;
     QTest::newRow("4K screen, only @2x") << 3.5 << large << none << QSize() << QSize(20, 10) << 2.0;
     QTest::newRow("scaled screen, only @4x") << 1.6 << none << four << QSize() << QSize(40, 20) << 4.0;
@@ -123,10 +126,11 @@ void ScreenFitTest::largePictureServesOnlyAScaledScreen()
         test.writeData(QStringLiteral("Prd/Sh@4x.res"), fourTimes);
     QCOMPARE(pictures::largeName(QStringLiteral("Prd/Sh.res"), 4), QStringLiteral("Prd/Sh@4x.res"));
 
-    const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio, place);
+    const QImage image = largepicture::read(test.platform->data, QStringLiteral("Prd/Sh.res"), deviceRatio,
+                                            place);
     QCOMPARE(image.size(), pixels);
     QCOMPARE(image.devicePixelRatio(), pictureRatio);
-    QCOMPARE(image.deviceIndependentSize().toSize(), QSize(10, 5));  // the same place on the screen
+    QCOMPARE(image.deviceIndependentSize().toSize(), QSize(10, 5)); // the same place on the screen
 }
 
 void ScreenFitTest::oversizedPictureIsKeptScaledUntilItsFileChanges()
@@ -135,15 +139,13 @@ void ScreenFitTest::oversizedPictureIsKeptScaledUntilItsFileChanges()
     qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     TestPlatform test(TestPlatform::DataContent::Empty);
     const QString relative = QStringLiteral("PolB/1.res");
-    const auto shown = [&] {
-        return largepicture::read(test.platform->data, relative, 1.0, QSize(20, 10));
-    };
+    const auto shown = [&] { return largepicture::read(test.platform->data, relative, 1.0, QSize(20, 10)); };
     test.writeData(relative, png(QSize(400, 200), Qt::red));
     QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::red));
     QDirIterator copies(cache.path(), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
     QVERIFY(copies.hasNext());
     QCOMPARE(QImage(copies.next()).size(), QSize(20, 10));
-    QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::red));  // from the kept copy
+    QCOMPARE(shown().pixelColor(0, 0), QColor(Qt::red)); // from the kept copy
 
     // The same size in bytes, changed later: never the stale copy.
     test.writeData(relative, png(QSize(400, 200), Qt::blue));
@@ -178,8 +180,8 @@ void ScreenFitTest::textShrinksBeforeItIsElided_data()
     // A seat's name label is 222 pixels wide, the message line 365.
     QTest::newRow("short name") << QStringLiteral("Аня") << 222 << false << false;
     QTest::newRow("17 widest letters") << QString(17, u'Ж') << 222 << true << false;
-    QTest::newRow("long name and its message") << QString(17, u'Ш') + QStringLiteral(" ПОБЕДИТЕЛЬ!") << 365
-                                               << true << false;
+    QTest::newRow("long name and its message")
+        << QString(17, u'Ш') + QStringLiteral(" ПОБЕДИТЕЛЬ!") << 365 << true << false;
     QTest::newRow("beyond any readable size") << QString(60, u'Ж') << 222 << true << true;
 }
 
@@ -206,7 +208,7 @@ void ScreenFitTest::textShrinksBeforeItIsElided()
     if (elided)
         QVERIFY(shown.text.endsWith(u'…'));
     QVERIFY(QFontMetricsF(shown.font).horizontalAdvance(shown.text) <= width);
-    QCOMPARE(label.text(), text);  // what the game reads stays whole
+    QCOMPARE(label.text(), text); // what the game reads stays whole
 }
 
 void ScreenFitTest::f1OpensTheRulesAndEscClosesThem()

@@ -13,7 +13,7 @@ public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // fail the write, keep the process
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN); // fail the write, keep the process
         rlimit limited = saved_;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);

@@ -36,7 +36,10 @@ QString describe(const RecordsTable& table)
 {
     QStringList rows;
     for (int entry = 1; entry <= RecordsTable::entryCount; ++entry)
-        rows << QStringLiteral("%1 [%2] %3").arg(entry).arg(table.RecordName.at(entry)).arg(table.RecordScore.at(entry));
+        rows << QStringLiteral("%1 [%2] %3")
+                    .arg(entry)
+                    .arg(table.RecordName.at(entry))
+                    .arg(table.RecordScore.at(entry));
     return rows.join(u'\n');
 }
 
@@ -99,9 +102,12 @@ void RecordsFileTest::readsEveryLayoutIntoFourEntries_data()
         << QStringLiteral("Ира\r\n500\r\nОлег\r\n") << table({{"Ира", 500}, {"Олег", 0}});
     QTest::newRow("twelve lines: past the eighth ignored")
         << fullText + QStringLiteral("Чужой\r\n999\r\nЕщё\r\n1000\r\n") << full;
-    QTest::newRow("bare line feeds") << QString(fullText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << full;
+    QTest::newRow("bare line feeds") << QString(fullText).replace(QStringLiteral("\r\n"),
+                                                                  QStringLiteral("\n"))
+                                     << full;
     QTest::newRow("no line end after the last line") << fullText.chopped(2) << full;
-    QTest::newRow("empty name lines") << QStringLiteral("\r\n0\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n") << RecordsTable{};
+    QTest::newRow("empty name lines")
+        << QStringLiteral("\r\n0\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n") << RecordsTable{};
     QTest::newRow("blanks belong to the name")
         << QStringLiteral("  Ира Кот \r\n7\r\n") << table({{"  Ира Кот ", 7}});
     QTest::newRow("garbage scores read as 0")
@@ -168,8 +174,10 @@ void RecordsFileTest::namesTheFileCannotHoldAreWrittenAsQuestionMarks_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("readBack");
     QTest::newRow("ideographs") << QStringLiteral("Ли 中文") << QStringLiteral("Ли ??");
-    QTest::newRow("one character beyond 16 bits is one mark") << QStringLiteral("Аня 😀") << QStringLiteral("Аня ?");
-    QTest::newRow("line breaks would shift the scores") << QStringLiteral("Ан\r\nна\n") << QStringLiteral("Ан??на?");
+    QTest::newRow("one character beyond 16 bits is one mark")
+        << QStringLiteral("Аня 😀") << QStringLiteral("Аня ?");
+    QTest::newRow("line breaks would shift the scores")
+        << QStringLiteral("Ан\r\nна\n") << QStringLiteral("Ан??на?");
     QTest::newRow("the undefined byte's replacement") << QStringLiteral("Я\uFFFD") << QStringLiteral("Я?");
 }
 
@@ -237,7 +245,8 @@ void RecordsFileTest::tableKeptNowhereIsEmptyAndEveryWriteFailsWithoutATrace()
     // Run from a folder of its own: a copy would otherwise land where the game was started.
     const QString before = QDir::currentPath();
     const auto entries = [this] {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     };
     const QStringList there = entries();
     QVERIFY(QDir::setCurrent(dir_.path()));
@@ -261,10 +270,14 @@ void RecordsFileTest::fileThatCannotBeReadIsReportedAndNeverReplaced_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("FIFO") << "fifo" << "на месте файла лежит не обычный файл";
-    QTest::newRow("directory") << "directory" << "на месте файла лежит не обычный файл";
-    QTest::newRow("link to itself") << "loop" << "на месте файла лежит не обычный файл";
-    QTest::newRow("no permission to read") << "closed" << "нет прав доступа к файлу";
+    QTest::newRow("FIFO") << "fifo"
+                          << "на месте файла лежит не обычный файл";
+    QTest::newRow("directory") << "directory"
+                               << "на месте файла лежит не обычный файл";
+    QTest::newRow("link to itself") << "loop"
+                                    << "на месте файла лежит не обычный файл";
+    QTest::newRow("no permission to read") << "closed"
+                                           << "нет прав доступа к файлу";
 }
 
 void RecordsFileTest::fileThatCannotBeReadIsReportedAndNeverReplaced()
@@ -322,7 +335,8 @@ void RecordsFileTest::linkToARegularFileIsReadAndWrittenThrough()
     read.enter(QStringLiteral("Вика"), 450);
     QVERIFY(file.write(read));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readAll(target), inCodePage(QStringLiteral("Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n")));
+    QCOMPARE(readAll(target),
+             inCodePage(QStringLiteral("Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n")));
 }
 
 void RecordsFileTest::hugeLinesCostNoMoreThanEightShortenedLines()
@@ -354,9 +368,9 @@ void RecordsFileTest::leftoversOfKilledWritesAreRemovedAndNothingElse()
     QTemporaryDir dir;
     const QString ours = RecordsFile::copyPrefix(QStringLiteral("Cfg.ini"));
     const QStringList leftovers{ours + "AbCdEf", ours + "x1Y2z3"};
-    const QStringList kept{"Cfg.ini", "Cfg.ini.bak", "Cfg.ini.backup", "Cfg.ini.before", "Cfg.ini.AbCdEf",
-                           ours + "AbCdEfG", ours + "AbCd-f", "cfg.ini.AbCdEf", ".Cfg.ini.AbCdEf",
-                           "Other.ini.AbCdEf"};
+    const QStringList kept{"Cfg.ini",         "Cfg.ini.bak",     "Cfg.ini.backup", "Cfg.ini.before",
+                           "Cfg.ini.AbCdEf",  ours + "AbCdEfG",  ours + "AbCd-f",  "cfg.ini.AbCdEf",
+                           ".Cfg.ini.AbCdEf", "Other.ini.AbCdEf"};
     const QString inProgress = ours + "N0wN0w";
     for (const QString& name : leftovers + kept + QStringList{inProgress})
         QVERIFY(writeAll(dir.filePath(name), "x"));
@@ -364,7 +378,8 @@ void RecordsFileTest::leftoversOfKilledWritesAreRemovedAndNothingElse()
     for (const QString& name : leftovers + kept) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        QVERIFY(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
     QVERIFY(QDir(dir.path()).mkdir(ours + "Folder"));
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("Other.ini.AbCdEf")), dir.filePath(ours + "Linked")));
@@ -372,9 +387,10 @@ void RecordsFileTest::leftoversOfKilledWritesAreRemovedAndNothingElse()
     QCOMPARE(RecordsFile(dir.filePath(QStringLiteral("Cfg.ini"))).removeLeftovers(), 2);
     QStringList expected = kept + QStringList{inProgress, ours + "Folder", ours + "Linked"};
     expected.sort();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::Name),
-             expected);
+    QCOMPARE(
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+        expected);
 }
 
 // Written through a copy of the game's own, renamed over the file: the mode
@@ -392,8 +408,12 @@ void RecordsFileTest::rewriteKeepsTheFilesModeAndLinkAndLeavesNothing()
     QVERIFY(file.write(table({{"Ира", 500}})));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(describe(RecordsFile(real).read()), describe(table({{"Ира", 500}})));
-    QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 2);
+    QCOMPARE(QFile::permissions(real),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .size(),
+             2);
 }
 
 QTEST_GUILESS_MAIN(RecordsFileTest)

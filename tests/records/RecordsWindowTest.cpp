@@ -160,23 +160,35 @@ void RecordsWindowTest::championEntersAtTheFirstEntryBeatenOrInRowZero_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("score");
     QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("green");  // -1: no row
+    QTest::addColumn<int>("green"); // -1: no row
 
     QTest::newRow("450 overwrites the 400, nothing shifts")
-        << fullText << "Вика" << "450"
-        << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2;
+        << fullText << "Вика"
+        << "450"
+        << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n"
+        << 2;
     QTest::newRow("400 does not beat an equal 400")
-        << fullText << "Вика" << "400"
-        << "Ира\r\n500\r\nОлег\r\n400\r\nВика\r\n400\r\nЛёва\r\n200\r\n" << 3;
-    QTest::newRow("200 equals the last entry: row 0") << fullText << "Вика" << "200" << fullText << 0;
-    QTest::newRow("100 beats nothing: row 0") << fullText << "Вика" << "100" << fullText << 0;
+        << fullText << "Вика"
+        << "400"
+        << "Ира\r\n500\r\nОлег\r\n400\r\nВика\r\n400\r\nЛёва\r\n200\r\n"
+        << 3;
+    QTest::newRow("200 equals the last entry: row 0") << fullText << "Вика"
+                                                      << "200" << fullText << 0;
+    QTest::newRow("100 beats nothing: row 0") << fullText << "Вика"
+                                              << "100" << fullText << 0;
     QTest::newRow("40000 tops the table whole")
-        << fullText << "Вика" << "40000"
-        << "Вика\r\n40000\r\nОлег\r\n400\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 1;
-    QTest::newRow("150 into the empty table")
-        << emptyText << "Вика" << "150" << "Вика\r\n150\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n" << 1;
-    QTest::newRow("0 does not beat the empty table") << emptyText << "Вика" << "0" << emptyText << 0;
-    QTest::newRow("no winner: the file is only read") << fullText << "" << "" << fullText << -1;
+        << fullText << "Вика"
+        << "40000"
+        << "Вика\r\n40000\r\nОлег\r\n400\r\nЯна\r\n300\r\nЛёва\r\n200\r\n"
+        << 1;
+    QTest::newRow("150 into the empty table") << emptyText << "Вика"
+                                              << "150"
+                                              << "Вика\r\n150\r\n\r\n0\r\n\r\n0\r\n\r\n0\r\n"
+                                              << 1;
+    QTest::newRow("0 does not beat the empty table") << emptyText << "Вика"
+                                                     << "0" << emptyText << 0;
+    QTest::newRow("no winner: the file is only read") << fullText << ""
+                                                      << "" << fullText << -1;
 }
 
 void RecordsWindowTest::championEntersAtTheFirstEntryBeatenOrInRowZero()
@@ -227,12 +239,14 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("green");
     QTest::addColumn<QString>("box");
-    const QString unread = QStringLiteral("Не удалось прочитать таблицу рекордов: %1. Файл оставлен как есть. "
-                                          "Результат не сохранён.");
+    const QString unread = QStringLiteral(
+        "Не удалось прочитать таблицу рекордов: %1. Файл оставлен как есть. "
+        "Результат не сохранён.");
     const QString notRegular = unread.arg(QStringLiteral("на месте файла лежит не обычный файл"));
     QTest::newRow("the disk fills while writing")
-        << "full" << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n" << 2
-        << "Не удалось сохранить таблицу рекордов: на диске нет места. Прежняя таблица не изменена.";
+        << "full"
+        << "Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n"
+        << 2 << "Не удалось сохранить таблицу рекордов: на диске нет места. Прежняя таблица не изменена.";
     // Files that are there but cannot be read: shown empty, the result in row 0, never replaced.
     QTest::newRow("the file's name is taken by a directory") << "directory" << emptyText << 0 << notRegular;
     QTest::newRow("a FIFO under the file's name") << "fifo" << emptyText << 0 << notRegular;
@@ -310,13 +324,14 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     QCOMPARE(lstat(native.constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);
-    if (kind == "closed")  // readable again, for a test run by the file's owner rather than root
+    if (kind == "closed") // readable again, for a test run by the file's owner rather than root
         QCOMPARE(chmod(native.constData(), 0600), 0);
     if (diskFills || kind == "closed") {
         QCOMPARE(recordsText(test), fullText);
         QVERIFY(!recordsWritten(test));
     }
-    QCOMPARE(QDir(test.dataPath(QString())).entryList(QDir::Files | QDir::System).size(), kind == "directory" ? 0 : 1);
+    QCOMPARE(QDir(test.dataPath(QString())).entryList(QDir::Files | QDir::System).size(),
+             kind == "directory" ? 0 : 1);
     // Showing the window again does not repeat the box.
     window->present();
     QCOMPARE(test.dialogs.messages.size(), 1);
@@ -420,9 +435,9 @@ void RecordsWindowTest::rowsAreNamedWithTheirPlace_data()
     QTest::addColumn<QString>("scoreText");
     QTest::newRow("a plain row") << QString() << 3 << QStringLiteral("3 место: Яна")
                                  << QStringLiteral("3 место, очки: 300");
-    QTest::newRow("the new entry says so") << QStringLiteral("450") << 2
-                                           << QStringLiteral("2 место: Вика, новый результат")
-                                           << QStringLiteral("2 место, очки: 450, новый результат");
+    QTest::newRow("the new entry says so")
+        << QStringLiteral("450") << 2 << QStringLiteral("2 место: Вика, новый результат")
+        << QStringLiteral("2 место, очки: 450, новый результат");
     QTest::newRow("a result outside the table")
         << QStringLiteral("100") << 0 << QStringLiteral("Результат вне таблицы: Вика")
         << QStringLiteral("Результат вне таблицы, очки: 100");

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "rules/Drum.h"
+#include "platform/RandomSource.h"
 #include "rules/Seats.h"
 #include "rules/TopicDatabase.h"
-#include "platform/RandomSource.h"
 #include "state/GameState.h"
 
 #include <QDir>
@@ -51,11 +51,10 @@ void DrumTest::drawsMapToSectorsAtEveryBoundary_data()
 {
     QTest::addColumn<int>("draw");
     QTest::addColumn<int>("sector");
-    const QList<std::pair<int, int>> boundaries{{1, 1},   {2, 2},   {14, 2},  {15, 3},  {20, 3},
-                                                {21, 4},  {36, 4},  {37, 5},  {38, 6},  {50, 6},
-                                                {51, 7},  {63, 7},  {64, 8},  {65, 9},  {77, 9},
-                                                {78, 10}, {81, 10}, {82, 11}, {94, 11}, {95, 12},
-                                                {100, 12}};
+    const QList<std::pair<int, int>> boundaries{{1, 1},   {2, 2},   {14, 2},  {15, 3},  {20, 3},  {21, 4},
+                                                {36, 4},  {37, 5},  {38, 6},  {50, 6},  {51, 7},  {63, 7},
+                                                {64, 8},  {65, 9},  {77, 9},  {78, 10}, {81, 10}, {82, 11},
+                                                {94, 11}, {95, 12}, {100, 12}};
     for (const auto& [draw, sector] : boundaries)
         QTest::addRow("draw %d", draw) << draw << sector;
 }
@@ -83,9 +82,9 @@ void DrumTest::sectorSharesAddUpToAHundred()
 void DrumTest::computerDrawsAgainOffThePlusSector()
 {
     QueuedRandom random;
-    random.pushDraw(80, 100);  // plus
-    random.pushDraw(78, 100);  // plus again
-    random.pushDraw(90, 100);  // 80 points
+    random.pushDraw(80, 100); // plus
+    random.pushDraw(78, 100); // plus again
+    random.pushDraw(90, 100); // 80 points
     QCOMPARE(drum::drawStopSector(random, true), 11);
     QVERIFY(random.values.isEmpty());
 }

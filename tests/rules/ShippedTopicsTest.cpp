@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "rules/TopicDatabase.h"
 #include "platform/Cp1251.h"
 #include "platform/RandomSource.h"
+#include "rules/TopicDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +76,8 @@ void ShippedTopicsTest::shipsEnoughTopicsAndNothingElse()
 
     // Anything else in the folder would be copied beside the game for nothing,
     // or be a topic file whose extension went wrong.
-    const QStringList all = QDir(shippedDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList all =
+        QDir(shippedDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(all.size(), topics.size());
 }
 

@@ -183,12 +183,10 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
     QTest::newRow("count one takes line two")
         << topicFile({u"1"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("lines after the counted ones are no words")
-        << topicFile({u"2"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s, u"КОНЕЦ"_s})
-        << QStringList{u"КОТ"_s, u"ПЕС"_s};
+        << topicFile({u"2"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s, u"КОНЕЦ"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count larger than the file")
         << topicFile({u"5"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
-    QTest::newRow("count beyond 32767")
-        << topicFile({u"40000"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
+    QTest::newRow("count beyond 32767") << topicFile({u"40000"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("count beyond 64 bits")
         << topicFile({u"123456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("count zero takes line two")
@@ -201,8 +199,7 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
         << topicFile({u"3"_s, u"КОТ"_s, QString(256, u'Ж'), u"ПЕС"_s}) << QStringList{u"КОТ"_s};
     QTest::newRow("255 bytes with CR LF are still a line")
         << topicFile({u"3"_s, u"КОТ"_s, QString(255, u'Ж'), u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
-    QTest::newRow("count negative")
-        << topicFile({u"-2"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
+    QTest::newRow("count negative") << topicFile({u"-2"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{};
     QTest::newRow("count negative beyond 64 bits")
         << topicFile({u"-23456789012345678901234567890"_s, u"КОТ"_s}) << QStringList{};
     QTest::newRow("count minus zero") << topicFile({u"-00"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
@@ -210,12 +207,11 @@ void TopicDatabaseTest::readsOnlyTheCountedValidWords_data()
         << topicFile({u" 2 \t"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("count with plus sign")
         << topicFile({u"+1"_s, u"КОТ"_s, u"ПЕС"_s}) << QStringList{u"КОТ"_s};
-    QTest::newRow("LF only")
-        << cp(u"2\nКОТ\nПЕС\n"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s};
+    QTest::newRow("LF only") << cp(u"2\nКОТ\nПЕС\n"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("last line without line end")
         << cp(u"2\r\nКОТ\r\nПЕС"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s};
-    QTest::newRow("mixed line ends")
-        << cp(u"3\nКОТ\r\nПЕС\nСЛОН"_s) << QStringList{u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s};
+    QTest::newRow("mixed line ends") << cp(u"3\nКОТ\r\nПЕС\nСЛОН"_s)
+                                     << QStringList{u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s};
     QTest::newRow("trailing blank lines")
         << topicFile({u"4"_s, u"КОТ"_s, QString(), QString(), QString()}) << QStringList{u"КОТ"_s};
     QTest::newRow("count line alone") << topicFile({u"3"_s}) << QStringList{};
@@ -280,8 +276,10 @@ void TopicDatabaseTest::rejectsWhatCannotBeReadAsAFile()
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(u"Папка.dat"_s));
 
-    QCOMPARE(TopicDatabase::read(dir.filePath(u"Нет такой.dat"_s)).problem, TopicDatabase::Problem::CannotOpen);
-    QCOMPARE(TopicDatabase::read(dir.filePath(u"Папка.dat"_s)).problem, TopicDatabase::Problem::NotRegularFile);
+    QCOMPARE(TopicDatabase::read(dir.filePath(u"Нет такой.dat"_s)).problem,
+             TopicDatabase::Problem::CannotOpen);
+    QCOMPARE(TopicDatabase::read(dir.filePath(u"Папка.dat"_s)).problem,
+             TopicDatabase::Problem::NotRegularFile);
 }
 
 void TopicDatabaseTest::readsAStreamNoFurtherThanItsLastCountedLine_data()
@@ -296,8 +294,8 @@ void TopicDatabaseTest::readsAStreamNoFurtherThanItsLastCountedLine_data()
         << QStringList{u"КОТ"_s, u"ПЕС"_s};
     QTest::newRow("endless line among the words")
         << cp(u"3\r\nКОТ\r\n"_s) << cp(u"Ж"_s) << int(TopicDatabase::Problem::None) << QStringList{u"КОТ"_s};
-    QTest::newRow("endless count line") << QByteArray() << QByteArray("7") << int(TopicDatabase::Problem::NoCount)
-                                        << QStringList{};
+    QTest::newRow("endless count line")
+        << QByteArray() << QByteArray("7") << int(TopicDatabase::Problem::NoCount) << QStringList{};
     QTest::newRow("huge count over endless words")
         << QByteArray("99999\r\n") << cp(u"КОТ\r\n"_s) << int(TopicDatabase::Problem::None)
         << QStringList(TopicDatabase::maxWordCount, u"КОТ"_s);
@@ -339,7 +337,8 @@ void TopicDatabaseTest::drawsTheOnlyTopicNamedAfterItsFile()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(writeFile(dir.filePath(u"Дикие звери.dat"_s), topicFile({u"3"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s})));
+    QVERIFY(
+        writeFile(dir.filePath(u"Дикие звери.dat"_s), topicFile({u"3"_s, u"КОТ"_s, u"ПЕС"_s, u"СЛОН"_s})));
 
     ScriptedRandom random({topicNumber, wordNumber});
     const std::optional<TopicWord> drawn = TopicDatabase::draw(dir.path(), random);
@@ -535,8 +534,8 @@ void TopicDatabaseTest::drawsNothingWhenNoTopicYieldsAWord_data()
 
     QTest::newRow("missing directory") << QStringList{} << false << QStringList{};
     QTest::newRow("empty directory") << QStringList{} << true << QStringList{};
-    QTest::newRow("only files that are no topics") << QStringList{u"Ребус.txt"_s, u".Звери.dat"_s} << true
-                                                   << QStringList{};
+    QTest::newRow("only files that are no topics")
+        << QStringList{u"Ребус.txt"_s, u".Звери.dat"_s} << true << QStringList{};
     QTest::newRow("only topics without a word")
         << QStringList{u"Звери.dat"_s, u"Птицы.DAT"_s} << true
         << QStringList{u"Звери.dat: нет ни одного слова из 1–11 букв А–Я"_s,

@@ -133,11 +133,13 @@ void WordRoundPropertiesTest::refusedMovesChangeNothingAndEveryWordEnds()
             }
             // While a computer has the turn, no person's move is open.
             if (round.phase() != Phase::WordOver && round.isComputer(round.currentSeat())) {
-                for (Move any : {Move::Spin, Move::SayWord, Move::NameLetter, Move::OpenPlusCell, Move::OpenBox})
+                for (Move any :
+                     {Move::Spin, Move::SayWord, Move::NameLetter, Move::OpenPlusCell, Move::OpenBox})
                     QVERIFY(!round.allows(any));
             }
         }
-        QVERIFY2(round.phase() == Phase::WordOver, qPrintable(QStringLiteral("seed %1: the word never ended").arg(seed)));
+        QVERIFY2(round.phase() == Phase::WordOver,
+                 qPrintable(QStringLiteral("seed %1: the word never ended").arg(seed)));
         QVERIFY(state.WordFinished);
         QVERIFY(round.allows(Move::GoOn));
         QVERIFY(!clock.isWaiting());
@@ -181,7 +183,7 @@ void WordRoundPropertiesTest::wholeTournamentsEndWithAChampionOrNone()
         QVERIFY(state.Champion);
         QVERIFY(state.Champion->score >= 0);
         QVERIFY(Tournament(state).takeChampion());
-        QVERIFY(!Tournament(state).takeChampion());  // handed over once
+        QVERIFY(!Tournament(state).takeChampion()); // handed over once
     }
 }
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "rules/ComputerPlayer.h"
-#include "rules/Drum.h"
 #include "rules/WordRound.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
+#include "rules/ComputerPlayer.h"
+#include "rules/Drum.h"
 #include "state/GameState.h"
 
 #include <QQueue>
@@ -48,7 +48,8 @@ struct Round {
             player.kind = kinds.isEmpty() ? PlayerKind::Person : kinds.at(seat - 1);
             player.name = QString(QChar(u'А' + seat - 1));
         }
-        QObject::connect(&round, &WordRound::played, [this](const WordRound::Outcome& outcome) { last = outcome; });
+        QObject::connect(&round, &WordRound::played,
+                         [this](const WordRound::Outcome& outcome) { last = outcome; });
         round.begin(word);
     }
 
@@ -58,7 +59,8 @@ struct Round {
         random.pushDraw(drawFor(sector), 100);
         if (round.spin().next != Next::DrumSpinning)
             return {};
-        while (round.phase() == WordRound::Phase::DrumTurning || round.phase() == WordRound::Phase::DrumResting)
+        while (round.phase() == WordRound::Phase::DrumTurning
+               || round.phase() == WordRound::Phase::DrumResting)
             clock.runNext();
         return last;
     }
@@ -140,7 +142,7 @@ void WordRoundTest::sectorDecidesTheTurn()
 void WordRoundTest::plusPickOpensTheLetterEverywhereWithoutPoints()
 {
     Round r(QStringLiteral("КОРОВА"));
-    QCOMPARE(r.round.openByPlus(2).next, Next::Refused);  // no plus sector yet
+    QCOMPARE(r.round.openByPlus(2).next, Next::Refused); // no plus sector yet
     r.score(1) = 40;
     r.spinTo(drum::plusSector);
     const WordRound::Outcome outcome = r.round.openByPlus(4);
@@ -149,10 +151,10 @@ void WordRoundTest::plusPickOpensTheLetterEverywhereWithoutPoints()
     QCOMPARE(outcome.openedCells, (QList<int>{2, 4}));
     QCOMPARE(outcome.namedLetter, letters::number(u'О'));
     QCOMPARE(r.score(1), 40);
-    QCOMPARE(r.round.openByPlus(1).next, Next::Refused);  // one pick per plus sector
+    QCOMPARE(r.round.openByPlus(1).next, Next::Refused); // one pick per plus sector
 
     r.spinTo(drum::plusSector);
-    QCOMPARE(r.round.openByPlus(2).next, Next::Refused);  // an open cell waits for a closed one
+    QCOMPARE(r.round.openByPlus(2).next, Next::Refused); // an open cell waits for a closed one
     QCOMPARE(r.round.openByPlus(1).next, Next::BoxesOffered);
 }
 
@@ -166,14 +168,17 @@ void WordRoundTest::letterScoresEveryOpenedCell_data()
     QTest::addColumn<QList<int>>("opened");
     QTest::addColumn<Next>("next");
     QTest::newRow("30 twice") << "КОРОВА" << 7 << 0 << "О" << 60 << QList<int>{2, 4} << Next::SameSeat;
-    QTest::newRow("doubling zero stays zero") << "КОРОВА" << 3 << 0 << "К" << 0 << QList<int>{1} << Next::SameSeat;
+    QTest::newRow("doubling zero stays zero")
+        << "КОРОВА" << 3 << 0 << "К" << 0 << QList<int>{1} << Next::SameSeat;
     // Four cells at once also bring the boxes.
-    QTest::newRow("x16 holds at the largest") << "ААААБ" << 12 << 300'000'000 << "А" << largest
-                                              << QList<int>{1, 2, 3, 4} << Next::BoxesOffered;
-    QTest::newRow("points past the range hold") << "КОРОВА" << 11 << largest - 10 << "Р" << largest
-                                                << QList<int>{3} << Next::SameSeat;
-    QTest::newRow("missing letter passes") << "КОРОВА" << 2 << 40 << "Ж" << 40 << QList<int>{} << Next::TurnPassed;
-    QTest::newRow("last cells win") << "ККК" << 9 << 0 << "К" << 120 << QList<int>{1, 2, 3} << Next::WordWonByLetters;
+    QTest::newRow("x16 holds at the largest")
+        << "ААААБ" << 12 << 300'000'000 << "А" << largest << QList<int>{1, 2, 3, 4} << Next::BoxesOffered;
+    QTest::newRow("points past the range hold")
+        << "КОРОВА" << 11 << largest - 10 << "Р" << largest << QList<int>{3} << Next::SameSeat;
+    QTest::newRow("missing letter passes")
+        << "КОРОВА" << 2 << 40 << "Ж" << 40 << QList<int>{} << Next::TurnPassed;
+    QTest::newRow("last cells win") << "ККК" << 9 << 0 << "К" << 120 << QList<int>{1, 2, 3}
+                                    << Next::WordWonByLetters;
 }
 
 void WordRoundTest::letterScoresEveryOpenedCell()
@@ -192,7 +197,7 @@ void WordRoundTest::letterScoresEveryOpenedCell()
     QCOMPARE(outcome.next, next);
     QCOMPARE(outcome.openedCells, opened);
     QCOMPARE(outcome.score, after);
-    QCOMPARE(r.state.player(1, 1).score, after);  // also once the word is won and the stage moved on
+    QCOMPARE(r.state.player(1, 1).score, after); // also once the word is won and the stage moved on
     QVERIFY(r.state.FreeLetters.at(letters::number(letter.at(0))).isEmpty());
     QCOMPARE(r.state.CurrentSeat, next == Next::TurnPassed ? 2 : 1);
 }
@@ -210,9 +215,9 @@ void WordRoundTest::boxesComeOncePerSeatAndWordAndNeverToTheComputer()
     r.round.openBox(1);
     r.clock.runNext();
     r.spinTo(2);
-    QCOMPARE(r.name(u'Б').next, Next::SameSeat);  // 4 cells, offered already
+    QCOMPARE(r.name(u'Б').next, Next::SameSeat); // 4 cells, offered already
 
-    r.state.CurrentSeat = 2;  // another seat gets its own offer in the same word
+    r.state.CurrentSeat = 2; // another seat gets its own offer in the same word
     r.spinTo(2);
     r.random.pushDraw(1, 2);
     QCOMPARE(r.name(u'В').next, Next::BoxesOffered);
@@ -234,7 +239,7 @@ void WordRoundTest::boxesComeOncePerSeatAndWordAndNeverToTheComputer()
 void WordRoundTest::openedBoxPaysOnceAndHoldsAtTheLargestScore()
 {
     Round r(QStringLiteral("АБВГДЕЖЗИЙК"));
-    QCOMPARE(r.round.openBox(1).next, Next::Refused);  // nothing offered
+    QCOMPARE(r.round.openBox(1).next, Next::Refused); // nothing offered
     r.offerBoxes(1);
     QCOMPARE(r.round.phase(), WordRound::Phase::BoxesOffered);
     r.score(1) = 250;
@@ -266,19 +271,19 @@ void WordRoundTest::openedBoxPaysOnceAndHoldsAtTheLargestScore()
 void WordRoundTest::wordEndMovesTheTournamentOn_data()
 {
     QTest::addColumn<int>("stage");
-    QTest::addColumn<QStringList>("answers");  // by seats 1, 2, 3 in turn; "" ends by letters
+    QTest::addColumn<QStringList>("answers"); // by seats 1, 2, 3 in turn; "" ends by letters
     QTest::addColumn<Message>("message");
     QTest::addColumn<Next>("next");
-    QTest::newRow("trio 2 by letters") << 2 << QStringList{""} << Message{Kind::WordOpened, "А"}
-                                       << Next::WordWonByLetters;
-    QTest::newRow("trio 3 by saying, small letters") << 3 << QStringList{"ком"} << Message{Kind::WordGuessed, "А"}
-                                                     << Next::WordWonBySaying;
-    QTest::newRow("trio 1, all wrong") << 1 << QStringList{"КОТ", "ДОМ ", " КОМ"} << Message{Kind::NoWinner}
-                                       << Next::NoWinner;
+    QTest::newRow("trio 2 by letters")
+        << 2 << QStringList{""} << Message{Kind::WordOpened, "А"} << Next::WordWonByLetters;
+    QTest::newRow("trio 3 by saying, small letters")
+        << 3 << QStringList{"ком"} << Message{Kind::WordGuessed, "А"} << Next::WordWonBySaying;
+    QTest::newRow("trio 1, all wrong")
+        << 1 << QStringList{"КОТ", "ДОМ ", " КОМ"} << Message{Kind::NoWinner} << Next::NoWinner;
     QTest::newRow("final by saying") << 4 << QStringList{"НОС", "КОМ"} << Message{Kind::Champion, "Б"}
                                      << Next::WordWonBySaying;
-    QTest::newRow("final, all wrong") << 4 << QStringList{"А", "Б", "В"} << Message{Kind::NoWinner}
-                                      << Next::NoWinner;
+    QTest::newRow("final, all wrong")
+        << 4 << QStringList{"А", "Б", "В"} << Message{Kind::NoWinner} << Next::NoWinner;
 }
 
 void WordRoundTest::wordEndMovesTheTournamentOn()
@@ -294,7 +299,7 @@ void WordRoundTest::wordEndMovesTheTournamentOn()
         r.state.player(3, 4).score = 90;
         r.round.begin(QStringLiteral("КОМ"));
         QCOMPARE(r.score(2), 70);
-        QCOMPARE(r.score(3), 0);  // an open seat of the final starts anew
+        QCOMPARE(r.score(3), 0); // an open seat of the final starts anew
     }
     r.score(1) = 30;
     WordRound::Outcome outcome;
@@ -339,7 +344,7 @@ void WordRoundTest::computerNeverStopsOnThePlusAndChoosesOnlyFreeLetters()
     Round r(QStringLiteral("КОРОВА"), 1, {PlayerKind::Computer, PlayerKind::Person, PlayerKind::Person});
     r.random.pushDraw(drawFor(drum::plusSector), 100);
     r.random.pushDraw(drawFor(11), 100);
-    QCOMPARE(r.round.spin().next, Next::Refused);  // a person cannot spin for the computer
+    QCOMPARE(r.round.spin().next, Next::Refused); // a person cannot spin for the computer
     QCOMPARE(r.clock.untilNext(), WordRound::Pace::computerBeforeSpin);
     r.clock.runNext();
     QCOMPARE(r.last.next, Next::DrumSpinning);

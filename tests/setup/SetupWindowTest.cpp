@@ -134,8 +134,10 @@ void SetupWindowTest::newGameShowsTrioOneOverTheDisabledStartWindow()
     QVERIFY(window->isVisible());
     QCOMPARE(window->size(), QSize(509, 338));
     // Up to the window frame's own margins.
-    const QPoint offCentre = window->frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 8, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+    const QPoint offCentre = window->frameGeometry().center()
+                             - QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 8,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
     auto* start = windows(test).find<StartWindow>(windownames::start);
     QVERIFY(start->isVisible());
     QVERIFY(!start->isEnabled());
@@ -171,8 +173,10 @@ void SetupWindowTest::titleNamesTheStage()
 void SetupWindowTest::nextTrioTakesTheNamesButEverySeatStartsAsAPerson()
 {
     TestPlatform test;
-    seatPlayers(test.state, 1, {{PlayerKind::Person, "Аня", 150}, {PlayerKind::Computer, "Комп-12", 0},
-                                {PlayerKind::Person, "Петя", 40}});
+    seatPlayers(test.state, 1,
+                {{PlayerKind::Person, "Аня", 150},
+                 {PlayerKind::Computer, "Комп-12", 0},
+                 {PlayerKind::Person, "Петя", 40}});
     // What the last word of trio 1 left behind.
     test.state.CurrentSeat = 2;
     test.state.DrumSector = 7;
@@ -225,7 +229,8 @@ void SetupWindowTest::computerWritesItsNumberAndPersonKeepsTheName()
 void SetupWindowTest::finalWithEveryTrioWonKeepsTheWinners()
 {
     TestPlatform test;
-    const QList<Player> finalists{{PlayerKind::Person, "Аня", 300}, {PlayerKind::Computer, "Робот", 520},
+    const QList<Player> finalists{{PlayerKind::Person, "Аня", 300},
+                                  {PlayerKind::Computer, "Робот", 520},
                                   {PlayerKind::Computer, "Комп-33", 90}};
     seatPlayers(test.state, 4, finalists);
     SetupWindow* window = openSetup(test, 4);
@@ -331,7 +336,8 @@ void SetupWindowTest::typingKeepsToWhatTheRecordsFileHolds_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name");
-    QTest::newRow("18th character") << QStringLiteral("Александра-Мария-Ж") << QStringLiteral("Александра-Мария-");
+    QTest::newRow("18th character") << QStringLiteral("Александра-Мария-Ж")
+                                    << QStringLiteral("Александра-Мария-");
     QTest::newRow("letter outside the code page") << QStringLiteral("Jürgen") << QStringLiteral("Jrgen");
     QTest::newRow("ideograph") << QStringLiteral("Ли中") << QStringLiteral("Ли");
     QTest::newRow("emoji") << QStringLiteral("Оля😀") << QStringLiteral("Оля");
@@ -401,7 +407,8 @@ void SetupWindowTest::firstFocusGoesToTheFirstEnabledControl_data()
     QTest::addColumn<QList<bool>>("trioWithoutWinner");
     QTest::addColumn<QString>("focused");
     QTest::newRow("trio") << 1 << QList<bool>{false, false, false} << QStringLiteral("Text1");
-    QTest::newRow("final, every seat fixed") << 4 << QList<bool>{false, false, false} << QStringLiteral("Command1");
+    QTest::newRow("final, every seat fixed")
+        << 4 << QList<bool>{false, false, false} << QStringLiteral("Command1");
     QTest::newRow("final, seat 2 open") << 4 << QList<bool>{false, true, false} << QStringLiteral("Text2");
 }
 
@@ -467,8 +474,10 @@ void SetupWindowTest::escAsksWhateverHasTheFocusAndNoKeepsTheNames()
 void SetupWindowTest::escAnsweredYesReturnsToTheMenu()
 {
     TestPlatform test;
-    seatPlayers(test.state, 2, {{PlayerKind::Person, "Аня", 10}, {PlayerKind::Person, "Оля", 20},
-                                {PlayerKind::Computer, "Комп-23", 30}});
+    seatPlayers(test.state, 2,
+                {{PlayerKind::Person, "Аня", 10},
+                 {PlayerKind::Person, "Оля", 20},
+                 {PlayerKind::Computer, "Комп-23", 30}});
     SetupWindow* window = openSetup(test, 3);
     QPointer<SetupWindow> alive(window);
     test.dialogs.answers.enqueue(Dialogs::Answer::Yes);
@@ -577,7 +586,8 @@ void SetupWindowTest::seatControlsAreNamedWithTheirSeat()
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(window->nameBox(seat));
     QCOMPARE(box->role(), QAccessible::EditableText);
     QCOMPARE(box->text(QAccessible::Name), nameBox);
-    QCOMPARE(QAccessible::queryAccessibleInterface(window->kindFrame(seat))->text(QAccessible::Name), kindFrame);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->kindFrame(seat))->text(QAccessible::Name),
+             kindFrame);
     QCOMPARE(QAccessible::queryAccessibleInterface(window->nameFrame(seat))->text(QAccessible::Name),
              QStringLiteral("Имя игрока"));
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);

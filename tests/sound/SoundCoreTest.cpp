@@ -86,8 +86,7 @@ void SoundCoreTest::damagedFileIsRefusedWithAReason_data()
     QTest::newRow("rate of zero") << withField32(good, 24, 0);
     // A damaged size must not make the game reserve gigabytes.
     QTest::newRow("data size of 4 GB") << withField32(good, 40, 0xFFFFFFF0u);
-    QTest::newRow("data before format")
-        << QByteArray("RIFF\x10\0\0\0WAVEdata\x02\0\0\0\0\0", 22);
+    QTest::newRow("data before format") << QByteArray("RIFF\x10\0\0\0WAVEdata\x02\0\0\0\0\0", 22);
 }
 
 void SoundCoreTest::damagedFileIsRefusedWithAReason()
@@ -118,7 +117,7 @@ void SoundCoreTest::fileReadsAsItsBytesParse_data()
     // The data's header lies beyond the first bytes the reader looks at.
     QByteArray note(6001, 'x');
     QByteArray longChunk("LIST");
-    longChunk.append("\x71\x17\0\0", 4);  // 6001
+    longChunk.append("\x71\x17\0\0", 4); // 6001
     QTest::newRow("long chunk before the data") << good.left(36) + longChunk + note + '\0' + good.mid(36);
     QTest::newRow("long chunk and no data") << good.left(36) + longChunk + note + '\0';
 }

@@ -62,10 +62,10 @@ StartWindow* showStartWith(TestPlatform& test, SoundService& sounds)
 {
     test.defineWindows();
     test.platform->windows.define(windownames::start, [&test, &sounds] {
-        return std::make_unique<StartWindow>(StartWindow::Services{test.platform->data, test.platform->pictures,
-                                                                   test.dialogs, test.exit, test.display,
-                                                                   *test.navigation, sounds},
-                                             test.state);
+        return std::make_unique<StartWindow>(
+            StartWindow::Services{test.platform->data, test.platform->pictures, test.dialogs, test.exit,
+                                  test.display, *test.navigation, sounds},
+            test.state);
     });
     return qobject_cast<StartWindow*>(test.platform->windows.show(windownames::start));
 }
@@ -145,7 +145,7 @@ void SoundPlayerTest::silenceChosenAtStartLoadsNothingUntilSoundIsOn()
     player.setMuted(false);
     QVERIFY(player.isPreloaded());
     QVERIFY(player.memoryBytes() > 0);
-    QCOMPARE(collected.lines.size(), 1);  // no sound device here
+    QCOMPARE(collected.lines.size(), 1); // no sound device here
 }
 
 void SoundPlayerTest::mutingSilencesAndIsAnnouncedOnce()
@@ -169,21 +169,23 @@ void SoundPlayerTest::mutingSilencesAndIsAnnouncedOnce()
 
 void SoundPlayerTest::muteKeyActsWhereMIsNoLetter_data()
 {
-    QTest::addColumn<QString>("focus");  // "button", "text" or "letters window"
+    QTest::addColumn<QString>("focus"); // "button", "text" or "letters window"
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("toggles");
 
     const int softSign = 0x042C;
     QTest::newRow("M on a window") << "button" << int(Qt::Key_M) << Qt::KeyboardModifiers() << true;
-    QTest::newRow("Shift+M") << "button" << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
-    QTest::newRow("the M key on the Russian layout") << "button" << softSign << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Shift+M") << "button" << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                             << true;
+    QTest::newRow("the M key on the Russian layout")
+        << "button" << softSign << Qt::KeyboardModifiers() << true;
     QTest::newRow("another letter") << "button" << int(Qt::Key_N) << Qt::KeyboardModifiers() << false;
     QTest::newRow("Alt+M belongs to the desktop")
         << "button" << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::AltModifier) << false;
     QTest::newRow("M typed into a name") << "text" << int(Qt::Key_M) << Qt::KeyboardModifiers() << false;
-    QTest::newRow("Ctrl+M in a name") << "text" << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                      << true;
+    QTest::newRow("Ctrl+M in a name")
+        << "text" << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
     QTest::newRow("M names a letter on the table")
         << "letters window" << int(Qt::Key_M) << Qt::KeyboardModifiers() << false;
     QTest::newRow("Ctrl+M on the table")
@@ -318,8 +320,10 @@ void SoundPlayerTest::recordsGreetAChampionWhoEntersTheTable_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("score");
     QTest::addColumn<bool>("heard");
-    QTest::newRow("into an empty table") << "Вика" << "450" << true;
-    QTest::newRow("no champion: the menu's «Рекорды»") << "" << "" << false;
+    QTest::newRow("into an empty table") << "Вика"
+                                         << "450" << true;
+    QTest::newRow("no champion: the menu's «Рекорды»") << ""
+                                                       << "" << false;
 }
 
 void SoundPlayerTest::recordsGreetAChampionWhoEntersTheTable()
@@ -334,8 +338,9 @@ void SoundPlayerTest::recordsGreetAChampionWhoEntersTheTable()
     if (!name.isEmpty())
         test.state.Champion = Player{PlayerKind::Person, name, score.toInt()};
     test.platform->windows.define(windownames::records, [&] {
-        return std::make_unique<RecordsWindow>(RecordsWindow::Services{test.platform->data, test.platform->pictures,
-                                                                       test.dialogs, *test.navigation, sounds},
+        return std::make_unique<RecordsWindow>(RecordsWindow::Services{test.platform->data,
+                                                                       test.platform->pictures, test.dialogs,
+                                                                       *test.navigation, sounds},
                                                test.state);
     });
     QVERIFY(test.platform->windows.show(windownames::records));

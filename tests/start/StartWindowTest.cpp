@@ -58,8 +58,8 @@ int focusedEntry(StartWindow* window)
 // swallowed as no move when an earlier test left the pointer there.
 void sendMove(QWidget* widget, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
@@ -243,8 +243,7 @@ void StartWindowTest::smallScreenAsksForTheLargerModeThenTheSmaller()
     TestPlatform test;
     test.display.granted = {{800, 600}};
     QVERIFY(showStart(test));
-    QCOMPARE(test.display.requests,
-             (QList<DisplayModeRequest>{{1024, 768}, {800, 600}}));
+    QCOMPARE(test.display.requests, (QList<DisplayModeRequest>{{1024, 768}, {800, 600}}));
 }
 
 void StartWindowTest::backdropAndMenuStates()
@@ -318,7 +317,7 @@ void StartWindowTest::entriesAreButtonsWithAPressAction()
 void StartWindowTest::pressActionChoosesTheEntry_data()
 {
     QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("opens");  // window name, empty for the end of the program
+    QTest::addColumn<QString>("opens"); // window name, empty for the end of the program
     QTest::newRow("new game opens the setup") << 1 << QString(windownames::setup);
     QTest::newRow("records") << 2 << QString(windownames::records);
     QTest::newRow("about") << 3 << QString(windownames::about);

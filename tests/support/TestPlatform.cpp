@@ -24,7 +24,7 @@ Dialogs::Answer ScriptedDialogs::message(QWidget* owner, const QString& text, Ic
 }
 
 QString ScriptedDialogs::input(QWidget* owner, const QString& prompt, const QString& title, const QString&,
-                              QValidator* validator)
+                               QValidator* validator)
 {
     prompts.append({owner, prompt, title, validator});
     if (whileOpen)

@@ -5,8 +5,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/Navigation.h"
 #include "platform/DisplayMode.h"
+#include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
@@ -23,7 +23,11 @@
 // takes over, so a redraw loop can never spin forever on a repeated value.
 class ScriptedRandom final : public RandomSource {
 public:
-    void push(std::initializer_list<double> values) { for (double v : values) values_.enqueue(v); }
+    void push(std::initializer_list<double> values)
+    {
+        for (double v : values)
+            values_.enqueue(v);
+    }
     // The uniform number that makes draw(n) give exactly `result`.
     void pushDraw(int result, int n) { values_.enqueue((result - 0.5) / n); }
     double uniform() override { return values_.isEmpty() ? fallback_.uniform() : values_.dequeue(); }
@@ -50,12 +54,13 @@ public:
         QValidator* validator;
     };
 
-    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons, const QString& title) override;
+    Answer message(QWidget* owner, const QString& text, Icon icon, Buttons buttons,
+                   const QString& title) override;
     QString input(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultText,
                   QValidator* validator) override;
 
-    QQueue<Answer> answers;     // Yes/No answers; OK boxes need none
-    QQueue<QString> inputs;     // typed texts; empty text = Cancel
+    QQueue<Answer> answers; // Yes/No answers; OK boxes need none
+    QQueue<QString> inputs; // typed texts; empty text = Cancel
     QList<Message> messages;
     QList<Prompt> prompts;
     // Runs while a box is open, e.g. to look at the windows beneath it.

@@ -4,8 +4,8 @@
 #include "Pictures.h"
 
 #include "Drum.h"
-#include "rules/Drum.h"
 #include "platform/Pictures.h"
+#include "rules/Drum.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -70,8 +70,9 @@ private slots:
         const QColor seen = image.pixelColor(picgen::restingFaceUnderPointer());
         int nearest = 0;
         for (int other = 1; other <= drum::sectorCount; ++other) {
-            if (nearest == 0 || distance(seen, picgen::sectorColour(other)) <
-                                    distance(seen, picgen::sectorColour(nearest)))
+            if (nearest == 0
+                || distance(seen, picgen::sectorColour(other))
+                       < distance(seen, picgen::sectorColour(nearest)))
                 nearest = other;
         }
         QCOMPARE(picgen::sectorColour(nearest), picgen::sectorColour(sector));

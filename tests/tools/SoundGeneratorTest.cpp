@@ -31,8 +31,8 @@ namespace {
 
 QList<qint16> shipped(Sound sound)
 {
-    const wavefile::Samples read =
-        wavefile::read(QStringLiteral(KORDAMIR_BUILD_DATA_DIR "/") + sounds::relativePath(sound));
+    const wavefile::Samples read = wavefile::read(QStringLiteral(KORDAMIR_BUILD_DATA_DIR "/")
+                                                  + sounds::relativePath(sound));
     return read.error.isEmpty() && read.sampleRate == sounds::sampleRate ? read.samples : QList<qint16>{};
 }
 
@@ -93,7 +93,8 @@ void SoundGeneratorTest::everySoundIsCleanAndMatched()
     double sum = 0;
     for (const qint16 x : samples)
         sum += x;
-    QVERIFY2(std::abs(sum / samples.size()) < 0.001 * 32767, qPrintable(QString::number(sum / samples.size())));
+    QVERIFY2(std::abs(sum / samples.size()) < 0.001 * 32767,
+             qPrintable(QString::number(sum / samples.size())));
 
     // No click at either end: it starts and ends at rest.
     QVERIFY(std::abs(samples.first()) <= 2);

@@ -61,8 +61,7 @@ void paintTitle(QPainter& painter, const QString& text, QPointF centre, int pixe
     const QPainterPath glyphs = textPath(text, pixelFont(kTitleFamily, pixelSize, false, true), centre);
     const QRectF box = glyphs.boundingRect();
     painter.save();
-    painter.setPen(QPen(QColor(0, 0, 0, 80), pixelSize * 0.09, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0, 0, 0, 80), pixelSize * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(glyphs.translated(pixelSize * 0.04, pixelSize * 0.05));
     QLinearGradient gold(box.topLeft(), box.bottomLeft());
     gold.setColorAt(0, QColor(0xff, 0xfa, 0xd8));
@@ -122,8 +121,7 @@ void paintScroll(QPainter& painter, const QRectF& paper)
     painter.restore();
 }
 
-void paintLetterTile(QPainter& painter, QPointF centre, double size, const QString& letter,
-                     double turn)
+void paintLetterTile(QPainter& painter, QPointF centre, double size, const QString& letter, double turn)
 {
     painter.save();
     painter.translate(centre);
@@ -136,8 +134,8 @@ void paintLetterTile(QPainter& painter, QPointF centre, double size, const QStri
     face.setColorAt(0, Qt::white);
     face.setColorAt(1, QColor(0xe4, 0xe4, 0xff));
     paintGoldFramedPlate(painter, tile, size * 0.16, face, size * 0.07);
-    paintOutlined(painter, textPath(letter, pixelFont(kSerifFamily, qRound(size * 0.62), true), {}),
-                  kInk, kInk, 0);
+    paintOutlined(painter, textPath(letter, pixelFont(kSerifFamily, qRound(size * 0.62), true), {}), kInk,
+                  kInk, 0);
     painter.restore();
 }
 
@@ -168,8 +166,7 @@ void paintDrape(QPainter& painter, bool left, double width, double height)
     hem.moveTo(width, 0);
     hem.cubicTo(width * 0.75, height * 0.35, width * 0.3, height * 0.45, 0, height);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(goldGradient(QPointF(0, 0), QPointF(width, height)), 5, Qt::SolidLine,
-                        Qt::RoundCap));
+    painter.setPen(QPen(goldGradient(QPointF(0, 0), QPointF(width, height)), 5, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(hem);
     painter.setPen(QPen(QColor(0xff, 0xd8, 0x60), 2, Qt::DotLine, Qt::RoundCap));
     painter.drawPath(hem.translated(-2, 5));
@@ -224,8 +221,7 @@ void paintTrophy(QPainter& painter, double cx, double top)
     for (const int side : {-1, 1}) {
         QPainterPath handle;
         handle.moveTo(cx + side * 80, top + 30);
-        handle.cubicTo(cx + side * 150, top + 20, cx + side * 150, top + 120, cx + side * 55,
-                       top + 150);
+        handle.cubicTo(cx + side * 150, top + 20, cx + side * 150, top + 120, cx + side * 55, top + 150);
         painter.setPen(QPen(QColor(0x5a, 0x36, 0x02), 17, Qt::SolidLine, Qt::RoundCap));
         painter.drawPath(handle);
         painter.setPen(QPen(QBrush(gold), 13, Qt::SolidLine, Qt::RoundCap));
@@ -314,7 +310,8 @@ void paintRecordsPanel(QPainter& painter)
     painter.setBrush(QColor(0xff, 0xe0, 0x80, 110));
     painter.drawRoundedRect(QRectF(left - 2, kExtraRecordRow, width + 4, kRecordRowHeight), 6, 6);
     painter.setPen(QPen(QColor(0xc8, 0x98, 0x38), 1.5));
-    painter.drawLine(QPointF(left + 10, kExtraRecordRow - 6), QPointF(left + width - 10, kExtraRecordRow - 6));
+    painter.drawLine(QPointF(left + 10, kExtraRecordRow - 6),
+                     QPointF(left + width - 10, kExtraRecordRow - 6));
     painter.setPen(QPen(QColor(0xd4, 0xaa, 0x48, 150), 1, Qt::DashLine));
     painter.drawLine(QPointF(kScoreColumnX, kRecordRows.front() + 4),
                      QPointF(kScoreColumnX, kRecordRows.back() + kRecordRowHeight - 4));
@@ -338,7 +335,10 @@ QImage startBackdrop()
     paintDrum(painter, drum);
     paintPointer(painter, drumFrontEdge(drum) - QPointF(0, 22), 46, 0);
 
-    struct Tile { double x, y, size, turn; const char* letter; };
+    struct Tile {
+        double x, y, size, turn;
+        const char* letter;
+    };
     static constexpr Tile kTiles[] = {
         {70, 228, 50, -14, "А"}, {168, 200, 42, 9, "Б"}, {372, 214, 46, -6, "Я"},
         {466, 250, 40, 16, "Ж"}, {34, 330, 36, 22, "Ы"}, {482, 346, 38, -18, "К"},
@@ -373,7 +373,8 @@ QImage tableBackdrop()
     painter.setClipRect(QRectF(0, 0, kScreenSize.width(), 120));
     paintRays(painter, QPointF(445, -60), 28, QColor(255, 255, 255, 22));
     painter.restore();
-    paintSparkles(painter, QRectF(0, 0, kScreenSize.width(), 60), 24, 21, kCaption.adjusted(-20, -10, 20, 10));
+    paintSparkles(painter, QRectF(0, 0, kScreenSize.width(), 60), 24, 21,
+                  kCaption.adjusted(-20, -10, 20, 10));
 
     for (const QRectF& seat : kSeats)
         paintSeat(painter, seat);
@@ -416,8 +417,10 @@ QImage recordsBackdrop()
     paintTitle(painter, QStringLiteral("Рекорды"), QPointF(400, 54), 84);
     paintFloorShadow(painter, QRectF(540, 400, 220, 40), 150);
     paintTrophy(painter, 650, 108);
-    struct Star { double x, y, size, turn; };
-    static constexpr Star kStars[] = {{70, 420, 34, 30}, {230, 500, 26, 10}, {410, 420, 22, -15},
+    struct Star {
+        double x, y, size, turn;
+    };
+    static constexpr Star kStars[] = {{70, 420, 34, 30},  {230, 500, 26, 10},  {410, 420, 22, -15},
                                       {120, 555, 18, 20}, {520, 540, 24, -25}, {350, 565, 16, 5}};
     for (const Star& star : kStars) {
         const QPointF at(star.x, star.y);

@@ -125,11 +125,13 @@ void paintCoin(QPainter& painter, QPointF centre, double radius, double squash)
 
 void paintCoinHeap(QPainter& painter)
 {
-    struct Coin { double x, y, radius, squash; };
+    struct Coin {
+        double x, y, radius, squash;
+    };
     static constexpr Coin kHeap[] = {
         {14, 21, 4.5, 0.45}, {23, 20, 4.5, 0.45}, {44, 20, 4.5, 0.45}, {53, 21, 4.5, 0.45},
         {18, 17, 4.5, 0.45}, {49, 17, 4.5, 0.45}, {33, 19, 4.5, 0.45}, {27, 15, 4.5, 0.45},
-        {40, 15, 4.5, 0.45}, {33, 12, 4.5, 0.45}, {22, 12, 5, 1.0}, {45, 12, 5, 1.0},
+        {40, 15, 4.5, 0.45}, {33, 12, 4.5, 0.45}, {22, 12, 5, 1.0},    {45, 12, 5, 1.0},
         {33.5, 8, 6, 1.0},
     };
     for (const Coin& coin : kHeap)

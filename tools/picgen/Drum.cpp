@@ -6,8 +6,8 @@
 #include "Paint.h"
 #include "Pictures.h"
 
-#include "rules/Drum.h"
 #include "platform/Pictures.h"
+#include "rules/Drum.h"
 
 #include <QPolygonF>
 #include <QRandomGenerator>
@@ -43,7 +43,8 @@ Sector look(const drum::Sector& sector)
     case drum::Effect::Double:
         return {QStringLiteral("×2"), QColor(0xff, 0xc4, 0x1c), wine, white, Kind::Double};
     case drum::Effect::Bankrupt:
-        return {QStringLiteral("Б"), QColor(0x14, 0x12, 0x16), white, QColor(0xd0, 0x10, 0x18), Kind::Bankrupt};
+        return {QStringLiteral("Б"), QColor(0x14, 0x12, 0x16), white, QColor(0xd0, 0x10, 0x18),
+                Kind::Bankrupt};
     case drum::Effect::Plus:
         return {QStringLiteral("+"), QColor(0xf4, 0xf8, 0xff), QColor(0x12, 0x9a, 0x3a), white, Kind::Plus};
     case drum::Effect::Points:
@@ -51,12 +52,24 @@ Sector look(const drum::Sector& sector)
     }
     QColor colour(0x10, 0x90, 0x90);
     switch (sector.points) {
-    case 10: colour = QColor(0x1c, 0xaa, 0x48); break;
-    case 20: colour = QColor(0x22, 0x6a, 0xf0); break;
-    case 30: colour = QColor(0x92, 0x36, 0xd8); break;
-    case 40: colour = QColor(0xff, 0x78, 0x14); break;
-    case 50: colour = QColor(0xe8, 0x24, 0x2c); break;
-    case 80: colour = QColor(0xe4, 0x1e, 0x8c); break;
+    case 10:
+        colour = QColor(0x1c, 0xaa, 0x48);
+        break;
+    case 20:
+        colour = QColor(0x22, 0x6a, 0xf0);
+        break;
+    case 30:
+        colour = QColor(0x92, 0x36, 0xd8);
+        break;
+    case 40:
+        colour = QColor(0xff, 0x78, 0x14);
+        break;
+    case 50:
+        colour = QColor(0xe8, 0x24, 0x2c);
+        break;
+    case 80:
+        colour = QColor(0xe4, 0x1e, 0x8c);
+        break;
     }
     return {QString::number(sector.points), colour, white, night, Kind::Value};
 }
@@ -74,7 +87,7 @@ const std::array<Sector, kSectorCount>& sectors()
 }
 
 // Proportions of the wheel, as fractions of its radius.
-constexpr double kFaceEdge = 0.88;    // where the sectors end and the gold rim starts
+constexpr double kFaceEdge = 0.88;  // where the sectors end and the gold rim starts
 constexpr double kHubEdge = 0.17;
 constexpr double kLabelRadius = 0.67;
 constexpr double kLabelSize = 0.2;
@@ -107,10 +120,8 @@ QTransform wheelToScreen(const DrumPose& pose)
     const double taper = kTaper * std::sin(tilt);
     const QPointF c = pose.centre;
     const QPolygonF square{{-r, -r}, {r, -r}, {r, r}, {-r, r}};
-    const QPolygonF seen{c + QPointF(-r * (1 - taper), -r * depth),
-                         c + QPointF(r * (1 - taper), -r * depth),
-                         c + QPointF(r * (1 + taper), r * depth),
-                         c + QPointF(-r * (1 + taper), r * depth)};
+    const QPolygonF seen{c + QPointF(-r * (1 - taper), -r * depth), c + QPointF(r * (1 - taper), -r * depth),
+                         c + QPointF(r * (1 + taper), r * depth), c + QPointF(-r * (1 + taper), r * depth)};
     QTransform transform;
     QTransform::quadToQuad(square, seen, transform);
     return transform;
@@ -212,8 +223,7 @@ void paintHub(QPainter& painter, double r)
 }
 
 // Open arrow circling clockwise: the turn passes to the next player.
-void paintTurnArrow(QPainter& painter, QPointF centre, double radius, const QColor& ink,
-                    const QColor& edge)
+void paintTurnArrow(QPainter& painter, QPointF centre, double radius, const QColor& ink, const QColor& edge)
 {
     constexpr double kFrom = 50;
     constexpr double kTo = 320;
@@ -305,8 +315,8 @@ void paintBody(QPainter& painter, const DrumPose& pose, const QTransform& view)
     painter.save();
     painter.resetTransform();
     paintFloorShadow(painter,
-                     box.adjusted(-box.width() * 0.03, box.height() * 0.3 + thickness,
-                                  box.width() * 0.03, box.height() * 0.12 + thickness * 1.8),
+                     box.adjusted(-box.width() * 0.03, box.height() * 0.3 + thickness, box.width() * 0.03,
+                                  box.height() * 0.12 + thickness * 1.8),
                      130);
     const QLinearGradient gold = goldGradient(box.topLeft(), box.topRight());
     painter.setPen(Qt::NoPen);
@@ -480,8 +490,7 @@ QImage drumSpinning(int sector)
                         .blurDegrees = kSpinBlur};
     paintDrum(painter, pose);
     paintSpeedStreaks(painter, kSpinCentre, kSpinRadius * kFaceEdge, 100 + sector);
-    paintPointer(painter, kSpinCentre + polar(kSpinRadius * 0.86, kPointerAtTop),
-                 kSpinPointerLength, 180);
+    paintPointer(painter, kSpinCentre + polar(kSpinRadius * 0.86, kPointerAtTop), kSpinPointerLength, 180);
     return image;
 }
 

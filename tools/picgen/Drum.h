@@ -22,8 +22,8 @@ inline constexpr double kPointerAtTop = 0;
 inline constexpr double kPointerAtFront = 180;
 
 struct DrumPose {
-    QPointF centre;       // hub position on screen
-    double radius = 100;  // half the wheel's width on screen
+    QPointF centre;          // hub position on screen
+    double radius = 100;     // half the wheel's width on screen
     double turnDegrees = 0;  // clockwise turn as seen from above
     double tiltDegrees = 0;  // 0 looks straight down; larger tips the far edge away
     double blurDegrees = 0;  // how far the wheel turned while the "shutter" was open

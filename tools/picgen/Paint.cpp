@@ -12,7 +12,7 @@ namespace picgen {
 
 namespace {
 int gPictureScale = 1;
-}
+}  // namespace
 
 void setPictureScale(int scale)
 {
@@ -26,8 +26,7 @@ int pictureScale()
 
 QImage blankImage(QSize size, const QColor& fill)
 {
-    const auto format = fill.alpha() == 255 ? QImage::Format_RGB32
-                                            : QImage::Format_ARGB32_Premultiplied;
+    const auto format = fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
     QImage image(size * gPictureScale, format);
     image.setDevicePixelRatio(gPictureScale);
     image.fill(fill);
@@ -64,8 +63,8 @@ QPainterPath textPath(const QString& text, const QFont& font, QPointF centre)
     return path;
 }
 
-void paintOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
-                   const QColor& edge, double edgeWidth)
+void paintOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill, const QColor& edge,
+                   double edgeWidth)
 {
     painter.save();
     if (edgeWidth > 0) {
@@ -123,8 +122,8 @@ QLinearGradient goldGradient(QPointF from, QPointF to)
     return gold;
 }
 
-void paintGoldFramedPlate(QPainter& painter, const QRectF& rect, double radius,
-                          const QBrush& fill, double frameWidth)
+void paintGoldFramedPlate(QPainter& painter, const QRectF& rect, double radius, const QBrush& fill,
+                          double frameWidth)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -142,8 +141,7 @@ void paintGoldFramedPlate(QPainter& painter, const QRectF& rect, double radius,
     painter.restore();
 }
 
-void paintRays(QPainter& painter, QPointF centre, int count, const QColor& colour,
-               double turnDegrees)
+void paintRays(QPainter& painter, QPointF centre, int count, const QColor& colour, double turnDegrees)
 {
     constexpr double kReach = 2000;  // well past any picture's corner
     const double step = 360.0 / count;
@@ -167,8 +165,7 @@ void paintRays(QPainter& painter, QPointF centre, int count, const QColor& colou
     painter.restore();
 }
 
-void paintSparkles(QPainter& painter, const QRectF& area, int count, quint32 seed,
-                   const QRectF& keepClear)
+void paintSparkles(QPainter& painter, const QRectF& area, int count, quint32 seed, const QRectF& keepClear)
 {
     QRandomGenerator random(seed);
     for (int i = 0; i < count; ++i) {
@@ -182,12 +179,11 @@ void paintSparkles(QPainter& painter, const QRectF& area, int count, quint32 see
     }
 }
 
-void paintConfetti(QPainter& painter, const QRectF& area, int count, quint32 seed,
-                   const QRectF& keepClear)
+void paintConfetti(QPainter& painter, const QRectF& area, int count, quint32 seed, const QRectF& keepClear)
 {
-    static const std::array<QColor, 6> kColours{
-        QColor(0xff, 0x4d, 0x4d), QColor(0xff, 0xd2, 0x3f), QColor(0x4d, 0xd2, 0x6a),
-        QColor(0x4d, 0xb8, 0xff), QColor(0xff, 0x6e, 0xd8), QColor(0xff, 0xa0, 0x30)};
+    static const std::array<QColor, 6> kColours{QColor(0xff, 0x4d, 0x4d), QColor(0xff, 0xd2, 0x3f),
+                                                QColor(0x4d, 0xd2, 0x6a), QColor(0x4d, 0xb8, 0xff),
+                                                QColor(0xff, 0x6e, 0xd8), QColor(0xff, 0xa0, 0x30)};
     QRandomGenerator random(seed);
     painter.save();
     painter.setPen(Qt::NoPen);

@@ -45,11 +45,10 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold = false, bool it
 QPainterPath textPath(const QString& text, const QFont& font, QPointF centre);
 
 // Fills a path over a stroked edge: the edge shows outside the glyphs only.
-void paintOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
-                   const QColor& edge, double edgeWidth);
+void paintOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill, const QColor& edge,
+                   double edgeWidth);
 
-QPainterPath starPath(QPointF centre, double outer, double inner, int points = 5,
-                      double turnDegrees = 0);
+QPainterPath starPath(QPointF centre, double outer, double inner, int points = 5, double turnDegrees = 0);
 
 // A four-pointed glint with a soft halo.
 void paintGlint(QPainter& painter, QPointF centre, double size, const QColor& colour = Qt::white);
@@ -58,12 +57,11 @@ void paintGlint(QPainter& painter, QPointF centre, double size, const QColor& co
 QLinearGradient goldGradient(QPointF from, QPointF to);
 
 // Rounded plate with a gold edge of the given width.
-void paintGoldFramedPlate(QPainter& painter, const QRectF& rect, double radius,
-                          const QBrush& fill, double frameWidth);
+void paintGoldFramedPlate(QPainter& painter, const QRectF& rect, double radius, const QBrush& fill,
+                          double frameWidth);
 
 // Pale light beams fanning out from `centre` over the whole picture.
-void paintRays(QPainter& painter, QPointF centre, int count, const QColor& colour,
-               double turnDegrees = 0);
+void paintRays(QPainter& painter, QPointF centre, int count, const QColor& colour, double turnDegrees = 0);
 
 // Sparkles and confetti scattered over `area`, skipping anything inside `keepClear`.
 void paintSparkles(QPainter& painter, const QRectF& area, int count, quint32 seed,

@@ -7,8 +7,8 @@
 
 #include <QDir>
 #include <QImage>
-#include <QStringList>
 #include <QRect>
+#include <QStringList>
 
 namespace picgen {
 

@@ -4,8 +4,8 @@
 #include "Paint.h"
 #include "Pictures.h"
 
-#include "rules/Drum.h"
 #include "platform/Pictures.h"
+#include "rules/Drum.h"
 
 #include <QFileInfo>
 

@@ -19,7 +19,9 @@ constexpr int stepLimit = 100000;
 
 } // namespace
 
-Simulator::Simulator(Options options) : options_(std::move(options)), random_(options_.seed) {}
+Simulator::Simulator(Options options) : options_(std::move(options)), random_(options_.seed)
+{
+}
 
 bool Simulator::run()
 {
@@ -49,7 +51,7 @@ bool Simulator::playTournament(int number)
         state_.setUpStage();
         for (int seat = 1; seat <= GameState::seatCount; ++seat) {
             if (tournament.isFinal() && !tournament.isFinalSeatOpen(seat))
-                continue;  // the trio's winner sits here already
+                continue; // the trio's winner sits here already
             const bool person = options_.person && seat == 1 && !tournament.isFinal();
             tournament.seatPlayer(seat, person ? PlayerKind::Person : PlayerKind::Computer,
                                   QStringLiteral("%1-%2%3")
@@ -61,7 +63,8 @@ bool Simulator::playTournament(int number)
             return false;
         check(tournament.stage() == stage + 1, QStringLiteral("a finished word moves the stage on by one"));
     }
-    check(tournament.stage() == GameState::finalStage + 1, QStringLiteral("the tournament ends after the final"));
+    check(tournament.stage() == GameState::finalStage + 1,
+          QStringLiteral("the tournament ends after the final"));
     return true;
 }
 
@@ -96,7 +99,8 @@ bool Simulator::playWord()
             pictures = 0;
             const bool computer = round.isComputer(seat);
             (computer ? figures_.computerStops : figures_.personStops).at(stop) += 1;
-            check(!computer || stop != drum::plusSector, QStringLiteral("a computer never stops on the plus sector"));
+            check(!computer || stop != drum::plusSector,
+                  QStringLiteral("a computer never stops on the plus sector"));
             return;
         }
         if (stop != 0) {
@@ -106,8 +110,9 @@ bool Simulator::playWord()
             stop = 0;
         }
         // Scores only grow, but for the bankrupt seat's fall to 0.
-        const bool bankrupt = outcome.next == WordRound::Next::TurnPassed && state_.DrumSector == drum::bankruptSector
-                              && outcome.namedLetter == 0 && !outcome.seatLeft && outcome.score == 0;
+        const bool bankrupt = outcome.next == WordRound::Next::TurnPassed
+                              && state_.DrumSector == drum::bankruptSector && outcome.namedLetter == 0
+                              && !outcome.seatLeft && outcome.score == 0;
         for (int s = 1; s <= GameState::seatCount && !state_.WordFinished; ++s) {
             if (bankrupt && s == seat)
                 check(score(s, stage) == 0, QStringLiteral("bankrupt leaves 0"));
@@ -132,7 +137,8 @@ bool Simulator::playWord()
     ++figures_.words;
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
         const bool carried = stage == GameState::finalStage && !state_.TrioWithoutWinner.at(seat);
-        check(carried || score(seat, stage) == 0, QStringLiteral("a new word starts at 0 but for a finalist"));
+        check(carried || score(seat, stage) == 0,
+              QStringLiteral("a new word starts at 0 but for a finalist"));
         before.at(seat) = score(seat, stage);
     }
 
@@ -149,9 +155,11 @@ bool Simulator::playWord()
         }
         // A person answers at once; everything else is the round's own pace.
         if (!round.isComputer(seat) && round.phase() != WordRound::Phase::DrumTurning
-            && round.phase() != WordRound::Phase::DrumResting && round.phase() != WordRound::Phase::BoxOpened) {
+            && round.phase() != WordRound::Phase::DrumResting
+            && round.phase() != WordRound::Phase::BoxOpened) {
             const WordRound::Outcome moved = personMoves(round);
-            check(moved.next != WordRound::Next::Refused, QStringLiteral("the rules refused a move that was theirs to take"));
+            check(moved.next != WordRound::Next::Refused,
+                  QStringLiteral("the rules refused a move that was theirs to take"));
         } else if (!clock.runNext()) {
             check(false, QStringLiteral("the round waits for nobody"));
             break;
@@ -203,7 +211,8 @@ void Simulator::openBox(WordRound& round)
     check(first.next == WordRound::Next::BoxOpened && again.next == WordRound::Next::Refused
               && other.next == WordRound::Next::Refused,
           QStringLiteral("an offer opens one box, once"));
-    check(state_.player(seat, state_.Stage).score == (first.prize ? score::added(before, WordRound::prizePoints) : before),
+    check(state_.player(seat, state_.Stage).score
+              == (first.prize ? score::added(before, WordRound::prizePoints) : before),
           QStringLiteral("the prize pays 100 points once"));
     if (first.prize)
         ++figures_.prizesWon;
@@ -241,7 +250,8 @@ void Simulator::checkBoard()
 
 void Simulator::checkWinner(int stage, const WordRound::Outcome& last)
 {
-    const bool won = last.next == WordRound::Next::WordWonByLetters || last.next == WordRound::Next::WordWonBySaying;
+    const bool won = last.next == WordRound::Next::WordWonByLetters
+                     || last.next == WordRound::Next::WordWonBySaying;
     check(state_.WordFinished && (won || last.next == WordRound::Next::NoWinner),
           QStringLiteral("a word ends with a winner or with nobody"));
     if (stage == GameState::finalStage) {
@@ -250,13 +260,15 @@ void Simulator::checkWinner(int stage, const WordRound::Outcome& last)
             return;
         }
         const Player& winner = state_.player(last.seat, stage);
-        check(state_.Champion && state_.Champion->name == winner.name && state_.Champion->score == winner.score,
+        check(state_.Champion && state_.Champion->name == winner.name
+                  && state_.Champion->score == winner.score,
               QStringLiteral("the final's winner is the champion, with the score"));
         figures_.championScores.push_back(winner.score);
         return;
     }
     if (!won) {
-        check(state_.TrioWithoutWinner.at(stage), QStringLiteral("a trio without winner leaves its final seat open"));
+        check(state_.TrioWithoutWinner.at(stage),
+              QStringLiteral("a trio without winner leaves its final seat open"));
         return;
     }
     const Player& winner = state_.player(last.seat, stage);

@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "platform/Clock.h"
+#include "platform/RandomSource.h"
 #include "rules/Drum.h"
 #include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
-#include "platform/Clock.h"
-#include "platform/RandomSource.h"
 #include "state/GameState.h"
 
 #include <QString>
@@ -36,14 +36,14 @@ public:
         int wonByLetters = 0;
         int wonBySaying = 0;
         int noWinner = 0;
-        std::vector<int> championScores;   // finals with a winner
+        std::vector<int> championScores; // finals with a winner
         std::array<int, drum::sectorCount + 1> personStops{};
         std::array<int, drum::sectorCount + 1> computerStops{};
-        std::vector<qint64> msPerWord;      // at the game's pace, a person answering at once
+        std::vector<qint64> msPerWord; // at the game's pace, a person answering at once
         int boxesOffered = 0;
         int prizesWon = 0;
         QString longestWord;
-        QStringList broken;                 // invariants broken, with where
+        QStringList broken; // invariants broken, with where
     };
 
     explicit Simulator(Options options);

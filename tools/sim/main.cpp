@@ -60,7 +60,8 @@ QString spread(std::vector<int> values)
     if (values.empty())
         return QStringLiteral("none");
     std::sort(values.begin(), values.end());
-    const double mean = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+    const double mean = std::accumulate(values.begin(), values.end(), 0.0)
+                        / static_cast<double>(values.size());
     return QStringLiteral("min %1, p10 %2, median %3, mean %4, p90 %5, max %6")
         .arg(values.front())
         .arg(quantile(values, 0.1))
@@ -81,10 +82,11 @@ void report(QTextStream& out, const Simulator::Options& options, const Simulator
     std::vector<int> secondsPerWord;
     for (const qint64 ms : f.msPerWord)
         secondsPerWord.push_back(static_cast<int>((ms + 500) / 1000));
-    out << "seconds per word at the game's pace (a person answering at once): " << spread(secondsPerWord) << "\n";
-    out << "words won: by letters " << f.wonByLetters << " (" << percent(f.wonByLetters, f.words) << "%), by saying "
-        << f.wonBySaying << " (" << percent(f.wonBySaying, f.words) << "%), nobody " << f.noWinner << " ("
-        << percent(f.noWinner, f.words) << "%)\n";
+    out << "seconds per word at the game's pace (a person answering at once): " << spread(secondsPerWord)
+        << "\n";
+    out << "words won: by letters " << f.wonByLetters << " (" << percent(f.wonByLetters, f.words)
+        << "%), by saying " << f.wonBySaying << " (" << percent(f.wonBySaying, f.words) << "%), nobody "
+        << f.noWinner << " (" << percent(f.noWinner, f.words) << "%)\n";
     out << "champion score: " << spread(f.championScores) << "\n";
     out << "prize boxes: offered " << f.boxesOffered << ", prize won " << f.prizesWon << "\n";
     out << "longest word: " << f.longestWord << " (" << f.longestWord.size() << " letters)\n\n";
@@ -105,7 +107,9 @@ void report(QTextStream& out, const Simulator::Options& options, const Simulator
     for (int k = 1; k <= drum::sectorCount; ++k) {
         const int stops = f.personStops.at(k) + f.computerStops.at(k);
         const double computerShare = k == drum::plusSector ? 0.0 : shares.at(k) * computerScale;
-        const double expected = spins > 0 ? (personSpins * shares.at(k) + computerSpins * computerShare) / spins : 0.0;
+        const double expected = spins > 0
+                                    ? (personSpins * shares.at(k) + computerSpins * computerShare) / spins
+                                    : 0.0;
         out << QStringLiteral("  %1  %2 %3 %4 %5 %6\n")
                    .arg(k, 6)
                    .arg(effectName(drum::sector(k)), -9)
@@ -133,17 +137,19 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kordamir-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays whole tournaments of computer players over the game's rules and prints\n"
-        "spins per word, how words are won, champion scores, sector frequencies and any\n"
-        "rule invariant broken (exit status 1). The same seed gives the same figures."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays whole tournaments of computer players over the game's rules and prints\n"
+                       "spins per word, how words are won, champion scores, sector frequencies and any\n"
+                       "rule invariant broken (exit status 1). The same seed gives the same figures."));
     parser.addHelpOption();
-    const QCommandLineOption tournamentsOption(QStringLiteral("tournaments"), QStringLiteral("Tournaments to play."),
-                                               QStringLiteral("N"), QStringLiteral("1000"));
+    const QCommandLineOption tournamentsOption(QStringLiteral("tournaments"),
+                                               QStringLiteral("Tournaments to play."), QStringLiteral("N"),
+                                               QStringLiteral("1000"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the random numbers."),
                                         QStringLiteral("S"), QStringLiteral("1"));
-    const QCommandLineOption topicsOption(QStringLiteral("topics"), QStringLiteral("Directory of topic files."),
-                                          QStringLiteral("DIR"), QStringLiteral(KORDAMIR_DATA_DIR "/Baz"));
+    const QCommandLineOption topicsOption(QStringLiteral("topics"),
+                                          QStringLiteral("Directory of topic files."), QStringLiteral("DIR"),
+                                          QStringLiteral(KORDAMIR_DATA_DIR "/Baz"));
     const QCommandLineOption personOption(
         QStringLiteral("person"),
         QStringLiteral("Seat 1 of each trio is a person who names letters by their frequency in Russian,\n"
@@ -161,13 +167,15 @@ int main(int argc, char* argv[])
     options.topicDir = parser.value(topicsOption);
     options.person = parser.isSet(personOption);
     if (!tournamentsOk || options.tournaments < 1 || !seedOk) {
-        err << "kordamir-sim: --tournaments takes a whole number from 1 up, --seed a whole number from 0 up\n";
+        err << "kordamir-sim: --tournaments takes a whole number from 1 up, --seed a whole number from 0 "
+               "up\n";
         return 2;
     }
 
     Simulator simulator(options);
     if (!simulator.run()) {
-        err << "kordamir-sim: no topic in " << QDir::toNativeSeparators(options.topicDir) << " yields a word\n";
+        err << "kordamir-sim: no topic in " << QDir::toNativeSeparators(options.topicDir)
+            << " yields a word\n";
         return 2;
     }
     QTextStream out(stdout);

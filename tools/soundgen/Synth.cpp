@@ -21,7 +21,7 @@ using Buffer = std::vector<double>;
 class Noise {
 public:
     explicit Noise(std::uint32_t seed) : state_(seed) {}
-    double next()  // uniform in [-1, 1)
+    double next() // uniform in [-1, 1)
     {
         state_ = state_ * 1664525u + 1013904223u;
         return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 23) - 1.0;
@@ -80,8 +80,8 @@ void addDecaying(Buffer& out, double start, double freq, double amp, double deca
 // A struck bar: the inharmonic partials of a glockenspiel, the higher dying sooner.
 void addBell(Buffer& out, double start, double freq, double amp, double decay)
 {
-    constexpr std::array<std::array<double, 3>, 4> partials{{
-        {1.0, 1.0, 1.0}, {2.76, 0.35, 0.45}, {5.40, 0.18, 0.25}, {8.93, 0.08, 0.15}}};
+    constexpr std::array<std::array<double, 3>, 4> partials{
+        {{1.0, 1.0, 1.0}, {2.76, 0.35, 0.45}, {5.40, 0.18, 0.25}, {8.93, 0.08, 0.15}}};
     for (const auto& [ratio, level, life] : partials) {
         if (freq * ratio < rate / 2.5)
             addDecaying(out, start, freq * ratio, amp * level, decay * life);
@@ -180,8 +180,8 @@ double note(int semitonesFromA4)
 }
 
 // Named pitches, counted from A4.
-constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, Ab4 = -1, A4 = 0, C5 = 3, D5 = 5, E5 = 7, Gs5 = 11,
-              G5 = 10, A5 = 12, B5 = 14, C6 = 15, E6 = 19, G6 = 22, C7 = 27;
+constexpr int C4 = -9, D4 = -7, E4 = -5, G4 = -2, Ab4 = -1, A4 = 0, C5 = 3, D5 = 5, E5 = 7, Gs5 = 11, G5 = 10,
+              A5 = 12, B5 = 14, C6 = 15, E6 = 19, G6 = 22, C7 = 27;
 constexpr int G3 = -14, Fs3 = -15, F3 = -16, E3 = -17;
 
 Buffer synthesise(Sound sound, double seconds)
@@ -379,26 +379,16 @@ double windowLoudness(const Buffer& samples)
 }
 
 const std::array<Recipe, sounds::count> recipes{{
-    {Sound::DrumClack, 0.040, Level::Normal},
-    {Sound::DrumStop, 0.50, Level::Normal},
-    {Sound::SectorPoints, 0.60, Level::Normal},
-    {Sound::SectorDouble, 0.70, Level::Normal},
-    {Sound::SectorPassTurn, 0.62, Level::Normal},
-    {Sound::SectorBankrupt, 1.60, Level::Normal},
-    {Sound::SectorPlus, 0.90, Level::Normal},
-    {Sound::LetterRight, 0.50, Level::Normal},
-    {Sound::LetterWrong, 0.45, Level::Normal},
-    {Sound::LetterPress, 0.030, Level::Quiet},
-    {Sound::BoxesOffered, 0.90, Level::Normal},
-    {Sound::BoxPrize, 1.00, Level::Normal},
-    {Sound::BoxEmpty, 0.75, Level::Normal},
-    {Sound::WordWonByLetters, 1.40, Level::Normal},
-    {Sound::WordWonBySaying, 1.50, Level::Normal},
-    {Sound::WordWrong, 0.80, Level::Normal},
-    {Sound::Champion, 4.00, Level::Normal},
-    {Sound::RecordsChampion, 1.90, Level::Normal},
-    {Sound::MenuPoint, 0.040, Level::Quiet},
-    {Sound::MenuChoose, 0.13, Level::Quiet},
+    {Sound::DrumClack, 0.040, Level::Normal},      {Sound::DrumStop, 0.50, Level::Normal},
+    {Sound::SectorPoints, 0.60, Level::Normal},    {Sound::SectorDouble, 0.70, Level::Normal},
+    {Sound::SectorPassTurn, 0.62, Level::Normal},  {Sound::SectorBankrupt, 1.60, Level::Normal},
+    {Sound::SectorPlus, 0.90, Level::Normal},      {Sound::LetterRight, 0.50, Level::Normal},
+    {Sound::LetterWrong, 0.45, Level::Normal},     {Sound::LetterPress, 0.030, Level::Quiet},
+    {Sound::BoxesOffered, 0.90, Level::Normal},    {Sound::BoxPrize, 1.00, Level::Normal},
+    {Sound::BoxEmpty, 0.75, Level::Normal},        {Sound::WordWonByLetters, 1.40, Level::Normal},
+    {Sound::WordWonBySaying, 1.50, Level::Normal}, {Sound::WordWrong, 0.80, Level::Normal},
+    {Sound::Champion, 4.00, Level::Normal},        {Sound::RecordsChampion, 1.90, Level::Normal},
+    {Sound::MenuPoint, 0.040, Level::Quiet},       {Sound::MenuChoose, 0.13, Level::Quiet},
 }};
 
 } // namespace

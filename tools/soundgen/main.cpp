@@ -42,7 +42,8 @@ int main(int argc, char* argv[])
             int peak = 0;
             for (const qint16 x : samples)
                 peak = std::max(peak, std::abs(static_cast<int>(x)));
-            std::printf("%-18s %5.0f ms  loudness %6.1f dBFS  peak %6.1f dBFS\n", qPrintable(sounds::name(sound)),
+            std::printf("%-18s %5.0f ms  loudness %6.1f dBFS  peak %6.1f dBFS\n",
+                        qPrintable(sounds::name(sound)),
                         1000.0 * static_cast<double>(samples.size()) / sounds::sampleRate,
                         soundgen::loudnessDb(samples), 20 * std::log10(std::max(peak, 1) / 32767.0));
         }
