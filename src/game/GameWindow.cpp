@@ -196,6 +196,8 @@ void GameWindow::showRound()
     const bool drumTurning = phase == Phase::DrumTurning || phase == Phase::DrumResting;
     c.table->setVisible(!drumTurning);
     c.turningDrum->setVisible(drumTurning);
+    c.turningDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), true));
+    c.restingDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), false));
 
     c.messageLine->setText(TableTexts::message(round_.message()));
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
@@ -236,6 +238,11 @@ void GameWindow::showSeat(int seat)
     for (EventLabel* part : {c.stands.at(seat), c.scorePlates.at(seat), c.scores.at(seat), c.names.at(seat)})
         part->setVisible(inPlay);
     c.scores.at(seat)->setText(QString::number(round_.score(seat)));
+    // A seat reads as one: its name, score and whether it is to move.
+    const QString summary = TableTexts::seat(round_.name(seat), round_.score(seat), toMove);
+    c.names.at(seat)->setAccessibleName(summary);
+    c.scores.at(seat)->setAccessibleName(summary);
+    c.turnMarkers.at(seat)->setAccessibleName(tr("ход: %1").arg(round_.name(seat)));
 }
 
 void GameWindow::showBox(int b)
@@ -252,6 +259,7 @@ void GameWindow::showBox(int b)
         prizeBox->setProperty("picture", picture);
     }
     prizeBox->move(pictures::prizeBox(b, open).topLeft());
+    prizeBox->setAccessibleName(TableTexts::prizeBox(b, open, round_.openedBoxHadPrize()));
     prizeBox->setVisible(phase == Phase::BoxesOffered || phase == Phase::BoxOpened);
 }
 

@@ -62,6 +62,27 @@ QString TableTexts::message(const WordRound::Message& message)
     return QString();
 }
 
+QString TableTexts::seat(const QString& name, int score, bool toMove)
+{
+    const QString scored = tr("%1, %2 очков").arg(name).arg(score);
+    return toMove ? scored + tr(", ходит") : scored;
+}
+
+QString TableTexts::prizeBox(int box, bool open, bool prize)
+{
+    const QString named = tr("шкатулка %1").arg(box);
+    if (!open)
+        return named;
+    return named + (prize ? tr(", с призом") : tr(", пустая"));
+}
+
+QString TableTexts::drum(int sector, bool turning)
+{
+    if (turning)
+        return tr("барабан крутится");
+    return sector > 0 ? tr("барабан: ") + TableTexts::sector(sector) : tr("барабан");
+}
+
 QString TableTexts::computerLine(WordRound::Phase phase, int chosenLetter)
 {
     if (phase == WordRound::Phase::AwaitingLetter)

@@ -19,6 +19,13 @@ public:
     static QString computerLine(WordRound::Phase phase, int chosenLetter);
     // The sector's words when the drum stops on it.
     static QString sector(int sector);
+
+    // What a screen reader says of a seat: "Вера, 120 очков, ходит".
+    static QString seat(const QString& name, int score, bool toMove);
+    // A prize box: closed, or open with or without the prize.
+    static QString prizeBox(int box, bool open, bool prize);
+    // The drum at rest on a sector, or turning.
+    static QString drum(int sector, bool turning);
 };
 
 // The table's texts that vary in width (names, scores, the message line with

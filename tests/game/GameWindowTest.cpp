@@ -212,6 +212,9 @@ void GameWindowTest::loadPreparesTheFirstTurnOfAPerson()
     }
     QCOMPARE(window->spinButton(1)->text(), QStringLiteral("Кручу барабан"));
     QCOMPARE(window->sayButton(1)->text(), QStringLiteral("Скажу слово"));
+    // A screen reader hears a seat as one: who, how many points, whose turn.
+    QCOMPARE(window->nameLabel(1)->accessibleName(), QStringLiteral("Аня, 0 очков, ходит"));
+    QCOMPARE(window->scoreLabel(2)->accessibleName(), QStringLiteral("Борис, 0 очков"));
 }
 
 void GameWindowTest::computerInSeatOneSpinsAfterItsDelay()
@@ -679,6 +682,9 @@ void GameWindowTest::prizeBoxAddsAHundredOnce()
     QTest::mouseClick(window->box(1), Qt::LeftButton);
     QTest::mouseClick(window->box(2), Qt::LeftButton);
     QCOMPARE(window->messageLine()->text(), QStringLiteral("Наверно вы знали!"));
+    QCOMPARE(window->box(1)->accessibleName(), QStringLiteral("шкатулка 1, с призом"));
+    QCOMPARE(window->box(2)->accessibleName(), QStringLiteral("шкатулка 2"));
+    QCOMPARE(window->nameLabel(1)->accessibleName(), QStringLiteral("Аня, 350 очков, ходит"));
     QCOMPARE(table.score(1), 350);
     QCOMPARE(window->scoreLabel(1)->text(), QStringLiteral("350"));
     QCOMPARE(window->box(1)->y(), 5040 / 15);
