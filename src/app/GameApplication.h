@@ -5,7 +5,7 @@
 
 #include "help/HelpKey.h"
 #include "platform/DataDir.h"
-#include "platform/Platform.h"
+#include "app/Platform.h"
 #include "sound/MuteKey.h"
 #include "state/GameState.h"
 

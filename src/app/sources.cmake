@@ -9,4 +9,5 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameApplication.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowNavigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowNavigation.h
+  ${CMAKE_CURRENT_LIST_DIR}/Platform.h
 )

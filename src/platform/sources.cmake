@@ -46,7 +46,6 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PictureSet.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureSetView.h
-  ${CMAKE_CURRENT_LIST_DIR}/Platform.h
   ${CMAKE_CURRENT_LIST_DIR}/ProgramExit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PressableLabel.h

@@ -7,7 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
 #include "platform/Navigation.h"
-#include "platform/Platform.h"
+#include "app/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
