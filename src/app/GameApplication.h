@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "app/Platform.h"
 #include "help/HelpKey.h"
 #include "platform/DataDir.h"
-#include "app/Platform.h"
 #include "sound/MuteKey.h"
 #include "state/GameState.h"
 

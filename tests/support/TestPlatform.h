@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "app/Platform.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DisplayMode.h"
 #include "platform/Navigation.h"
-#include "app/Platform.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
