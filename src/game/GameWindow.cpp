@@ -80,11 +80,7 @@ GameWindow::GameWindow(const Services& services, GameState& state)
     fitTableTexts(*this);
 }
 
-// The round's clock may hold a step that calls back into the window.
-GameWindow::~GameWindow()
-{
-    disconnect(&round_, nullptr, this, nullptr);
-}
+GameWindow::~GameWindow() = default;
 
 void GameWindow::connectControls()
 {

@@ -44,17 +44,6 @@ public:
         step_ = nullptr;
     }
 
-    // While a question is open the table stands still; resumed, the waiting
-    // step gets its whole interval again.
-    void pause() { timer_->stop(); }
-    void resume()
-    {
-        if (step_)
-            timer_->start();
-    }
-    bool isWaiting() const { return timer_->isActive(); }
-    int interval() const { return timer_->interval(); }
-
 private:
     QTimer* timer_;
     std::function<void()> step_;

@@ -20,6 +20,22 @@ Q_DECLARE_METATYPE(Problem)
 
 // A mistyped option must end the program with a message, never start a
 // full-screen game; the toolkit's own options must still reach it.
+namespace {
+
+// The arguments as the program receives them after its own name.
+commandline::Request readArguments(const QStringList& arguments)
+{
+    std::vector<QByteArray> bytes{QByteArrayLiteral("kordamir")};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toUtf8());
+    std::vector<const char*> argv;
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
+    return commandline::read(int(argv.size()), argv.data());
+}
+
+} // namespace
+
 class CommandLineTest : public QObject {
     Q_OBJECT
 private slots:
@@ -82,14 +98,7 @@ void CommandLineTest::eachArgumentIsTakenOrRefused()
     QFETCH(Problem, problem);
     QFETCH(QString, refused);
 
-    std::vector<QByteArray> bytes{QByteArrayLiteral("kordamir")};
-    for (const QString& argument : arguments)
-        bytes.push_back(argument.toUtf8());
-    std::vector<const char*> argv;
-    for (const QByteArray& argument : bytes)
-        argv.push_back(argument.constData());
-
-    const commandline::Request request = commandline::read(int(argv.size()), argv.data());
+    const commandline::Request request = readArguments(arguments);
     QCOMPARE(request.action, action);
     QCOMPARE(request.problem, problem);
     QCOMPARE(QString::fromStdString(request.argument), refused);
@@ -179,14 +188,7 @@ void CommandLineTest::muteIsTakenWhereverItStands()
     QFETCH(Action, action);
     QFETCH(bool, mute);
 
-    std::vector<QByteArray> bytes{QByteArrayLiteral("kordamir")};
-    for (const QString& argument : arguments)
-        bytes.push_back(argument.toUtf8());
-    std::vector<const char*> argv;
-    for (const QByteArray& argument : bytes)
-        argv.push_back(argument.constData());
-
-    const commandline::Request request = commandline::read(int(argv.size()), argv.data());
+    const commandline::Request request = readArguments(arguments);
     QCOMPARE(request.action, action);
     QCOMPARE(request.mute, mute);
 }
