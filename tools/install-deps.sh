@@ -26,7 +26,7 @@ packages=(
 # the packaging checks and the bench's libraries; a sound server with a null
 # sink, its recorder and sox to hear the game.
 test_packages=(
-  xvfb xauth xdotool x11-utils openbox weston
+  xvfb xauth xdotool x11-utils openbox wmctrl weston
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream reuse clang-format
   dpkg-dev file

@@ -93,6 +93,7 @@ protected:
             // On a screen larger than 4K the window keeps to its middle: a
             // maximised one would cost memory for every pixel of the screen.
             const QRect bounded = scenescale::windowArea(area, screen->devicePixelRatio());
+            keepControlsWhole(bounded.size());
             setGeometry(bounded);
             if (bounded != area) {
                 show();
@@ -103,6 +104,20 @@ protected:
         showMaximized();
         // The keyboard goes with the window that comes up, window manager or not.
         activateWindow();
+    }
+
+    // Un-maximised, tiled or resized by the player, the window keeps room for
+    // the controls of its scene: a window manager makes it no smaller than
+    // they need, short of the screen's free area under a title bar. (On
+    // Wayland the compositor alone sizes a maximised window, and a minimum
+    // it cannot meet would be a protocol error: no minimum there.)
+    void keepControlsWhole(QSize screenArea)
+    {
+        if (centred_.isEmpty())
+            return;
+        const QSize controls = centred_.first()->childrenRect().size();
+        const QSize room = screenArea - QSize(0, scenescale::titleBarAllowance);
+        setMinimumSize(controls.boundedTo(room.expandedTo(QSize(0, 0))));
     }
 
     void closeEvent(QCloseEvent* event) override
