@@ -14,8 +14,37 @@
 # Wayland clients through the compositor, as a player's would. Before the
 # compositor starts, every Russian letter gets a key of its own on that
 # server, and the compositor takes the server's key map.
+#
+# KORDAMIR_WESTON_BACKEND=headless runs weston's headless output instead, with
+# no X server at all: nothing but the accessibility bus can drive the program
+# there, as a screen reader would.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+
+if [ "${KORDAMIR_WESTON_BACKEND:-}" = headless ]; then
+  runtime=$(mktemp -d)
+  chmod 700 "$runtime"
+  export XDG_RUNTIME_DIR=$runtime
+  unset DISPLAY
+  printf '[input-method]\npath=\n[core]\nidle-time=0\n' >"$runtime/weston.ini"
+  weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman \
+    --socket=wayland-kordamir --idle-time=0 --width=1280 --height=1024 >"$runtime/weston.log" 2>&1 &
+  compositor=$!
+  trap 'kill "$compositor" 2>/dev/null || true; wait "$compositor" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+  for _ in $(seq 100); do
+    [ -S "$runtime/wayland-kordamir" ] && break
+    sleep 0.1
+  done
+  if [ ! -S "$runtime/wayland-kordamir" ]; then
+    echo "weston did not start:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 1
+  fi
+  export WAYLAND_DISPLAY=wayland-kordamir
+  status=0
+  "$@" || status=$?
+  exit "$status"
+fi
 
 if [ -z "${KORDAMIR_WESTON_INNER:-}" ]; then
   export KORDAMIR_WESTON_INNER=1

@@ -7,7 +7,8 @@
 # push buttons; the keyboard highlight is the focus a reader follows (↓ and
 # ↓ again focus "Новая игра", then "Рекорды"); the press action of "Автор"
 # opens the About window and that of "Выход" ends the program, with no
-# mouse and no key.
+# mouse and no key. With no X display (a headless Wayland compositor, where
+# nothing else can reach the program) the same, but for the keys.
 set -euo pipefail
 program=$1
 here=$(dirname "$(readlink -f "$0")")
@@ -27,15 +28,18 @@ export NO_AT_BRIDGE=0
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-wait_for_window '^Кордамир$' >/dev/null
+if [ -n "${DISPLAY:-}" ]; then
+  wait_for_window '^Кордамир$' >/dev/null
+fi
 
 "$python" "$here/atspi_menu.py" check
-xdotool key Down
-"$python" "$here/atspi_menu.py" focused "Новая игра"
-xdotool key Down
-"$python" "$here/atspi_menu.py" focused "Рекорды"
+if [ -n "${DISPLAY:-}" ]; then
+  xdotool key Down
+  "$python" "$here/atspi_menu.py" focused "Новая игра"
+  xdotool key Down
+  "$python" "$here/atspi_menu.py" focused "Рекорды"
+fi
 "$python" "$here/atspi_menu.py" press "Автор"
-wait_for_window '^О программе$' >/dev/null
 "$python" "$here/atspi_menu.py" frame "О программе"
 echo "the press action of Автор opened the About window"
 "$python" "$here/atspi_menu.py" press "Выход"
