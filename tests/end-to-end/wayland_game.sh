@@ -6,7 +6,8 @@
 # no X display of its own: it speaks Wayland alone. Its windows cannot be
 # found from outside there, so each scenario is a fixed path of keys whose
 # end, the program ending by "Выход" with status 0, is reached only when
-# every step on the way did what it should.
+# every step on the way did what it should; each box on the way is told
+# from the others by its text, read on the accessibility bus.
 #
 #   wayland_game.sh PROGRAM DATA DENY_LIBRARY SCENARIO
 set -euo pipefail
@@ -14,7 +15,19 @@ program=$1
 data=$2
 deny_library=$3
 scenario=$4
-source "$(dirname "$0")/lib.sh"
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+
+if [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
+  # A session bus of its own, with the accessibility bus on it.
+  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+
+# Waits for the box that says $1 (Debian's own interpreter has pyatspi).
+box_says() {
+  /usr/bin/python3 "$here/atspi_box.py" shown "$1"
+}
 
 work=$(mktemp -d)
 cp "$program" "$work/kordamir"
@@ -65,12 +78,14 @@ leave() {
 }
 
 case $scenario in
-tournament)
+tournament|tournament-unwritable)
   printf '1\r\nКОТ\r\n' | iconv -f UTF-8 -t CP1251 >"Data/Baz/Тест.dat"
   find Data/Baz -name '*.dat' ! -name 'Тест.dat' -delete
   # A word said at once scores nothing: a table of results below zero lets
   # the champion's 0 in at the top, as any better result would.
   printf 'Ада\r\n-1\r\nБорис\r\n-2\r\nВера\r\n-3\r\nГена\r\n-4\r\n' | iconv -f UTF-8 -t CP1251 >Data/Cfg.ini
+  cp Data/Cfg.ini "$work/before"
+  [ "$scenario" = tournament-unwritable ] && echo write >deny
   launch
   keys Up Up Return          # "Автор"
   keys Escape                # About closes; "Автор" stays highlighted
@@ -82,14 +97,26 @@ tournament)
     pause 2
     if [ "$stage" = 1 ]; then
       keys Escape            # "Закончить игру?"
+      box_says 'Закончить игру?'
       keys Return            # "Нет", the default: the word goes on
     fi
     keys Return              # "Скажу слово"
+    box_says 'Назовите слово:'
     xdotool type --delay 60 rjn
     keys Return              # the word is won
     keys Return              # on: the next setup, or the records after the final
     pause 1
   done
+  if [ "$scenario" = tournament-unwritable ]; then
+    box_says 'Не удалось сохранить таблицу рекордов'
+    keys Return              # OK: the records window
+    cmp Data/Cfg.ini "$work/before" || { echo "the records file was changed" >&2; exit 1; }
+    keys Escape
+    keys Up Return
+    leave
+    echo "tournament-unwritable: the final's box on Wayland, the records left as they were"
+    exit 0
+  fi
   # The champion, the final's first seat, takes the top entry; the rest stay.
   champion_on_top() { iconv -f CP1251 -t UTF-8 Data/Cfg.ini | head -n 1 | grep -q Игрок; }
   eventually $((5 * pace)) champion_on_top || true
@@ -106,6 +133,7 @@ no-word)
   launch
   keys Down Return
   keys Tab Tab Tab Return    # the table's load finds no word: the box
+  box_says 'не содержит слова'
   keys Return                # OK ends the program
   leave
   echo "no-word: the box on Wayland, OK ended the program"
@@ -116,12 +144,65 @@ records-unreadable)
   echo read >deny
   launch
   keys Down Down Return      # "Рекорды": the table and its box
+  box_says 'Не удалось прочитать таблицу рекордов'
   keys Return                # OK
   keys Escape                # the menu
   keys Up Return             # "Выход"
   leave
   cmp Data/Cfg.ini "$work/before"
   echo "records-unreadable: the box on Wayland, the file left as it was"
+  ;;
+missing-picture)
+  rm Data/PolB/7.res
+  launch
+  box_says 'Один из файлов программы не найден!'
+  keys Return                # OK ends the program
+  leave
+  echo "missing-picture: the box on Wayland, OK ended the program"
+  ;;
+no-topic)
+  find Data/Baz -name '*.dat' -delete
+  echo "не тема" >Data/Baz/readme.txt
+  launch
+  keys Down Return
+  keys Tab Tab Tab Return    # the table's load finds no topic: the box
+  box_says 'не найдена база данных'
+  keys Return                # OK ends the program
+  leave
+  echo "no-topic: the box on Wayland, OK ended the program"
+  ;;
+names)
+  launch
+  keys Down Return           # "Новая игра"
+  keys ctrl+a BackSpace Tab Tab Tab Return
+  box_says 'Вы заполнили не все поля!'
+  keys Return                # OK: the setup stays
+  keys Escape
+  box_says 'Закончить игру?'
+  keys Tab Return            # "Да": the menu
+  keys Up Return             # "Выход"
+  leave
+  echo "names: the empty-name box and the Esc question on Wayland"
+  ;;
+records-fifo|records-damaged)
+  case $scenario in
+  *fifo) rm -f Data/Cfg.ini; mkfifo Data/Cfg.ini ;;
+  *damaged) head -c 3000 /dev/urandom >Data/Cfg.ini; cp Data/Cfg.ini "$work/before" ;;
+  esac
+  launch
+  keys Down Down Return      # "Рекорды"
+  if [ "$scenario" = records-fifo ]; then
+    box_says 'Не удалось прочитать таблицу рекордов'
+    keys Return              # OK
+  fi
+  keys Escape                # the menu
+  keys Up Return             # "Выход"
+  leave
+  case $scenario in
+  *fifo) [ -p Data/Cfg.ini ] || { echo "the FIFO was replaced" >&2; exit 1; } ;;
+  *) cmp Data/Cfg.ini "$work/before" ;;
+  esac
+  echo "$scenario: the records on Wayland, the file left as it was"
   ;;
 *)
   echo "unknown scenario $scenario" >&2
