@@ -96,7 +96,10 @@ void RecordsWindow::preload(PictureCache& cache)
 void RecordsWindow::load()
 {
     keepCentred({picture1_});
-    picture1_->setPixmap(services_.pictures.picture(pictures::recordsBackdrop, picture1_->size()));
+    // The table is shown on the window's colour until its backdrop arrives.
+    services_.pictures.showWhenDecoded(
+        pictures::recordsBackdrop, picture1_->size(), picture1_,
+        [picture = picture1_](const QPixmap& backdrop) { picture->setPixmap(backdrop); });
     readTable();
     enterPendingResult();
     showTable();

@@ -123,6 +123,7 @@ void RecordsWindowTest::showsTheTableOverItsPicture()
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     QCOMPARE(window->picture()->objectName(), QStringLiteral("Picture1"));
     QCOMPARE(window->picture()->size(), QSize(800, 600));
+    test.platform->pictures.deliverAll();
     QVERIFY(!window->picture()->pixmap().isNull());
 
     QCOMPARE(shownTable(window), fullText);
