@@ -915,7 +915,8 @@ std::string hugeProgram(const Options& options, const std::string& name,
     fs::remove_all(dir);
     fs::create_directories(dir / "Data");
     fs::copy_file(game, dir / "kordamir");
-    fs::create_directory_symlink(data / "Baz", dir / "Data" / "Baz");
+    for (const char* linked : {"Baz", "Zvuk"})
+        fs::create_directory_symlink(data / linked, dir / "Data" / linked);
     if (fs::exists(data / "Cfg.ini"))
         fs::copy_file(data / "Cfg.ini", dir / "Data" / "Cfg.ini");
     for (const char* sub : {"Scr", "Prd", "PolV", "PolB"}) {
