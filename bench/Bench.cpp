@@ -13,6 +13,7 @@
 #include "platform/Pictures.h"
 
 #include "Figures.h"
+#include "HugePng.h"
 #include "XWatch.h"
 
 #include <X11/keysym.h>
@@ -425,9 +426,10 @@ struct Table {
     double tableCpuMs = 0; // the program's CPU from the release of OK to the table painted
 };
 
-bool openTable(XWatch& x, const std::string& path, Table& t, double tableTimeoutMs = 10000)
+bool openTable(XWatch& x, const std::string& path, Table& t, double tableTimeoutMs = 10000,
+               const std::vector<std::string>& environment = {})
 {
-    const Start start = launch(x, t.program, path);
+    const Start start = launch(x, t.program, path, {}, environment);
     if (start.painted < 0)
         return false;
     x.pumpFor(300);
@@ -899,6 +901,199 @@ void topicStep(XWatch& x, const Options& options)
     fs::remove_all(fs::path(options.work) / "topics");
 }
 
+// ---- pictures far larger than shown: the GUI thread keeps answering -----------
+
+// A copy of the program whose Data holds, in place of the named pictures, one
+// huge picture each (and none of their larger versions, so that the huge one
+// is what is read at any scale); the rest are links to the build's.
+std::string hugeProgram(const Options& options, const std::string& name,
+                        const std::vector<std::string>& replaced, const fs::path& huge)
+{
+    const fs::path game = fs::absolute(options.game);
+    const fs::path data = game.parent_path() / "Data";
+    const fs::path dir = fs::path(options.work) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Data");
+    fs::copy_file(game, dir / "kordamir");
+    for (const char* linked : {"Baz", "Zvuk"})
+        fs::create_directory_symlink(data / linked, dir / "Data" / linked);
+    if (fs::exists(data / "Cfg.ini"))
+        fs::copy_file(data / "Cfg.ini", dir / "Data" / "Cfg.ini");
+    for (const char* sub : {"Scr", "Prd", "PolV", "PolB"}) {
+        fs::create_directory(dir / "Data" / sub);
+        for (const auto& entry : fs::directory_iterator(data / sub))
+            fs::create_symlink(entry.path(), dir / "Data" / sub / entry.path().filename());
+    }
+    for (const std::string& relative : replaced) {
+        const fs::path picture = dir / "Data" / relative;
+        for (const int ratio : pictures::largeRatios)
+            fs::remove(dir / "Data"
+                       / pictures::largeName(QString::fromStdString(relative), ratio).toStdString());
+        fs::remove(picture);
+        fs::copy_file(huge, picture);
+    }
+    return (dir / "kordamir").string();
+}
+
+// Every run is the first contact: a cache of scaled copies of its own, empty.
+std::vector<std::string> freshCache(const Options& options)
+{
+    const fs::path cache = fs::path(options.work) / "huge-cache";
+    fs::remove_all(cache);
+    fs::create_directories(cache);
+    return {"XDG_CACHE_HOME=" + cache.string()};
+}
+
+// Until the program is gone, at most `ms`; how long it took, -1 if it stayed.
+double untilGone(XWatch& x, Program& program, double ms)
+{
+    const double t0 = XWatch::now();
+    while (XWatch::now() - t0 < ms) {
+        if (!program.running())
+            return XWatch::now() - t0;
+        x.pumpFor(2);
+    }
+    return -1;
+}
+
+void hugePictures(XWatch& x, const Options& options)
+{
+    const fs::path dir = fs::path(options.work) / "huge-pictures";
+    fs::create_directories(dir);
+    const fs::path big = dir / "5000.png";
+    const fs::path giant = dir / "20000.png";
+    if (!writeHugePng(big.string(), 5000, 5000) || !writeHugePng(giant.string(), 20000, 20000)) {
+        report.add({"longest GUI stall with huge pictures", "ms", {}, "≤ 100", {}, "could not write them"});
+        return;
+    }
+    std::vector<std::string> drums;
+    for (int sector = 1; sector <= pictures::drumPictureCount; ++sector)
+        drums.push_back(pictures::restingDrum(sector).toStdString());
+    const std::string drumGame = hugeProgram(options, "huge-drums", drums, big);
+    const std::string startGame = hugeProgram(options, "huge-start", {pictures::startBackdrop.toStdString()},
+                                              giant);
+    const std::string recordsGame = hugeProgram(options, "huge-records",
+                                                {pictures::recordsBackdrop.toStdString()}, giant);
+
+    constexpr double pingMs = 5;
+    std::vector<double> drumStall, drumTable, drumKey, plainStall, plainTable, startStall, quit, plainQuit,
+        recordsStall, recordsStep, bareStall;
+    const int runs = options.quick ? 1 : std::max(3, options.runs / 2);
+    for (int run = 0; run < runs; ++run) {
+        // The table with twelve 5000 x 5000 resting drums, and for
+        // comparison with the shipped ones: from the start through setup
+        // and OK to the table, then Space spins the drum while the pictures
+        // may still be decoding, then a while for them to arrive.
+        for (const bool huge : {true, false}) {
+            x.clearPings();
+            x.pingEvery(pingMs);
+            Table t;
+            if (openTable(x, huge ? drumGame : options.game, t, 60000, freshCache(options))) {
+                (huge ? drumTable : plainTable).push_back(t.firstTable.ms);
+                const Point middle = centre(t.table);
+                x.moveTo(middle.x, middle.y);
+                x.focus(t.firstTable.window);
+                x.pumpFor(50);
+                x.clearEvents();
+                const double sent = x.key(XK_space);
+                // "Кручу барабан": the table gives way to the turning drum.
+                double answered = -1;
+                x.pumpUntil(sent + 20000, [&] {
+                    for (const auto& event : x.events()) {
+                        if (event.kind == XWatch::Kind::Drawn && event.window == t.firstTable.window) {
+                            answered = event.t - sent;
+                            return true;
+                        }
+                    }
+                    return false;
+                });
+                if (answered >= 0 && huge)
+                    drumKey.push_back(answered);
+                x.pumpFor(options.quick ? 3000 : 6000);
+                (huge ? drumStall : plainStall).push_back(x.longestPingMs());
+            }
+            x.pingEvery(0);
+        }
+        // The floor: the bare window's answers over as long, on this machine now.
+        {
+            std::unique_ptr<Program> bare;
+            if (launch(x, bare, options.bare).painted >= 0) {
+                x.clearPings();
+                x.pingEvery(pingMs);
+                x.pumpFor(options.quick ? 3000 : 6000);
+                bareStall.push_back(x.longestPingMs());
+            }
+            x.pingEvery(0);
+        }
+        // "Выход" half a second after the start, with the shipped pictures.
+        {
+            std::unique_ptr<Program> program;
+            const Start start = launch(x, program, options.game, {}, freshCache(options));
+            if (start.painted >= 0) {
+                x.pumpFor(500);
+                const Point exit = menuEntry(rectOf(x, start.window), 4);
+                x.press(exit.x, exit.y);
+                x.release();
+                if (const double gone = untilGone(x, *program, 20000); gone >= 0)
+                    plainQuit.push_back(gone);
+            }
+        }
+        // The start window while its 20000 x 20000 backdrop decodes, and
+        // "Выход" half a second in.
+        {
+            x.clearPings();
+            x.pingEvery(pingMs);
+            std::unique_ptr<Program> program;
+            const Start start = launch(x, program, startGame, {}, freshCache(options));
+            if (start.painted >= 0) {
+                x.pumpFor(500);
+                const Point exit = menuEntry(rectOf(x, start.window), 4);
+                x.press(exit.x, exit.y);
+                x.release();
+                const double gone = untilGone(x, *program, 20000);
+                if (gone >= 0)
+                    quit.push_back(gone);
+                startStall.push_back(x.longestPingMs());
+            }
+            x.pingEvery(0);
+        }
+        // "Рекорды" with a 20000 x 20000 backdrop, clicked at once.
+        {
+            std::unique_ptr<Program> program;
+            const Start start = launch(x, program, recordsGame, {}, freshCache(options));
+            if (start.painted >= 0) {
+                x.pumpFor(300);
+                x.clearPings();
+                x.pingEvery(pingMs);
+                const Step records = clickStep(x, menuEntry(rectOf(x, start.window), 2), 30000);
+                if (records.ms >= 0)
+                    recordsStep.push_back(records.ms);
+                x.pumpFor(options.quick ? 3000 : 6000);
+                recordsStall.push_back(x.longestPingMs());
+            }
+            x.pingEvery(0);
+        }
+    }
+    report.add({"longest GUI stall with huge pictures: start → table → a spin, twelve 5000² drums", "ms",
+                drumStall, "≤ 100", atMost(100)});
+    report.add({"setup OK → table painted, twelve 5000² drums (first contact)", "ms", drumTable});
+    report.add({"Space on the table → the drum turns, twelve 5000² drums", "ms", drumKey});
+    report.add({"longest GUI stall: start → table → a spin, the shipped pictures", "ms", plainStall});
+    report.add({"setup OK → table painted, the shipped pictures", "ms", plainTable});
+    report.add({"longest GUI stall with huge pictures: start window, 20000² backdrop", "ms", startStall,
+                "≤ 100", atMost(100)});
+    report.add(
+        {"\"Выход\" → program ended, 20000² backdrop still decoding", "ms", quit, "≤ 100", atMost(100)});
+    report.add({"\"Выход\" → program ended, the shipped pictures", "ms", plainQuit});
+    report.add({"longest GUI stall with huge pictures: menu → records, 20000² backdrop", "ms", recordsStall,
+                "≤ 100", atMost(100)});
+    report.add({"menu → records painted, 20000² backdrop (first contact)", "ms", recordsStep});
+    report.add(
+        {"longest wait for an answer: the bare Qt window, idle (the machine's floor)", "ms", bareStall});
+    for (const char* name : {"huge-drums", "huge-start", "huge-records", "huge-cache"})
+        fs::remove_all(fs::path(options.work) / name);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -924,7 +1119,7 @@ int main(int argc, char* argv[])
         else {
             std::cerr << "usage: kordamir-bench --game PATH --bare PATH [--runs N] [--quick] [--out FILE] "
                          "[--work DIR]\n"
-                         "       [--only start,game,menu,sound,spin,topics,files]\n";
+                         "       [--only start,game,menu,sound,spin,topics,files,huge]\n";
             return 2;
         }
     }
@@ -990,6 +1185,8 @@ int main(int argc, char* argv[])
             filesDuringSpin(x, options);
         if (phase("topics", "topic step"))
             topicStep(x, options);
+        if (phase("huge", "huge pictures"))
+            hugePictures(x, options);
         if (phase("files", "records file and Windows-1251"))
             coreFigures(report, options.quick, options.work);
     } catch (const std::exception& error) {

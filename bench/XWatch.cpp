@@ -8,6 +8,7 @@
 
 #include <sys/select.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -45,7 +46,11 @@ XWatch::XWatch()
     int major = 0, minor = 0, eventBase = 0, errorBase = 0;
     if (!XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor))
         throw std::runtime_error("the X server has no XTEST extension");
-    XSelectInput(display_, root_, SubstructureNotifyMask);
+    // Structure too: a program answers a ping by sending it to the root
+    // window for those that watch its structure.
+    XSelectInput(display_, root_, SubstructureNotifyMask | StructureNotifyMask);
+    protocols_ = XInternAtom(display_, "WM_PROTOCOLS", False);
+    ping_ = XInternAtom(display_, "_NET_WM_PING", False);
 
     // Windows that exist already (there should be none) are watched as well.
     Window rootReturn = 0, parent = 0;
@@ -115,6 +120,17 @@ void XWatch::handle(const XEvent& event)
         damages_.erase(window); // the server frees a damage object with its drawable
         break;
     }
+    case ClientMessage: {
+        const XClientMessageEvent& e = event.xclient;
+        if (e.window != root_ || e.message_type != protocols_ || Atom(e.data.l[0]) != ping_)
+            break;
+        if (const auto found = pingsWaiting_.find(e.data.l[1]); found != pingsWaiting_.end()) {
+            longestAnswer_ = std::max(longestAnswer_, t - found->second.sent);
+            ++pingsAnswered_;
+            pingsWaiting_.erase(found);
+        }
+        break;
+    }
     default:
         if (event.type == damageEventBase_ + XDamageNotify) {
             const auto& e = reinterpret_cast<const XDamageNotifyEvent&>(event);
@@ -140,9 +156,15 @@ bool XWatch::pumpUntil(double deadline, const std::function<bool()>& done)
             if (done && done())
                 return true;
         }
-        const double left = deadline - now();
+        if (pingEveryMs_ > 0 && now() >= nextPing_) {
+            sendPing();
+            nextPing_ = now() + pingEveryMs_;
+        }
+        double left = deadline - now();
         if (left <= 0)
             return done && done();
+        if (pingEveryMs_ > 0)
+            left = std::min(left, std::max(0.0, nextPing_ - now()));
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(fd, &readable);
@@ -214,6 +236,49 @@ void XWatch::click(int x, int y)
 {
     press(x, y);
     release();
+}
+
+void XWatch::pingEvery(double everyMs)
+{
+    pingEveryMs_ = everyMs;
+    nextPing_ = now();
+}
+
+void XWatch::clearPings()
+{
+    pingsWaiting_.clear();
+    longestAnswer_ = 0;
+    pingsAnswered_ = 0;
+}
+
+double XWatch::longestPingMs() const
+{
+    double longest = longestAnswer_;
+    const double t = now();
+    for (const auto& [serial, ping] : pingsWaiting_) {
+        if (windows_.count(ping.window))
+            longest = std::max(longest, t - ping.sent);
+    }
+    return longest;
+}
+
+void XWatch::sendPing()
+{
+    const Window window = biggestMapped();
+    if (!window)
+        return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = protocols_;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(ping_);
+    event.xclient.data.l[1] = ++pingSerial_; // the time field: handed back as it is
+    event.xclient.data.l[2] = long(window);
+    // No mask: to the client that made the window.
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    XFlush(display_);
+    pingsWaiting_[pingSerial_] = {now(), window};
 }
 
 double XWatch::key(unsigned long keysym)

@@ -69,9 +69,21 @@ public:
     double release();
     double key(unsigned long keysym);
 
+    // Whether the program's GUI thread answers, asked as a window manager
+    // asks: a _NET_WM_PING to its biggest mapped window every `everyMs`
+    // while pumping (0 stops), which Qt answers from its event loop. A
+    // program that stops answering leaves its pings waiting that long.
+    void pingEvery(double everyMs);
+    // The longest a ping waited since clearPings(); one still waiting counts
+    // its age, unless its window has gone meanwhile.
+    double longestPingMs() const;
+    int pingsAnswered() const { return pingsAnswered_; }
+    void clearPings();
+
 private:
     void handle(const XEvent& event);
     void watch(Window window, const Rect& rect);
+    void sendPing();
 
     Display* display_ = nullptr;
     Window root_ = 0;
@@ -79,4 +91,17 @@ private:
     std::map<Window, TopLevel> windows_;
     std::map<Window, Damage> damages_;
     std::vector<Event> events_;
+
+    Atom protocols_ = 0;
+    Atom ping_ = 0;
+    double pingEveryMs_ = 0;
+    double nextPing_ = 0;
+    long pingSerial_ = 0;
+    struct Ping {
+        double sent;
+        Window window;
+    };
+    std::map<long, Ping> pingsWaiting_;
+    double longestAnswer_ = 0;
+    int pingsAnswered_ = 0;
 };

@@ -8,7 +8,7 @@
 # Xvfb with xdotool for the tests of the real program, the validators of the
 # menu entry and of the metainfo, clang-format for the layout check, what
 # `cpack -G DEB` uses, and for the benchmark suite the X DAMAGE and XTEST
-# libraries and strace. With --play, only what building and playing need.
+# libraries, zlib (its huge pictures) and strace. With --play, only what building and playing need.
 # Packages already present are left alone; nothing is downloaded when all
 # are there.
 set -euo pipefail
@@ -30,7 +30,7 @@ test_packages=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream reuse clang-format
   dpkg-dev file
-  libxdamage-dev libxtst-dev libxfixes-dev strace
+  libxdamage-dev libxtst-dev libxfixes-dev zlib1g-dev strace
   at-spi2-core python3-pyatspi dbus-daemon
 )
 # --play: only what building and playing need.

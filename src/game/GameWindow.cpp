@@ -143,15 +143,21 @@ void GameWindow::load()
     keepCentred({c.table, c.turningDrum});
     c.stageCaption->setText(Tournament::stageCaption(state_.Stage));
 
-    // Every drum picture is decoded now (most of them were while the players
-    // were named), so no spin ever waits for the disk.
-    c.table->setPixmap(services_.pictures.picture(pictures::tableBackdrop, c.table->size()));
-    c.restingDrum->setPictures(
-        &services_.pictures.pictureSet(drumPictures(pictures::restingDrum), c.restingDrum->size()));
-    c.restingDrum->showPicture(0);
-    c.turningDrum->setPictures(
-        &services_.pictures.pictureSet(drumPictures(pictures::turningDrum), c.turningDrum->size()));
-    c.turningDrum->showPicture(0);
+    // The table comes up at once in its colours and the round begins; each
+    // picture is drawn as it arrives (most were decoded while the players
+    // were named; the prize boxes are begun here should the table come
+    // first). A drum's twelve arrive as one set, so that once it is there no
+    // spin waits for the disk; until then the drum turns unseen.
+    PictureCache& cache = services_.pictures;
+    cache.preloadInBackground(pictures());
+    cache.showWhenDecoded(pictures::tableBackdrop, c.table->size(), c.table,
+                          [table = c.table](const QPixmap& backdrop) { table->setPixmap(backdrop); });
+    for (PictureSetView* drum : {c.restingDrum, c.turningDrum}) {
+        drum->showPicture(0);
+        cache.showSetWhenDecoded(
+            drumPictures(drum == c.restingDrum ? pictures::restingDrum : pictures::turningDrum), drum->size(),
+            drum, [drum](const PictureSet& set) { drum->setPictures(&set); });
+    }
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         c.names.at(seat)->setText(state_.player(seat, state_.Stage).name);
     showPeek(false);
@@ -251,8 +257,15 @@ void GameWindow::showBox(int b)
                              : round_.openedBoxHadPrize() ? pictures::boxWithPrize
                                                           : pictures::emptyBox;
     if (prizeBox->property("picture").toString() != picture) {
-        prizeBox->setPixmap(services_.pictures.picture(picture, prizeBox->size()));
+        // Bare until its picture arrives; one that arrives after the box has
+        // changed again is not shown.
+        prizeBox->clear();
         prizeBox->setProperty("picture", picture);
+        services_.pictures.showWhenDecoded(picture, prizeBox->size(), prizeBox,
+                                           [prizeBox, picture](const QPixmap& pixmap) {
+                                               if (prizeBox->property("picture").toString() == picture)
+                                                   prizeBox->setPixmap(pixmap);
+                                           });
     }
     prizeBox->move(pictures::prizeBox(b, open).topLeft());
     prizeBox->setAccessibleName(TableTexts::prizeBox(b, open, round_.openedBoxHadPrize()));

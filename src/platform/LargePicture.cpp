@@ -81,7 +81,7 @@ QByteArray readKeptCopy(const QString& path)
 // Inflating a picture of 25 million pixels takes a third of a second however
 // it is scaled; it is done once per file, and the small copy read after that.
 // A copy that cannot be read or written only costs the time again.
-QImage readOversized(QImageReader& reader, const QString& path, QSize target)
+QImage readOversized(QImageReader& reader, const QString& path, QSize target, const std::stop_token& stop)
 {
     const QString kept = keptCopyPath(QFileInfo(path), target);
     if (!kept.isEmpty()) {
@@ -95,7 +95,8 @@ QImage readOversized(QImageReader& reader, const QString& path, QSize target)
     }
     reader.setScaledSize(target);
     QImage image = reader.read();
-    if (!image.isNull() && !kept.isEmpty() && QDir().mkpath(QFileInfo(kept).absolutePath())) {
+    if (!image.isNull() && !stop.stop_requested() && !kept.isEmpty()
+        && QDir().mkpath(QFileInfo(kept).absolutePath())) {
         QSaveFile file(kept);
         if (file.open(QIODevice::WriteOnly) && image.save(&file, "png"))
             file.commit();
@@ -106,6 +107,23 @@ QImage readOversized(QImageReader& reader, const QString& path, QSize target)
 // A picture is opened without waiting and read only when it is a regular
 // file: a FIFO in its place, or a link to one, would hold its decoder in
 // open() for good, and with it the program's exit, which joins the decoders.
+// A picture's file whose reads fail once its decoder is asked to stop: a
+// picture of 20000 × 20000 pixels takes seconds to decode, and the reader
+// gives up at its next read instead, a few rows later.
+class StoppableFile : public QFile {
+public:
+    StoppableFile(const QString& path, std::stop_token stop) : QFile(path), stop_(std::move(stop)) {}
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        return stop_.stop_requested() ? -1 : QFile::readData(data, size);
+    }
+
+private:
+    std::stop_token stop_;
+};
+
 bool openRegular(QFile& file)
 {
     const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
@@ -137,9 +155,9 @@ void openPicture(QImageReader& reader, QFile& file)
     reader.setDevice(&file);
 }
 
-QImage decode(const QString& path, QSize largest)
+QImage decode(const QString& path, QSize largest, const std::stop_token& stop)
 {
-    QFile file(path);
+    StoppableFile file(path, stop);
     if (!openRegular(file))
         return {};
     QImageReader reader;
@@ -157,7 +175,7 @@ QImage decode(const QString& path, QSize largest)
         const qint64 pixels = qint64(size.width()) * size.height();
         const qint64 shown = qint64(largest.width()) * largest.height();
         if (pixels > 4 * shown)
-            return readOversized(reader, path, target);
+            return readOversized(reader, path, target, stop);
         const bool waitedFor = qApp && QThread::currentThread() == qApp->thread();
         if (!waitedFor) {
             reader.setScaledSize(target);
@@ -171,7 +189,8 @@ QImage decode(const QString& path, QSize largest)
 
 } // namespace
 
-QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest)
+QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest,
+            const std::stop_token& stop)
 {
     // The smallest large picture that is at least as sharp as the screen;
     // a smaller one when that one is missing or broken, and the normal one
@@ -193,13 +212,15 @@ QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSi
         const QString large = data.path(pictures::largeName(relative, ratio));
         if (!QFileInfo(large).isFile())
             continue;
-        QImage image = decode(large, onScreen);
+        if (stop.stop_requested())
+            return {};
+        QImage image = decode(large, onScreen, stop);
         if (!image.isNull()) {
             image.setDevicePixelRatio(onScreen.isValid() && image.size() == onScreen ? deviceRatio : ratio);
             return image;
         }
     }
-    return decode(data.path(relative), largest);
+    return decode(data.path(relative), largest, stop);
 }
 
 } // namespace largepicture

@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include <stop_token>
+
 class DataDir;
 
 // Each picture of Data also comes drawn at two and at four times its size,
@@ -21,7 +23,9 @@ namespace largepicture {
 // The picture for a screen of the given device pixel ratio, carrying the
 // ratio it was drawn at. Null when neither file can be decoded. When
 // `largest` is given (the control's size), the picture is decoded no larger
-// than the control covers on the screen.
-QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest = {});
+// than the control covers on the screen. Once `stop` is requested the file's
+// reads fail, and the picture comes out null within a few rows.
+QImage read(const DataDir& data, const QString& relative, qreal deviceRatio, QSize largest = {},
+            const std::stop_token& stop = {});
 
 } // namespace largepicture

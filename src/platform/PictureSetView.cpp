@@ -11,7 +11,7 @@
 void PictureSetView::setPictures(const PictureSet* pictures)
 {
     pictures_ = pictures;
-    shown_ = -1;
+    shown_ = pictures_ && wanted_ >= 0 && wanted_ < pictures_->count() ? wanted_ : -1;
     // Without see-through pixels the pictures hide what lies beneath: that
     // need not be drawn again under every change.
     setAttribute(Qt::WA_OpaquePaintEvent,
@@ -26,6 +26,7 @@ QImage PictureSetView::shownImage() const
 
 void PictureSetView::showPicture(int index)
 {
+    wanted_ = index;
     if (!pictures_ || index < 0 || index >= pictures_->count() || index == shown_)
         return;
     const int before = shown_;

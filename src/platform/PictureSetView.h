@@ -17,10 +17,13 @@ class PictureSetView : public EventLabel {
 public:
     using EventLabel::EventLabel;
 
-    // The set is not owned and must outlive the view.
+    // The set is not owned and must outlive the view. The view shows the
+    // picture last asked for, of this set as of the one before.
     void setPictures(const PictureSet* pictures);
+    // Without a set yet (its pictures still decoding), the view stays clear
+    // and shows this picture once the set comes.
     void showPicture(int index);
-    // -1 before any picture is shown.
+    // -1 while no picture is shown.
     int shownPicture() const { return shown_; }
     QImage shownImage() const;
 
@@ -32,4 +35,5 @@ private:
 
     const PictureSet* pictures_ = nullptr;
     int shown_ = -1;
+    int wanted_ = -1;
 };

@@ -29,6 +29,9 @@ const QColor menuBandColour(0x80, 0xFF, 0x80);
 const QColor pressedColour(0xFF, 0x00, 0x00);
 const QColor enteredColour(0x00, 0xFF, 0x00);
 const QColor plainColour(0x00, 0x00, 0x00);
+// A dark band, legible on the picture and on the window's lavender alike.
+const QColor noticeBand(0x1A, 0x1F, 0x5C);
+const QColor noticeText(0xFF, 0xFF, 0xFF);
 // Green on the cream of the picture would be all but invisible without it.
 const QColor enteredOutline = outlinedtext::rimColour;
 
@@ -86,6 +89,23 @@ RecordsWindow::RecordsWindow(const Services& services, GameState& state) : servi
     connect(label3_, &EventLabel::mouseMoved, this, &RecordsWindow::showMenuBand);
     connect(label3_, &EventLabel::pressed, this, &RecordsWindow::menuPressed);
     connect(label3_, &EventLabel::released, this, &RecordsWindow::returnToStart);
+
+    // Under the table, on the picture's dark ground.
+    keptNowhere_ = new EventLabel(
+        tr("Рекорды не сохраняются: нет домашней папки, а папку Data изменить нельзя."), picture1_);
+    keptNowhere_->setObjectName(QStringLiteral("keptNowhere"));
+    keptNowhere_->setGeometry(12, 318, 383, 56);
+    QFont noticeFont(QStringLiteral("Comic Sans MS"));
+    noticeFont.setPointSizeF(11.25);
+    noticeFont.setBold(true);
+    keptNowhere_->setFont(noticeFont);
+    keptNowhere_->setWordWrap(true);
+    keptNowhere_->setMargin(4);
+    keptNowhere_->setAlignment(Qt::AlignCenter);
+    keptNowhere_->setTextColour(noticeText);
+    keptNowhere_->setBackgroundColour(noticeBand);
+    keptNowhere_->setBackgroundOpaque(true);
+    keptNowhere_->hide();
 }
 
 void RecordsWindow::preload(PictureCache& cache)
@@ -96,7 +116,10 @@ void RecordsWindow::preload(PictureCache& cache)
 void RecordsWindow::load()
 {
     keepCentred({picture1_});
-    picture1_->setPixmap(services_.pictures.picture(pictures::recordsBackdrop, picture1_->size()));
+    // The table is shown on the window's colour until its backdrop arrives.
+    services_.pictures.showWhenDecoded(
+        pictures::recordsBackdrop, picture1_->size(), picture1_,
+        [picture = picture1_](const QPixmap& backdrop) { picture->setPixmap(backdrop); });
     readTable();
     enterPendingResult();
     showTable();
@@ -120,7 +143,11 @@ QString RecordsWindow::recordsPath() const
 
 void RecordsWindow::readTable()
 {
-    RecordsFile file(recordsPath());
+    // With no place to keep results, the table Data holds is still shown as
+    // it is (it is never written), and the window says why nothing is kept.
+    const QString path = recordsPath();
+    keptNowhere_->setVisible(path.isEmpty());
+    RecordsFile file(path.isEmpty() ? services_.data.path(QStringLiteral("Cfg.ini")) : path);
     table_ = file.read();
     // A file that is there but could not be read still holds the records:
     // writing the table shown here over it would lose them all.

@@ -44,6 +44,9 @@ public:
     OutlinedLabel* nameLabel(int row) const { return names_.at(row); }
     OutlinedLabel* scoreLabel(int row) const { return scores_.at(row); }
     EventLabel* menuLabel() const { return label3_; }
+    // Says that no result can be kept (no home, and a Data that cannot be
+    // rewritten); hidden wherever results are kept.
+    EventLabel* keptNowhereLabel() const { return keptNowhere_; }
     EventLabel* picture() const { return picture1_; }
 
 protected:
@@ -78,4 +81,5 @@ private:
     std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};  // Label1(0..4)
     std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{}; // Label2(0..4)
     EventLabel* label3_ = nullptr;
+    EventLabel* keptNowhere_ = nullptr;
 };

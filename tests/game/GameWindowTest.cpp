@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "HeldDecoder.h"
 #include "TestPlatform.h"
 
 #include "game/GameWindow.h"
@@ -10,8 +11,10 @@
 #include "platform/WindowNames.h"
 #include "rules/Drum.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -60,9 +63,12 @@ public:
         }
     }
 
-    GameWindow* open()
+    // The table, with its pictures arrived unless told to leave them to the decoders.
+    GameWindow* open(bool picturesArrive = true)
     {
         window = qobject_cast<GameWindow*>(test.platform->windows.show(windownames::game));
+        if (window && picturesArrive)
+            test.platform->pictures.deliverAll();
         return window;
     }
 
@@ -111,6 +117,7 @@ private slots:
     void noTopicEndsTheProgramWithTheDatabaseBox_data();
     void noTopicEndsTheProgramWithTheDatabaseBox();
     void bloatedPicturesCostNoMoreThanTheirControls();
+    void tablePlaysBeforeItsPicturesArriveAndShowsThemAfter();
 
     void firstSpinShowsTwoTurnsAndTheStopSector();
     void spinFromTwelveToOneAndBack();
@@ -306,6 +313,45 @@ void GameWindowTest::bloatedPicturesCostNoMoreThanTheirControls()
     QCOMPARE(turning, QSize(360, 360));
     QCOMPARE(resting, QSize(600, 246));
     QCOMPARE(background, QSize(800, 600));
+}
+
+void GameWindowTest::tablePlaysBeforeItsPicturesArriveAndShowsThemAfter()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    table.state().BoxesOffered.at(1) = true; // no boxes after the letter
+    HeldDecoder held;
+    PictureCache& cache = table.test.platform->pictures;
+    cache.setDecoder(held.decoder());
+    GameWindow* window = table.open(false);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY2(!held.timedOut(), "the table waited for its pictures");
+    // In its colours: not a picture yet.
+    QVERIFY(window->table()->pixmap().isNull());
+    QCOMPARE(window->restingDrum()->shownPicture(), -1);
+    QCOMPARE(window->turningDrum()->shownPicture(), -1);
+
+    // The round goes on meanwhile: a spin, by key, and a letter.
+    table.test.random.pushDraw(drawFor(9), 100);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(window, &space);
+    QCOMPARE(table.phase(), WordRound::Phase::DrumTurning);
+    while (table.phase() == WordRound::Phase::DrumTurning || table.phase() == WordRound::Phase::DrumResting)
+        table.clock().runNext();
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("40 очков, буква?"));
+    table.press(u'К');
+    QVERIFY(window->cell(1)->text() == QStringLiteral("К"));
+    QVERIFY2(!held.timedOut(), "the round waited for the pictures");
+    QVERIFY(window->table()->pixmap().isNull());
+
+    // They arrive, and each shows what the round shows now: the drum at rest on 9.
+    held.release();
+    cache.deliverAll();
+    QCOMPARE(window->table()->pixmap().toImage(), cache.picture(QStringLiteral("Scr/Osn.res")).toImage());
+    QCOMPARE(window->restingDrum()->shownPicture(), 8);
+    QCOMPARE(window->restingDrum()->shownImage(), cache.picture(QStringLiteral("PolB/9.res")).toImage());
+    QCOMPARE(window->turningDrum()->shownPicture(), 8);
+    QCOMPARE(window->turningDrum()->shownImage(), cache.picture(QStringLiteral("PolV/9.res")).toImage());
 }
 
 void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()

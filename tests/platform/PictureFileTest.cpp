@@ -12,6 +12,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <future>
+#include <stop_token>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +37,7 @@ class PictureFileTest : public QObject {
 private slots:
     void onlyARegularFileIsReadAsAPicture_data();
     void onlyARegularFileIsReadAsAPicture();
+    void readerAskedToStopGivesNoPicture();
 };
 
 void PictureFileTest::onlyARegularFileIsReadAsAPicture_data()
@@ -102,6 +104,26 @@ void PictureFileTest::onlyARegularFileIsReadAsAPicture()
     }
     const QImage image = reading.get();
     QCOMPARE(image.isNull() ? QSize() : image.size(), pixels);
+}
+
+void PictureFileTest::readerAskedToStopGivesNoPicture()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("Scr/Nch.res"), png(QSize(300, 200)));
+    test.writeData(QStringLiteral("Scr/Nch@2x.res"), png(QSize(600, 400)));
+    std::stop_source stop;
+    QCOMPARE(
+        largepicture::read(test.platform->data, QStringLiteral("Scr/Nch.res"), 2.0, QSize(), stop.get_token())
+            .size(),
+        QSize(600, 400));
+    // Neither the large one nor, in its place, the normal one: no half picture either.
+    stop.request_stop();
+    QVERIFY(
+        largepicture::read(test.platform->data, QStringLiteral("Scr/Nch.res"), 2.0, QSize(), stop.get_token())
+            .isNull());
+    QVERIFY(
+        largepicture::read(test.platform->data, QStringLiteral("Scr/Nch.res"), 1.0, QSize(), stop.get_token())
+            .isNull());
 }
 
 QTEST_MAIN(PictureFileTest)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "HeldDecoder.h"
 #include "TestPlatform.h"
 
 #include "platform/Dialogs.h"
@@ -71,6 +72,8 @@ private slots:
     void backgroundPreloadDecodesEachPictureOnce();
     void pictureShownWhenDecodedReachesOnlyLivingWindows();
     void missingPictureGivesANullPicture();
+    void setArrivesWholeAndOnlyToLivingViews();
+    void cacheGoesWithoutWaitingForItsDecoders();
 
     void windowIsCreatedOnShowAndFoundByName();
     void unloadDiscardsTheWindowAndTheNextShowLoadsAnew();
@@ -182,6 +185,61 @@ void PlatformWindowTest::pictureShownWhenDecodedReachesOnlyLivingWindows()
     QCoreApplication::processEvents();
     QCOMPARE(calls, 2);
     QCOMPARE(cache.decodeCount(), 1);
+}
+
+void PlatformWindowTest::setArrivesWholeAndOnlyToLivingViews()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("PolV/1.res"), encodedImage("PNG", Qt::green));
+    test.writeData(QStringLiteral("PolV/2.res"), encodedImage("PNG", Qt::blue));
+    const QStringList frames{QStringLiteral("PolV/1.res"), QStringLiteral("PolV/2.res")};
+    PictureCache& cache = test.platform->pictures;
+    HeldDecoder held;
+    cache.setDecoder(held.decoder());
+    QList<int> shown;
+    QObject view;
+    auto gone = std::make_unique<QObject>();
+    cache.showSetWhenDecoded(frames, QSize(), gone.get(), [&](const PictureSet&) { shown << 0; });
+    cache.showSetWhenDecoded(frames, QSize(), &view, [&](const PictureSet& set) { shown << set.count(); });
+    QVERIFY(held.waitUntilAsked(1));
+    QCoreApplication::processEvents();
+    QVERIFY(shown.isEmpty());
+    gone.reset();
+
+    held.release();
+    cache.deliverAll();
+    QCOMPARE(shown, QList<int>{2});
+    QCoreApplication::processEvents(); // the decoder's own delivery finds no one left
+    QCOMPARE(shown, QList<int>{2});
+    // Decoded already: at once, the same set, not decoded again.
+    cache.showSetWhenDecoded(frames, QSize(), &view, [&](const PictureSet& set) {
+        shown << set.count();
+        QCOMPARE(&set, &cache.pictureSet(frames));
+    });
+    QCOMPARE(shown, (QList<int>{2, 2}));
+    QCOMPARE(cache.decodeCount(), 1);
+    QVERIFY(!held.timedOut());
+}
+
+void PlatformWindowTest::cacheGoesWithoutWaitingForItsDecoders()
+{
+    TestPlatform test(TestPlatform::DataContent::Empty);
+    test.writeData(QStringLiteral("Scr/Nch.res"), encodedImage("PNG", Qt::green));
+    HeldDecoder held;
+    auto cache = std::make_unique<PictureCache>(test.platform->data);
+    // A decoder deaf to the request to stop, as one stuck in a slow read is.
+    cache->setDecoder(held.decoder(HeldDecoder::OnStop::Ignore));
+    int shown = 0;
+    QObject window;
+    cache->showWhenDecoded(QStringLiteral("Scr/Nch.res"), QSize(), &window, [&](const QPixmap&) { ++shown; });
+    QVERIFY(held.waitUntilAsked(1));
+    cache.reset();
+    QVERIFY2(!held.timedOut(), "the cache waited for its decoder");
+    // Let go after the cache: it finishes, and hands its picture to no one.
+    held.release();
+    QVERIFY(held.waitUntilFinished(1));
+    QCoreApplication::processEvents();
+    QCOMPARE(shown, 0);
 }
 
 void PlatformWindowTest::missingPictureGivesANullPicture()

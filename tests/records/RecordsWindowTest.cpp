@@ -7,6 +7,7 @@
 #include "FileSizeLimit.h"
 
 #include "platform/Cp1251.h"
+#include "platform/DataDir.h"
 #include "platform/EventLabel.h"
 #include "platform/OutlinedLabel.h"
 #include "platform/WindowNames.h"
@@ -99,6 +100,7 @@ private slots:
     void secondOpeningEntersNothing();
     void unsavedResultIsStillShownAndTheBoxSaysSo_data();
     void unsavedResultIsStillShownAndTheBoxSaysSo();
+    void withNowhereToKeepResultsDataTableIsShownAndTheWindowSaysWhy();
     void menuBandFollowsThePointerAndThePictureStaysCentred();
     void menuTurnsRedOnPressAndItsReleaseReturnsToANewStartWindow();
     void keysThatLeaveAWindowReturnToTheMenu_data();
@@ -123,6 +125,7 @@ void RecordsWindowTest::showsTheTableOverItsPicture()
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     QCOMPARE(window->picture()->objectName(), QStringLiteral("Picture1"));
     QCOMPARE(window->picture()->size(), QSize(800, 600));
+    test.platform->pictures.deliverAll();
     QVERIFY(!window->picture()->pixmap().isNull());
 
     QCOMPARE(shownTable(window), fullText);
@@ -335,6 +338,48 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
     // Showing the window again does not repeat the box.
     window->present();
     QCOMPARE(test.dialogs.messages.size(), 1);
+}
+
+void RecordsWindowTest::withNowhereToKeepResultsDataTableIsShownAndTheWindowSaysWhy()
+{
+    TestPlatform test;
+    writeRecords(test, fullText);
+    // No home, and a Data its player cannot rewrite, though they can read it.
+    const QByteArray dataFolder = QFile::encodeName(test.dataPath(QString()));
+    QCOMPARE(chmod(QFile::encodeName(test.baseDir.path()).constData(), 0755), 0);
+    QCOMPARE(chmod(dataFolder.constData(), 0555), 0);
+    test.defineWindows();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const DataDir data(test.baseDir.path());
+    test.state.Champion = Player{PlayerKind::Person, QStringLiteral("Вика"), 450};
+    RecordsWindow window(RecordsWindow::Services{data, test.platform->pictures, test.dialogs,
+                                                 *test.navigation, test.platform->sounds},
+                         test.state);
+    QVERIFY(!window.keptNowhereLabel()->isVisibleTo(&window));
+    {
+        const AsPlainUser plain;
+        window.load();
+        window.present();
+    }
+    qputenv("HOME", home);
+    if (!dataHome.isEmpty())
+        qputenv("XDG_DATA_HOME", dataHome);
+    QCOMPARE(chmod(dataFolder.constData(), 0755), 0);
+
+    // Data's own table with the result entered, and the line that says why it will not stay.
+    QCOMPARE(shownTable(&window),
+             QStringLiteral("Ира\r\n500\r\nВика\r\n450\r\nЯна\r\n300\r\nЛёва\r\n200\r\n"));
+    QVERIFY(window.keptNowhereLabel()->isVisibleTo(&window));
+    QCOMPARE(window.keptNowhereLabel()->text(),
+             QStringLiteral("Рекорды не сохраняются: нет домашней папки, а папку Data изменить нельзя."));
+    QCOMPARE(test.dialogs.messages.size(), 1);
+    QCOMPARE(test.dialogs.messages.first().text,
+             QStringLiteral("Не удалось сохранить таблицу рекордов: нет домашней папки, где её хранить. "
+                            "Прежняя таблица не изменена."));
+    QVERIFY(!recordsWritten(test));
 }
 
 void RecordsWindowTest::menuBandFollowsThePointerAndThePictureStaysCentred()
