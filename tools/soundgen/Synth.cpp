@@ -193,7 +193,8 @@ Buffer synthesise(Sound sound, double seconds)
         addClack(out, noise, 0.0, 1.0);
         break;
     case Sound::DrumStop:
-        addClack(out, noise, 0.0, 1.0);
+        // Sounds over the last frame's clack: the knock of the drum coming
+        // to rest and a bell, no clack of its own (two would clip).
         addDecaying(out, 0.004, 95, 0.9, 0.07, 0.003);
         addDecaying(out, 0.004, 190, 0.5, 0.04, 0.003);
         addNoiseBurst(out, noise, 0.004, 320, 0.9, 1.2, 0.02);
