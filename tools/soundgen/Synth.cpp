@@ -380,7 +380,7 @@ double windowLoudness(const Buffer& samples)
 }
 
 const std::array<Recipe, sounds::count> recipes{{
-    {Sound::DrumClack, 0.040, Level::Normal},      {Sound::DrumStop, 0.50, Level::Normal},
+    {Sound::DrumClack, 0.040, Level::Drum},        {Sound::DrumStop, 0.50, Level::Normal},
     {Sound::SectorPoints, 0.60, Level::Normal},    {Sound::SectorDouble, 0.70, Level::Normal},
     {Sound::SectorPassTurn, 0.62, Level::Normal},  {Sound::SectorBankrupt, 1.60, Level::Normal},
     {Sound::SectorPlus, 0.90, Level::Normal},      {Sound::LetterRight, 0.50, Level::Normal},
@@ -401,7 +401,15 @@ const Recipe& recipe(Sound sound)
 
 double targetLoudness(Level level)
 {
-    return level == Level::Normal ? -17.0 : -29.0;
+    switch (level) {
+    case Level::Normal:
+        break;
+    case Level::Drum:
+        return -24.0;
+    case Level::Quiet:
+        return -29.0;
+    }
+    return -17.0;
 }
 
 QList<qint16> render(Sound sound)
