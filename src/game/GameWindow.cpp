@@ -290,15 +290,12 @@ void GameWindow::showOutcome(const WordRound::Outcome& outcome)
 
 void GameWindow::playSounds(const QList<Sound>& heard)
 {
-    constexpr int chimeSpacing = 140;
-    int delay = 0;
-    for (const Sound sound : heard) {
-        if (delay == 0)
-            services_.sounds.play(sound);
+    for (const roundsounds::Cue& cue : roundsounds::timed(heard)) {
+        if (cue.afterMs == 0)
+            services_.sounds.play(cue.sound);
         else
-            QTimer::singleShot(delay, this, [this, sound] { services_.sounds.play(sound); });
-        if (sound == Sound::LetterRight)
-            delay += chimeSpacing;
+            QTimer::singleShot(cue.afterMs, this,
+                               [this, sound = cue.sound] { services_.sounds.play(sound); });
     }
 }
 

@@ -74,4 +74,16 @@ QList<Sound> ofDrumFrame(bool resting)
     return {Sound::DrumClack};
 }
 
+QList<Cue> timed(const QList<Sound>& heard)
+{
+    QList<Cue> cues;
+    int after = 0;
+    for (const Sound sound : heard) {
+        cues << Cue{sound, after};
+        if (sound == Sound::LetterRight)
+            after += chimeSpacing;
+    }
+    return cues;
+}
+
 } // namespace roundsounds

@@ -17,4 +17,18 @@ QList<Sound> of(const WordRound::Outcome& outcome, const WordRound::Message& mes
 // The sounds of the drum's frame: a clack, and the stop once it rests.
 QList<Sound> ofDrumFrame(bool resting);
 
+// A sound of an outcome and when it starts, in milliseconds after it.
+struct Cue {
+    Sound sound;
+    int afterMs;
+    bool operator==(const Cue&) const = default;
+};
+
+// The cells a letter opens ring one after another, this far apart; what
+// follows them starts after the last.
+constexpr int chimeSpacing = 140;
+
+// When each of `heard` starts: the window and the simulator keep this time.
+QList<Cue> timed(const QList<Sound>& heard);
+
 } // namespace roundsounds

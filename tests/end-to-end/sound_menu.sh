@@ -10,36 +10,19 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sound_server.sh"
 
 work=$(mktemp -d)
 cd "$work"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-# As root in a container, shared memory between client and server fails
-# without a word and the recording is silent: the socket carries the sound.
-cat >"$work/client.conf" <<CONF
-enable-shm = no
-enable-memfd = no
-autospawn = no
-CONF
-export PULSE_CLIENTCONFIG=$work/client.conf PULSE_SERVER=unix:$work/pulse-socket
-
-pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
-  --log-target=stderr --log-level=error \
-  -L "module-null-sink sink_name=game rate=48000" \
-  -L "module-native-protocol-unix socket=$work/pulse-socket auth-anonymous=1" >"$work/pulse.log" 2>&1 &
-server=$!
 pid=""
-recorder=""
 cleanup() {
-  for process in $pid $recorder $server; do
-    kill "$process" 2>/dev/null || true
-  done
+  kill "$pid" 2>/dev/null || true
+  stop_sound_server
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-eventually 10 pactl info >/dev/null
+start_sound_server "$work"
 
 pace=${KORDAMIR_E2E_PACE:-1}
 
@@ -56,11 +39,7 @@ start_game() {
 # the picture beside them; prints how many sounds began, one per line of
 # 10 ms windows where the level rises above -50 dBFS after silence.
 record_menu_walk() {
-  parec -d game.monitor --format=s16le --rate=48000 --channels=1 --latency-msec=20 >"$work/walk.raw" &
-  recorder=$!
-  # The walk begins once the recorder is capturing, not after a guess.
-  eventually 10 test -s "$work/walk.raw"
-  sleep 0.2
+  start_recording "$work/walk.raw"
   local entry x y
   read -r x y < <(start_picture_point "$window" 300 150)
   xdotool mousemove "$x" "$y"
@@ -73,15 +52,8 @@ record_menu_walk() {
   read -r x y < <(start_picture_point "$window" 300 150)
   xdotool mousemove "$x" "$y"
   sleep 0.5
-  kill "$recorder"
-  wait "$recorder" 2>/dev/null || true
-  recorder=""
-  sox -t raw -r 48000 -e signed -b 16 -c 1 "$work/walk.raw" -t dat - 2>/dev/null | awk '
-    /^;/ { next }
-    { v = $2 < 0 ? -$2 : $2; if (v > peak) peak = v; if (++n == 480) { print peak; peak = 0; n = 0 } }
-  ' | awk -v level=0.0032 '
-    { loud = $1 > level; if (loud && !was) onsets++; was = loud }
-    END { print onsets + 0 }'
+  stop_recording
+  count_sounds "$work/walk.raw"
 }
 
 press_m() {
@@ -137,9 +109,7 @@ leave
 # The sound server goes away while the game runs: it plays on, silent, and
 # says so once on stderr.
 start_game
-kill "$server"
-wait "$server" 2>/dev/null || true
-server=""
+stop_sound_server
 for entry in 1 2 3 4 1 2; do
   read -r x y < <(start_picture_point "$window" $((548 + 112)) $((296 + 68 * (entry - 1) + 30)))
   xdotool mousemove "$x" "$y"

@@ -42,6 +42,7 @@ private slots:
     void everyOutcomeSoundsAsItShould_data();
     void everyOutcomeSoundsAsItShould();
     void theDrumClacksEveryFrameAndKnocksOnceAtRest();
+    void chimesRingOneAfterAnotherAndTheEndAfterThem();
 };
 
 void RoundSoundsTest::everyOutcomeSoundsAsItShould_data()
@@ -107,6 +108,24 @@ void RoundSoundsTest::theDrumClacksEveryFrameAndKnocksOnceAtRest()
 {
     QCOMPARE(roundsounds::ofDrumFrame(false), QList<Sound>{Sound::DrumClack});
     QCOMPARE(roundsounds::ofDrumFrame(true), (QList<Sound>{Sound::DrumClack, Sound::DrumStop}));
+}
+
+void RoundSoundsTest::chimesRingOneAfterAnotherAndTheEndAfterThem()
+{
+    using roundsounds::Cue;
+    const int gap = roundsounds::chimeSpacing;
+    // The press with the first chime; the word's end after the last one.
+    QCOMPARE(roundsounds::timed({Sound::LetterPress, Sound::LetterRight, Sound::LetterRight,
+                                 Sound::LetterRight, Sound::WordWonByLetters}),
+             (QList<Cue>{{Sound::LetterPress, 0},
+                         {Sound::LetterRight, 0},
+                         {Sound::LetterRight, gap},
+                         {Sound::LetterRight, 2 * gap},
+                         {Sound::WordWonByLetters, 3 * gap}}));
+    // Without a chime everything sounds at once.
+    QCOMPARE(roundsounds::timed({Sound::LetterPress, Sound::LetterWrong}),
+             (QList<Cue>{{Sound::LetterPress, 0}, {Sound::LetterWrong, 0}}));
+    QVERIFY(roundsounds::timed({}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RoundSoundsTest)

@@ -3,6 +3,7 @@
 
 #include "Synth.h"
 
+#include "sound/RoundSounds.h"
 #include "sound/Sound.h"
 #include "sound/WaveFile.h"
 
@@ -23,6 +24,9 @@ private slots:
     void everySoundIsCleanAndMatched();
     void clackDiesAwayBeforeTheNextFrame();
     void clacksAtFrameIntervalsStayApart();
+    void soundsOfOneMomentMixUnderFullScale_data();
+    void soundsOfOneMomentMixUnderFullScale();
+    void aClackOverAnyOtherSoundNeverClips();
     void soundsDiffer();
     void sameBuildWritesTheSameSamples();
 };
@@ -132,6 +136,58 @@ void SoundGeneratorTest::clacksAtFrameIntervalsStayApart()
         const int before = peakOf(track, frames(onsetsMs.at(n)) - frames(5), frames(onsetsMs.at(n)));
         const int after = peakOf(track, frames(onsetsMs.at(n)), frames(onsetsMs.at(n)) + frames(5));
         QVERIFY2(dbfs(after) - dbfs(before) >= 20, qPrintable(QStringLiteral("clack %1").arg(n)));
+    }
+}
+
+void SoundGeneratorTest::soundsOfOneMomentMixUnderFullScale_data()
+{
+    QTest::addColumn<QList<Sound>>("heard");
+    using Next = WordRound::Next;
+    const auto move = [](Next next, QList<int> cells, int letter = 1) {
+        WordRound::Outcome made;
+        made.next = next;
+        made.openedCells = std::move(cells);
+        made.namedLetter = letter;
+        return roundsounds::of(made, {});
+    };
+    QTest::newRow("the drum comes to rest") << roundsounds::ofDrumFrame(true);
+    QTest::newRow("a letter of three cells ends the word") << move(Next::WordWonByLetters, {1, 2, 3});
+    QTest::newRow("a letter of five cells") << move(Next::SameSeat, {1, 2, 3, 4, 5});
+    QTest::newRow("the third cell brings the boxes") << move(Next::BoxesOffered, {4});
+    QTest::newRow("a wrong letter") << move(Next::TurnPassed, {});
+}
+
+void SoundGeneratorTest::soundsOfOneMomentMixUnderFullScale()
+{
+    // What the table starts for one moment of the round, mixed as the
+    // player mixes it: a sum, which must not reach the ceiling.
+    QFETCH(QList<Sound>, heard);
+    QList<qint32> mix;
+    for (const roundsounds::Cue& cue : roundsounds::timed(heard)) {
+        const QList<qint16> samples = shipped(cue.sound);
+        QVERIFY2(!samples.isEmpty(), qPrintable(sounds::name(cue.sound)));
+        const qsizetype at = frames(cue.afterMs);
+        if (mix.size() < at + samples.size())
+            mix.resize(at + samples.size(), 0);
+        for (qsizetype i = 0; i < samples.size(); ++i)
+            mix[at + i] += samples.at(i);
+    }
+    int peak = 0;
+    for (const qint32 x : mix)
+        peak = std::max(peak, std::abs(x));
+    QVERIFY2(dbfs(peak) <= soundgen::peakCeilingDb, qPrintable(QStringLiteral("%1 dBFS").arg(dbfs(peak))));
+}
+
+void SoundGeneratorTest::aClackOverAnyOtherSoundNeverClips()
+{
+    // A person may spin while the last result still rings (the bankrupt's
+    // brass lasts 1.6 s): the clacks fall on it wherever they fall, so
+    // even the two peaks together stay under full scale.
+    const int clack = peakOf(shipped(Sound::DrumClack));
+    QVERIFY(clack > 0);
+    for (const Sound sound : sounds::all()) {
+        const int peak = peakOf(shipped(sound));
+        QVERIFY2(clack + peak <= 32767, qPrintable(sounds::name(sound)));
     }
 }
 

@@ -5,7 +5,9 @@
 
 #include "rules/Score.h"
 #include "rules/Tournament.h"
+#include "sound/RoundSounds.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -59,7 +61,7 @@ bool Simulator::playTournament(int number)
                                       .arg(stage)
                                       .arg(seat));
         }
-        if (!playWord())
+        if (!playWord(number))
             return false;
         check(tournament.stage() == stage + 1, QStringLiteral("a finished word moves the stage on by one"));
     }
@@ -73,7 +75,16 @@ int Simulator::score(int seat, int stage) const
     return state_.player(seat, stage).score;
 }
 
-bool Simulator::playWord()
+void Simulator::hear(const QList<Sound>& sounds, qint64 now, std::vector<Heard>& heard)
+{
+    for (const roundsounds::Cue& cue : roundsounds::timed(sounds)) {
+        ++figures_.soundCounts.at(static_cast<std::size_t>(cue.sound));
+        if (options_.sounds)
+            heard.push_back({now + cue.afterMs, cue.sound});
+    }
+}
+
+bool Simulator::playWord(int tournament)
 {
     const auto drawn = TopicDatabase::draw(topics_, random_);
     if (!drawn)
@@ -90,8 +101,15 @@ bool Simulator::playWord()
     int stop = 0;
     int pictures = 0;
     WordRound::Outcome last;
-    QObject::connect(&round, &WordRound::drumTurned, [&pictures](int, bool) { ++pictures; });
+    // What the table would play, from the same outcomes and at the same
+    // moments as the game window plays it.
+    WordSounds heard{tournament, stage, drawn->word, {}};
+    QObject::connect(&round, &WordRound::drumTurned, [&](int, bool resting) {
+        ++pictures;
+        hear(roundsounds::ofDrumFrame(resting), clock.now(), heard.heard);
+    });
     QObject::connect(&round, &WordRound::played, [&](const WordRound::Outcome& outcome) {
+        hear(roundsounds::of(outcome, round.message()), clock.now(), heard.heard);
         const int seat = outcome.seat;
         if (outcome.next == WordRound::Next::DrumSpinning) {
             ++spins;
@@ -170,7 +188,36 @@ bool Simulator::playWord()
     figures_.spinsPerWord.push_back(spins);
     figures_.msPerWord.push_back(clock.now());
     checkWinner(stage, last);
+    // Sounds that start after their move, such as the chimes after the first.
+    std::stable_sort(heard.heard.begin(), heard.heard.end(),
+                     [](const Heard& a, const Heard& b) { return a.ms < b.ms; });
+    if (options_.sounds)
+        figures_.wordSounds.push_back(std::move(heard));
     return true;
+}
+
+QStringList Simulator::timeline(const std::vector<Heard>& heard)
+{
+    QStringList lines;
+    const auto seconds = [](qint64 ms) { return QString::number(static_cast<double>(ms) / 1000, 'f', 3); };
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        const Heard& first = heard.at(i);
+        std::size_t last = i;
+        while (first.sound == Sound::DrumClack && last + 1 < heard.size()
+               && heard.at(last + 1).sound == Sound::DrumClack
+               && heard.at(last + 1).ms - heard.at(last).ms == WordRound::Pace::drumFrame)
+            ++last;
+        QString line = QStringLiteral("%1 s  %2").arg(seconds(first.ms), 9).arg(sounds::name(first.sound));
+        if (last > i) {
+            line += QStringLiteral(" × %1, every %2 ms, to %3 s")
+                        .arg(last - i + 1)
+                        .arg(WordRound::Pace::drumFrame)
+                        .arg(seconds(heard.at(last).ms));
+        }
+        lines << line;
+        i = last;
+    }
+    return lines;
 }
 
 WordRound::Outcome Simulator::personMoves(WordRound& round)

@@ -8,6 +8,7 @@
 #include "rules/Drum.h"
 #include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
+#include "sound/Sound.h"
 #include "state/GameState.h"
 
 #include <QString>
@@ -28,6 +29,21 @@ public:
         unsigned seed = 1;
         QString topicDir;
         bool person = false;
+        bool sounds = false; // keep every word's sounds, in order, with their times
+    };
+
+    // A sound the table would play, and when: milliseconds from the word's start.
+    struct Heard {
+        qint64 ms = 0;
+        Sound sound = Sound::DrumClack;
+        bool operator==(const Heard&) const = default;
+    };
+
+    struct WordSounds {
+        int tournament = 0;
+        int stage = 0;
+        QString word;
+        std::vector<Heard> heard;
     };
 
     struct Figures {
@@ -43,7 +59,9 @@ public:
         int boxesOffered = 0;
         int prizesWon = 0;
         QString longestWord;
-        QStringList broken; // invariants broken, with where
+        std::array<qint64, sounds::count> soundCounts{}; // how often each sound was played
+        std::vector<WordSounds> wordSounds;              // with Options::sounds
+        QStringList broken;                              // invariants broken, with where
     };
 
     explicit Simulator(Options options);
@@ -52,9 +70,14 @@ public:
     bool run();
     const Figures& figures() const { return figures_; }
 
+    // One line a sound, its time in seconds first; the clacks of a turn of
+    // the drum, 50 ms apart, make one line.
+    static QStringList timeline(const std::vector<Heard>& heard);
+
 private:
     bool playTournament(int number);
-    bool playWord();
+    bool playWord(int tournament);
+    void hear(const QList<Sound>& sounds, qint64 now, std::vector<Heard>& heard);
     WordRound::Outcome personMoves(WordRound& round);
     void openBox(WordRound& round);
     void follow(const WordRound& round, const WordRound::Outcome& outcome);

@@ -91,6 +91,17 @@ void report(QTextStream& out, const Simulator::Options& options, const Simulator
     out << "prize boxes: offered " << f.boxesOffered << ", prize won " << f.prizesWon << "\n";
     out << "longest word: " << f.longestWord << " (" << f.longestWord.size() << " letters)\n\n";
 
+    // What the table would play, from the rules' outcomes: how often each sound comes in a word.
+    out << "sounds at the table      played  per word\n";
+    for (const Sound sound : sounds::all()) {
+        const qint64 played = f.soundCounts.at(static_cast<std::size_t>(sound));
+        out << QStringLiteral("  %1 %2 %3\n")
+                   .arg(sounds::name(sound), -18)
+                   .arg(played, 10)
+                   .arg(f.words > 0 ? static_cast<double>(played) / f.words : 0.0, 9, 'f', 2);
+    }
+    out << "\n";
+
     // A computer's plus draw is drawn again, so its shares are the others' scaled up.
     const auto shares = drawShares();
     int personSpins = 0;
@@ -120,6 +131,14 @@ void report(QTextStream& out, const Simulator::Options& options, const Simulator
     }
     out << "\n";
 
+    for (const Simulator::WordSounds& word : f.wordSounds) {
+        out << "sounds of the word " << word.word << " (tournament " << word.tournament << ", stage "
+            << word.stage << "), seconds from its start:\n";
+        for (const QString& line : Simulator::timeline(word.heard))
+            out << "  " << line << "\n";
+        out << "\n";
+    }
+
     if (f.broken.isEmpty()) {
         out << "rule invariants: none broken\n";
         return;
@@ -139,8 +158,9 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Plays whole tournaments of computer players over the game's rules and prints\n"
-                       "spins per word, how words are won, champion scores, sector frequencies and any\n"
-                       "rule invariant broken (exit status 1). The same seed gives the same figures."));
+                       "spins per word, how words are won, champion scores, sector frequencies, the sounds\n"
+                       "the table would play and any rule invariant broken (exit status 1). The same seed\n"
+                       "gives the same figures."));
     parser.addHelpOption();
     const QCommandLineOption tournamentsOption(QStringLiteral("tournaments"),
                                                QStringLiteral("Tournaments to play."), QStringLiteral("N"),
@@ -155,7 +175,10 @@ int main(int argc, char* argv[])
         QStringLiteral("Seat 1 of each trio is a person who names letters by their frequency in Russian,\n"
                        "opens the rarest letter on the plus sector and says the word once three\n"
                        "quarters of it stand open."));
-    parser.addOptions({tournamentsOption, seedOption, topicsOption, personOption});
+    const QCommandLineOption soundsOption(
+        QStringLiteral("sounds"),
+        QStringLiteral("Lists the sounds of every word as the table would play them, each with its time."));
+    parser.addOptions({tournamentsOption, seedOption, topicsOption, personOption, soundsOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -166,6 +189,7 @@ int main(int argc, char* argv[])
     options.seed = parser.value(seedOption).toUInt(&seedOk);
     options.topicDir = parser.value(topicsOption);
     options.person = parser.isSet(personOption);
+    options.sounds = parser.isSet(soundsOption);
     if (!tournamentsOk || options.tournaments < 1 || !seedOk) {
         err << "kordamir-sim: --tournaments takes a whole number from 1 up, --seed a whole number from 0 "
                "up\n";

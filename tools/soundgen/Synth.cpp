@@ -193,7 +193,8 @@ Buffer synthesise(Sound sound, double seconds)
         addClack(out, noise, 0.0, 1.0);
         break;
     case Sound::DrumStop:
-        addClack(out, noise, 0.0, 1.0);
+        // Sounds over the last frame's clack: the knock of the drum coming
+        // to rest and a bell, no clack of its own (two would clip).
         addDecaying(out, 0.004, 95, 0.9, 0.07, 0.003);
         addDecaying(out, 0.004, 190, 0.5, 0.04, 0.003);
         addNoiseBurst(out, noise, 0.004, 320, 0.9, 1.2, 0.02);
@@ -379,7 +380,7 @@ double windowLoudness(const Buffer& samples)
 }
 
 const std::array<Recipe, sounds::count> recipes{{
-    {Sound::DrumClack, 0.040, Level::Normal},      {Sound::DrumStop, 0.50, Level::Normal},
+    {Sound::DrumClack, 0.040, Level::Drum},        {Sound::DrumStop, 0.50, Level::Normal},
     {Sound::SectorPoints, 0.60, Level::Normal},    {Sound::SectorDouble, 0.70, Level::Normal},
     {Sound::SectorPassTurn, 0.62, Level::Normal},  {Sound::SectorBankrupt, 1.60, Level::Normal},
     {Sound::SectorPlus, 0.90, Level::Normal},      {Sound::LetterRight, 0.50, Level::Normal},
@@ -400,7 +401,15 @@ const Recipe& recipe(Sound sound)
 
 double targetLoudness(Level level)
 {
-    return level == Level::Normal ? -17.0 : -29.0;
+    switch (level) {
+    case Level::Normal:
+        break;
+    case Level::Drum:
+        return -24.0;
+    case Level::Quiet:
+        return -29.0;
+    }
+    return -17.0;
 }
 
 QList<qint16> render(Sound sound)

@@ -16,8 +16,10 @@
 namespace soundgen {
 
 // How loud a sound is meant to be: the menu and the letter panel only
-// whisper, everything else speaks at one level.
-enum class Level { Normal, Quiet };
+// whisper; the drum's clacks, twenty a second for every spin, rattle
+// beneath the results, and leave room for a result still ringing out when
+// the next person spins; everything else speaks at one level.
+enum class Level { Normal, Drum, Quiet };
 
 struct Recipe {
     Sound sound;

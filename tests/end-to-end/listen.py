@@ -1,0 +1,225 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What a recording of the game's sound holds, for the end-to-end tests.
+
+The recordings are raw: 48 kHz, 16-bit little-endian, one channel, as parec
+writes them from the sink's monitor. Python's standard library only.
+
+  listen.py quiet RAW                exit 0 when nothing reaches -50 dBFS;
+                                     prints the loudest sample, in dBFS
+  listen.py announced RAW            exit 0 once the drum has turned and
+                                     stopped and the sector was sounded
+  listen.py spin RAW CHIME.wav       the drum's clacks, its stop, the
+                                     sector's sound and the chime of a right
+                                     letter, as found; exit 1 when the drum
+                                     is not there as a player hears it, 3
+                                     when all is there but the chime
+"""
+
+import array
+import itertools
+import math
+import operator
+import statistics
+import sys
+import wave
+
+RATE = 48000
+WINDOW = RATE // 200  # 5 ms
+FULL_SCALE = 32767
+
+# The level that counts as a sound at all, and how much a window must rise
+# over the two before it to be a new sound's start.
+SOUND_LEVEL = FULL_SCALE * 10 ** (-45 / 20)
+RISE = 4.0  # 12 dB
+BETWEEN_WINDOWS = 4  # 20 ms
+
+# Clacks closer than this follow each other in one turn of the drum.
+CLACK_GAP = 0.12
+# The rules show a drum of at least 13 pictures a spin; a loaded machine may
+# join two of them in one period of the sound server.
+FEWEST_CLACKS = 10
+# The sector is announced a second after the drum stops.
+ANNOUNCED_AFTER = 0.6
+# How like the chime's file a sound must be to be the chime (another sound
+# ringing on beneath it lowers the likeness; the sector sounds are below 0.3).
+CHIME_LIKENESS = 0.8
+
+
+def read_raw(path):
+    samples = array.array("h")
+    with open(path, "rb") as raw:
+        data = raw.read()
+    samples.frombytes(data[: len(data) // 2 * 2])
+    if sys.byteorder != "little":
+        samples.byteswap()
+    return samples
+
+
+def read_wav(path):
+    with wave.open(path, "rb") as sound:
+        if sound.getsampwidth() != 2 or sound.getnchannels() != 1 or sound.getframerate() != RATE:
+            raise SystemExit(f"{path}: not 16-bit mono at {RATE} Hz")
+        samples = array.array("h")
+        samples.frombytes(sound.readframes(sound.getnframes()))
+    if sys.byteorder != "little":
+        samples.byteswap()
+    return samples
+
+
+def window_peaks(samples):
+    return [
+        max(max(samples[i : i + WINDOW]), -min(samples[i : i + WINDOW]))
+        for i in range(0, len(samples) - WINDOW + 1, WINDOW)
+    ]
+
+
+def onsets(samples):
+    """The sample indices where sounds begin. A sound's first milliseconds
+    may rise over two windows: one start, and the next no sooner than
+    BETWEEN later."""
+    peaks = window_peaks(samples)
+    found = []
+    last = -BETWEEN_WINDOWS
+    for i, peak in enumerate(peaks):
+        before = max(peaks[max(0, i - 2) : i], default=0)
+        if peak >= SOUND_LEVEL and peak >= RISE * before and i - last >= BETWEEN_WINDOWS:
+            found.append(first_loud_sample(samples, i * WINDOW - WINDOW, peak))
+            last = i
+    return found
+
+
+def first_loud_sample(samples, start, peak):
+    """Where a sound whose loudest sample is `peak` first reaches a tenth of it."""
+    start = max(0, start)
+    for i in range(start, min(len(samples), start + 3 * WINDOW)):
+        if abs(samples[i]) >= peak / 10:
+            return i
+    return start
+
+
+def band_power(samples, start, length, freq):
+    """The power at `freq` (Goertzel) of `length` samples from `start`, per sample."""
+    coefficient = 2 * math.cos(2 * math.pi * freq / RATE)
+    s1 = s2 = 0.0
+    for x in samples[start : start + length]:
+        s1, s2 = x + coefficient * s1 - s2, s1
+    return (s1 * s1 + s2 * s2 - coefficient * s1 * s2) / max(1, length) ** 2
+
+
+def likeness(samples, at, template, reach=96, length=4800):
+    """The best normalised correlation of `length` samples of the template with
+    the recording near sample `at`, within `reach` samples either way."""
+    model = template[:length]
+    model_norm = math.sqrt(sum(map(operator.mul, model, model)))
+    first = max(0, at - reach)
+    region = samples[first : at + reach + len(model)]
+    # The energy of every stretch of the region, from running sums of squares.
+    energy = [0, *itertools.accumulate(map(operator.mul, region, region))]
+    best = 0.0
+    for offset in range(0, len(region) - len(model) + 1):
+        power = energy[offset + len(model)] - energy[offset]
+        if power <= 0 or model_norm == 0:
+            continue
+        dot = sum(map(operator.mul, region[offset : offset + len(model)], model))
+        best = max(best, dot / (math.sqrt(power) * model_norm))
+    return best
+
+
+def clack_runs(starts):
+    """Runs of sounds that follow each other closer than a clack's gap."""
+    runs = []
+    for start in starts:
+        if runs and (start - runs[-1][-1]) / RATE < CLACK_GAP:
+            runs[-1].append(start)
+        else:
+            runs.append([start])
+    return runs
+
+
+class Spin:
+    """One turn of the drum as heard: the clacks, and what followed them."""
+
+    def __init__(self, samples):
+        self.samples = samples
+        self.starts = onsets(samples)
+        runs = [run for run in clack_runs(self.starts) if len(run) >= FEWEST_CLACKS]
+        self.clacks = max(runs, key=len) if runs else []
+        self.after = [s for s in self.starts if self.clacks and s > self.clacks[-1]]
+        end = self.clacks[-1] if self.clacks else 0
+        self.announced = [s for s in self.after if (s - end) / RATE >= ANNOUNCED_AFTER]
+
+    def intervals_ms(self):
+        return [1000 * (b - a) / RATE for a, b in zip(self.clacks, self.clacks[1:])]
+
+    def knock_rise_db(self):
+        """How much louder the stop's low knock is than the clacks' lows: the
+        loudest 50 ms at 95 Hz about the run's last sounds against the median
+        of the clacks before them."""
+        length = RATE // 20
+        clack = statistics.median(band_power(self.samples, s, length, 95) for s in self.clacks[:-3])
+        stop = max(
+            band_power(self.samples, s, length, 95)
+            for s in range(self.clacks[-3], self.clacks[-1] + RATE // 10, WINDOW)
+        )
+        return 10 * math.log10(max(stop, 1e-9) / max(clack, 1e-9))
+
+
+def peak_db(samples):
+    peak = max(max(samples, default=0), -min(samples, default=0))
+    return 20 * math.log10(peak / FULL_SCALE) if peak else -math.inf
+
+
+def main(argv):
+    if len(argv) < 3:
+        raise SystemExit(__doc__)
+    command, samples = argv[1], read_raw(argv[2])
+    if command == "quiet":
+        level = peak_db(samples)
+        print("silence" if level == -math.inf else f"{level:.1f} dBFS")
+        return 0 if level < -50 else 1
+    if command == "announced":
+        return 0 if Spin(samples).announced else 1
+    if command != "spin" or len(argv) < 4:
+        raise SystemExit(__doc__)
+
+    spin = Spin(samples)
+    if not spin.clacks:
+        print(f"no turn of the drum heard: {len(spin.starts)} sounds, none in a run of clacks")
+        return 1
+    intervals = spin.intervals_ms()
+    rhythm = statistics.median(intervals)
+    seconds = (spin.clacks[-1] - spin.clacks[0]) / RATE
+    knock = spin.knock_rise_db()
+    print(
+        f"clacks: {len(spin.clacks)} over {seconds:.2f} s, every {rhythm:.0f} ms "
+        f"(median; {min(intervals):.0f}–{max(intervals):.0f}); the stop's knock {knock:+.0f} dB"
+    )
+    problems = []
+    # The drum turns a sector every 50 ms; the sound server delivers in periods of its own.
+    if not 30 <= rhythm <= 100:
+        problems.append(f"the clacks keep no step with the drum's 50 ms frames ({rhythm:.0f} ms)")
+    if knock < 10:
+        problems.append(f"no knock at the drum's stop ({knock:+.0f} dB over the clacks)")
+    if not spin.announced:
+        problems.append("no sector sounded after the drum stopped")
+    if problems:
+        print("; ".join(problems))
+        return 1
+    end = spin.clacks[-1]
+    print(f"the sector sounded {(spin.announced[0] - end) / RATE:.2f} s after the stop")
+
+    chime = read_wav(argv[3])
+    heard = [(likeness(samples, s, chime), s) for s in spin.announced]
+    best, at = max(heard)
+    if best < CHIME_LIKENESS:
+        print(f"no chime: the sounds after the sector are at most {best:.2f} like it")
+        return 3
+    print(f"chime at {(at - end) / RATE:.2f} s after the stop, {best:.2f} like the chime's file")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
