@@ -195,9 +195,10 @@ void GameWindow::showRound()
     c.turningDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), true));
     c.restingDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), false));
 
-    c.messageLine->setText(TableTexts::message(round_.message()));
+    showMessage();
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
         showCell(i, round_.isCellOpen(i));
+        c.cells.at(i)->setAvailable(round_.allows(WordRound::Move::OpenPlusCell) && !round_.isCellOpen(i));
         c.cells.at(i)->setVisible(i <= round_.wordLength());
         if (phase == Phase::AwaitingPlusCell)
             c.cells.at(i)->setCursor(Qt::WhatsThisCursor);
@@ -211,6 +212,18 @@ void GameWindow::showRound()
         showSeat(seat);
     showBox(1);
     showBox(2);
+}
+
+void GameWindow::showMessage()
+{
+    // A player who cannot see the table hears each message as it appears,
+    // the same words given anew included.
+    PressableLabel* line = controls_.messageLine;
+    const QString before = line->text();
+    line->setText(TableTexts::message(round_.message()));
+    if (round_.messageNumber() != shownMessage_ && !line->text().isEmpty())
+        line->announce(before);
+    shownMessage_ = round_.messageNumber();
 }
 
 void GameWindow::showSeat(int seat)
@@ -244,7 +257,7 @@ void GameWindow::showSeat(int seat)
 void GameWindow::showBox(int b)
 {
     using Phase = WordRound::Phase;
-    EventLabel* prizeBox = controls_.prizeBoxes.at(b);
+    PressableLabel* prizeBox = controls_.prizeBoxes.at(b);
     const Phase phase = round_.phase();
     const bool open = phase == Phase::BoxOpened && round_.openedBox() == b;
     const QString& picture = !open                        ? pictures::closedBox
@@ -257,6 +270,7 @@ void GameWindow::showBox(int b)
     prizeBox->move(pictures::prizeBox(b, open).topLeft());
     prizeBox->setAccessibleName(TableTexts::prizeBox(b, open, round_.openedBoxHadPrize()));
     prizeBox->setVisible(phase == Phase::BoxesOffered || phase == Phase::BoxOpened);
+    prizeBox->setAvailable(round_.allows(WordRound::Move::OpenBox));
 }
 
 void GameWindow::showDrum(int sector, bool resting)
@@ -293,7 +307,7 @@ void GameWindow::showCell(int i, bool open)
 {
     // A closed cell holds no letter at all: black on black hides it from the
     // eye, but a screen reader would read it out.
-    EventLabel* cell = controls_.cells.at(i);
+    PressableLabel* cell = controls_.cells.at(i);
     const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
     cell->setText(letter);
     cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
