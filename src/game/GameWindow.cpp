@@ -37,6 +37,10 @@ static_assert(pictures::drumPictureCount == drum::sectorCount, "one drum picture
 
 namespace {
 
+// The key hint on a closed cell under the plus sector: the yellow of the
+// computers' lines, on the black of the cell.
+const QColor cellKeyColour(0xFF, 0xF0, 0x90);
+
 Clock& clockOf(const GameWindow::Services& services, std::unique_ptr<Clock>& own, QObject* window)
 {
     if (services.clock)
@@ -197,8 +201,9 @@ void GameWindow::showRound()
 
     showMessage();
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        showCell(i, round_.isCellOpen(i));
-        c.cells.at(i)->setAvailable(round_.allows(WordRound::Move::OpenPlusCell) && !round_.isCellOpen(i));
+        const bool pickable = round_.allows(WordRound::Move::OpenPlusCell) && !round_.isCellOpen(i);
+        showCell(i, round_.isCellOpen(i), pickable);
+        c.cells.at(i)->setAvailable(pickable);
         c.cells.at(i)->setVisible(i <= round_.wordLength());
         if (phase == Phase::AwaitingPlusCell)
             c.cells.at(i)->setCursor(Qt::WhatsThisCursor);
@@ -303,13 +308,14 @@ void GameWindow::playSounds(const QList<Sound>& heard)
     }
 }
 
-void GameWindow::showCell(int i, bool open)
+void GameWindow::showCell(int i, bool open, bool keyHint)
 {
     // A closed cell holds no letter at all: black on black hides it from the
     // eye, but a screen reader would read it out.
     PressableLabel* cell = controls_.cells.at(i);
     const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
-    cell->setText(letter);
+    cell->setText(open || !keyHint ? letter : TableKeys::cellKey(i));
+    cell->setTextColour(open || !keyHint ? QColor(Qt::black) : cellKeyColour);
     cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
     cell->setAccessibleName(open ? tr("клетка %1, буква %2").arg(i).arg(letter)
                                  : tr("клетка %1, закрыта").arg(i));

@@ -112,8 +112,9 @@ private:
     void showBox(int b);
     void showDrum(int sector, bool resting);
     void showOutcome(const WordRound::Outcome& outcome);
-    // A cell as the player sees it: open with its letter, or closed and blank.
-    void showCell(int i, bool open);
+    // A cell as the player sees it: open with its letter, or closed and
+    // blank; under the plus sector a closed cell shows the key that opens it.
+    void showCell(int i, bool open, bool keyHint);
     // The look at the hidden word (Ctrl held over the strip).
     void showPeek(bool shown);
     // The hall's sounds of an outcome; the chimes of opened cells one after another.
