@@ -15,7 +15,8 @@ step the table's tree is walked:
 
 - no closed letter is readable: a cell is "клетка N, закрыта" until its letter
   is open, and the word is nowhere in the tree before it is won;
-- every control that is shown is named, with its role and a press action;
+- every control that is shown is named, with its role and a press action
+  (in the setup and the say-word box too);
 - every message of the message line (a status bar) has reached the listener
   as a text change carrying that very text.
 
@@ -301,6 +302,32 @@ def walk():
     return table
 
 
+def check_window(frame, what):
+    """Every control shown in a window other than the table is named, and
+    one that can be pressed or typed into says how."""
+    checked = 0
+    for node in descendants(frame):
+        role = role_of(node)
+        if not showing(node) or role not in CONTROL_ROLES | {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}:
+            continue
+        name = name_of(node)
+        if not name:
+            fail(f"a {node.getRoleName()} in {what} has no name")
+        if role in CONTROL_ROLES:
+            _, names = actions(node)
+            if sensitive(node) and not PRESS_NAMES & set(names):
+                fail(f"'{name}' in {what} has no press action, only {names}")
+        else:
+            try:
+                node.queryEditableText()
+            except Exception:
+                fail(f"'{name}' in {what} cannot be typed into")
+        checked += 1
+    if checked == 0:
+        fail(f"no control found in {what}")
+    print(f"{what}: {checked} controls, each named and with its action")
+
+
 def say_word(table):
     press(table.shown_button("Скажу слово"))
 
@@ -310,6 +337,7 @@ def say_word(table):
         return frame
 
     dialog = wait_for("say-word box", box, 10)
+    check_window(dialog, "the say-word box")
     entry = entry_in(dialog)
     if entry is None:
         fail("the say-word box has no text field")
@@ -360,6 +388,7 @@ def main():
         return frame if named(frame, "Имя первого игрока") is not None else None
 
     window = wait_for("player setup", setup)
+    check_window(window, "the player setup")
     type_into(named(window, "Имя первого игрока"), "Вера")
     for seat in ("Второй игрок", "Третий игрок"):
         group = named(window, seat)
