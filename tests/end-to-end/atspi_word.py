@@ -195,7 +195,6 @@ class Table:
         self.buttons = {}  # shown, by name
         self.boxes = []
         self.status_texts = []
-        over = False
         nodes = []
         for node in descendants(frame):
             try:
@@ -207,12 +206,11 @@ class Table:
                 self.message = name
                 self.status_texts.append(node.queryText().getText(0, -1))
                 self.check_control(node, role, name)
-        over = bool(self.message and WORD_OVER.search(self.message))
-        self.over = over
+        self.over = bool(self.message and WORD_OVER.search(self.message))
         # While the drum turns it covers the table: nothing of it is shown.
         self.turning = self.message is None
         for node, role, name, shown in nodes:
-            self.check_secret(node, role, name, over)
+            self.check_secret(node, role, name, self.over)
             if not shown:
                 continue
             match = CELL.match(name or "")
