@@ -37,6 +37,10 @@ static_assert(pictures::drumPictureCount == drum::sectorCount, "one drum picture
 
 namespace {
 
+// The key hint on a closed cell under the plus sector: the yellow of the
+// computers' lines, on the black of the cell.
+const QColor cellKeyColour(0xFF, 0xF0, 0x90);
+
 Clock& clockOf(const GameWindow::Services& services, std::unique_ptr<Clock>& own, QObject* window)
 {
     if (services.clock)
@@ -201,9 +205,11 @@ void GameWindow::showRound()
     c.turningDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), true));
     c.restingDrum->setAccessibleName(TableTexts::drum(round_.drumSector(), false));
 
-    c.messageLine->setText(TableTexts::message(round_.message()));
+    showMessage();
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        showCell(i, round_.isCellOpen(i));
+        const bool pickable = round_.allows(WordRound::Move::OpenPlusCell) && !round_.isCellOpen(i);
+        showCell(i, round_.isCellOpen(i), pickable);
+        c.cells.at(i)->setAvailable(pickable);
         c.cells.at(i)->setVisible(i <= round_.wordLength());
         if (phase == Phase::AwaitingPlusCell)
             c.cells.at(i)->setCursor(Qt::WhatsThisCursor);
@@ -217,6 +223,18 @@ void GameWindow::showRound()
         showSeat(seat);
     showBox(1);
     showBox(2);
+}
+
+void GameWindow::showMessage()
+{
+    // A player who cannot see the table hears each message as it appears,
+    // the same words given anew included.
+    PressableLabel* line = controls_.messageLine;
+    const QString before = line->text();
+    line->setText(TableTexts::message(round_.message()));
+    if (round_.messageNumber() != shownMessage_ && !line->text().isEmpty())
+        line->announce(before);
+    shownMessage_ = round_.messageNumber();
 }
 
 void GameWindow::showSeat(int seat)
@@ -250,7 +268,7 @@ void GameWindow::showSeat(int seat)
 void GameWindow::showBox(int b)
 {
     using Phase = WordRound::Phase;
-    EventLabel* prizeBox = controls_.prizeBoxes.at(b);
+    PressableLabel* prizeBox = controls_.prizeBoxes.at(b);
     const Phase phase = round_.phase();
     const bool open = phase == Phase::BoxOpened && round_.openedBox() == b;
     const QString& picture = !open                        ? pictures::closedBox
@@ -270,6 +288,7 @@ void GameWindow::showBox(int b)
     prizeBox->move(pictures::prizeBox(b, open).topLeft());
     prizeBox->setAccessibleName(TableTexts::prizeBox(b, open, round_.openedBoxHadPrize()));
     prizeBox->setVisible(phase == Phase::BoxesOffered || phase == Phase::BoxOpened);
+    prizeBox->setAvailable(round_.allows(WordRound::Move::OpenBox));
 }
 
 void GameWindow::showDrum(int sector, bool resting)
@@ -299,13 +318,14 @@ void GameWindow::playSounds(const QList<Sound>& heard)
     }
 }
 
-void GameWindow::showCell(int i, bool open)
+void GameWindow::showCell(int i, bool open, bool keyHint)
 {
     // A closed cell holds no letter at all: black on black hides it from the
     // eye, but a screen reader would read it out.
-    EventLabel* cell = controls_.cells.at(i);
+    PressableLabel* cell = controls_.cells.at(i);
     const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
-    cell->setText(letter);
+    cell->setText(open || !keyHint ? letter : TableKeys::cellKey(i));
+    cell->setTextColour(open || !keyHint ? QColor(Qt::black) : cellKeyColour);
     cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
     cell->setAccessibleName(open ? tr("клетка %1, буква %2").arg(i).arg(letter)
                                  : tr("клетка %1, закрыта").arg(i));

@@ -5,6 +5,7 @@
 
 #include "game/TableControls.h"
 #include "platform/LoadableWindow.h"
+#include "platform/PressableLabel.h"
 #include "rules/TopicDatabase.h"
 #include "rules/WordRound.h"
 #include "sound/Sound.h"
@@ -64,13 +65,13 @@ public:
     PictureSetView* turningDrum() const { return controls_.turningDrum; }
     PictureSetView* restingDrum() const { return controls_.restingDrum; }
     EventLabel* stageCaption() const { return controls_.stageCaption; }
-    EventLabel* cell(int i) const { return controls_.cells.at(i); }
-    EventLabel* messageLine() const { return controls_.messageLine; }
+    PressableLabel* cell(int i) const { return controls_.cells.at(i); }
+    PressableLabel* messageLine() const { return controls_.messageLine; }
     EventLabel* messagePlate() const { return controls_.messagePlate; }
     EventLabel* marker(int seat) const { return controls_.turnMarkers.at(seat); }
     QFrame* letterPanel() const { return controls_.letterPanel; }
     QPushButton* letterButton(int n) const { return controls_.letterButtons.at(n); }
-    EventLabel* box(int b) const { return controls_.prizeBoxes.at(b); }
+    PressableLabel* box(int b) const { return controls_.prizeBoxes.at(b); }
     EventLabel* hiddenWord() const { return controls_.hiddenWord; }
     EventLabel* strip() const { return controls_.hiddenWordStrip; }
     EventLabel* stand(int seat) const { return controls_.stands.at(seat); }
@@ -105,12 +106,15 @@ private:
     std::optional<TopicWord> drawWord();
     // Shows the round as it stands now.
     void showRound();
+    // The message line, told to assistive technology whenever it has news.
+    void showMessage();
     void showSeat(int seat);
     void showBox(int b);
     void showDrum(int sector, bool resting);
     void showOutcome(const WordRound::Outcome& outcome);
-    // A cell as the player sees it: open with its letter, or closed and blank.
-    void showCell(int i, bool open);
+    // A cell as the player sees it: open with its letter, or closed and
+    // blank; under the plus sector a closed cell shows the key that opens it.
+    void showCell(int i, bool open, bool keyHint);
     // The look at the hidden word (Ctrl held over the strip).
     void showPeek(bool shown);
     // The hall's sounds of an outcome; the chimes of opened cells one after another.
@@ -124,4 +128,5 @@ private:
     SpeakerButton* speaker_ = nullptr;
     bool askingForWord_ = false; // the say-word box is open: the seat's controls step aside
     bool peekKeyHeld_ = false;
+    int shownMessage_ = 0; // the round's messageNumber() the message line shows
 };

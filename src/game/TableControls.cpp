@@ -7,11 +7,14 @@
 #include "platform/EventLabel.h"
 #include "platform/PictureSetView.h"
 #include "platform/Pictures.h"
+#include "platform/PressableLabel.h"
 #include "platform/WrappingButton.h"
 #include "state/GameState.h"
 
 #include <QFrame>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace {
 
@@ -35,18 +38,24 @@ QFont tinyTimes()
     return font;
 }
 
-EventLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry)
+template <typename Label = EventLabel>
+Label* makeLabel(QWidget* parent, const QString& name, const QRect& geometry)
 {
-    auto* label = new EventLabel(parent);
+    Label* label = nullptr;
+    if constexpr (std::is_same_v<Label, PressableLabel>)
+        label = new PressableLabel(QString(), parent);
+    else
+        label = new Label(parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     return label;
 }
 
-EventLabel* makeText(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                     const QColor& colour = QColor())
+template <typename Label = EventLabel>
+Label* makeText(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
+                const QColor& colour = QColor())
 {
-    EventLabel* label = makeLabel(parent, name, geometry);
+    Label* label = makeLabel<Label>(parent, name, geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     if (colour.isValid())
@@ -129,8 +138,8 @@ TableControls TableControls::build(QWidget* window)
                               comicSans(14.25));
 
     for (int i = 1; i <= GameState::maxWordLength; ++i) {
-        EventLabel* cell = makeText(c.table, QStringLiteral("cell%1").arg(i), pictures::wordCell(i),
-                                    comicSans(14.25), Qt::black);
+        PressableLabel* cell = makeText<PressableLabel>(c.table, QStringLiteral("cell%1").arg(i),
+                                                        pictures::wordCell(i), comicSans(14.25), Qt::black);
         cell->setBackgroundColour(Qt::black);
         cell->setBackgroundOpaque(true);
         cell->hide();
@@ -139,7 +148,11 @@ TableControls TableControls::build(QWidget* window)
 
     c.messagePlate = makePicture(c.table, QStringLiteral("messagePlate"), pictures::messagePlate,
                                  tablepictures::messagePlate(pictures::messagePlate.size()));
-    c.messageLine = makeText(c.table, QStringLiteral("messageLine"), pictures::messageLine, comicSans(14.25));
+    c.messageLine = new PressableLabel(QString(), c.table, QAccessible::StatusBar);
+    c.messageLine->setObjectName(QStringLiteral("messageLine"));
+    c.messageLine->setGeometry(pictures::messageLine);
+    c.messageLine->setAlignment(Qt::AlignCenter);
+    c.messageLine->setFont(comicSans(14.25));
     c.messageLine->setCursor(Qt::PointingHandCursor);
 
     c.hiddenWord = makeLabel(c.table, QStringLiteral("hiddenWord"), pictures::hiddenWord);
@@ -154,8 +167,8 @@ TableControls TableControls::build(QWidget* window)
     c.restingDrum->setScaledContents(true);
 
     for (int box = 1; box <= 2; ++box) {
-        EventLabel* prizeBox = makeLabel(c.table, QStringLiteral("prizeBox%1").arg(box),
-                                         pictures::prizeBox(box, false));
+        PressableLabel* prizeBox = makeLabel<PressableLabel>(c.table, QStringLiteral("prizeBox%1").arg(box),
+                                                             pictures::prizeBox(box, false));
         prizeBox->setScaledContents(true);
         prizeBox->setCursor(Qt::PointingHandCursor);
         prizeBox->hide();

@@ -8,6 +8,7 @@
 #include <array>
 
 class EventLabel;
+class PressableLabel;
 class PictureSetView;
 class QFrame;
 class QPushButton;
@@ -15,20 +16,23 @@ class QWidget;
 
 // Every control of the game table, named for what it is, at its place from
 // the table's layout. Index 0 of the per-seat, per-cell and per-letter arrays
-// is unused, so that seat 1, cell 1 and letter 1 read as such.
+// is unused, so that seat 1, cell 1 and letter 1 read as such. What the
+// mouse clicks, assistive technology presses: the cells, the prize boxes and
+// the message line are pressable labels, the rest of the clickable controls
+// buttons.
 struct TableControls {
     EventLabel* table = nullptr;           // the backdrop; every other control but the turning drum is on it
     PictureSetView* turningDrum = nullptr; // over the table while the drum turns
     PictureSetView* restingDrum = nullptr;
     EventLabel* stageCaption = nullptr;
-    std::array<EventLabel*, 12> cells{};
+    std::array<PressableLabel*, 12> cells{};
     EventLabel* messagePlate = nullptr;
-    EventLabel* messageLine = nullptr;
-    EventLabel* hiddenWord = nullptr; // the word in tiny letters, shown only while peeked at
+    PressableLabel* messageLine = nullptr; // a status bar to assistive technology
+    EventLabel* hiddenWord = nullptr;      // the word in tiny letters, shown only while peeked at
     EventLabel* hiddenWordStrip = nullptr;
     QFrame* letterPanel = nullptr;
     std::array<QPushButton*, 33> letterButtons{};
-    std::array<EventLabel*, 3> prizeBoxes{};
+    std::array<PressableLabel*, 3> prizeBoxes{};
     std::array<EventLabel*, 4> stands{};
     std::array<EventLabel*, 4> turnMarkers{};
     std::array<EventLabel*, 4> names{};

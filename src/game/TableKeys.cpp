@@ -72,6 +72,15 @@ constexpr std::array<std::pair<char16_t, char16_t>, 6> shiftedSigns{{
 
 } // namespace
 
+QString TableKeys::cellKey(int cell)
+{
+    if (cell == 10)
+        return QStringLiteral("0");
+    if (cell == 11)
+        return QStringLiteral("−");
+    return QString::number(cell);
+}
+
 QString TableKeys::russianAtLatinPlaces(const QString& typed)
 {
     QString text = typed;

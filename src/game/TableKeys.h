@@ -34,6 +34,10 @@ public:
     static Command commandFor(int key, const QString& text, Qt::KeyboardModifiers modifiers, quint32 scanCode,
                               bool x11KeyCode);
 
+    // The key that opens cell 1..11 under the plus sector, as the cell's
+    // hint shows it: "1" … "9", "0", "−".
+    static QString cellKey(int cell);
+
     // Typed text as a player on a Latin layout means it: each Latin letter
     // or sign at a letter's place on the standard Russian layout becomes that
     // letter; everything else stays as typed.

@@ -22,7 +22,7 @@ HelpKey::~HelpKey()
 bool HelpKey::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
-        && !static_cast<QKeyEvent*>(event)->isAutoRepeat() && !QApplication::activeModalWidget()) {
+        && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         navigation_.showRules();
         return true;
     }

@@ -8,8 +8,8 @@
 class Navigation;
 
 // F1 anywhere in the program opens the rules window (or brings it to the
-// front). Not while a modal box waits for its answer: the window could not
-// be used then.
+// front), in a box too ("Назовите слово:"): there the rules come over the
+// box, and Esc gives the box its keyboard back.
 class HelpKey : public QObject {
     Q_OBJECT
 public:

@@ -118,6 +118,14 @@ RulesWindow::RulesWindow(Navigation& navigation) : navigation_(navigation)
 
 void RulesWindow::present()
 {
+    // Over a box that waits for its answer the rules must be a box of their
+    // own: any other window stays out of reach of the keyboard and the mouse
+    // until the box is answered. A modality counts from the next show.
+    QWidget* box = QApplication::activeModalWidget();
+    if (box && box != this && windowModality() != Qt::ApplicationModal) {
+        hide();
+        setWindowModality(Qt::ApplicationModal);
+    }
     if (!isVisible()) {
         QWidget* active = QApplication::activeWindow();
         previous_ = active != this ? active : nullptr;
@@ -135,6 +143,10 @@ void RulesWindow::present()
 void RulesWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
+        // Shown over a box, the rules are a box themselves: one that stayed
+        // on the screen until discarded would keep the box below out of reach.
+        if (windowModality() != Qt::NonModal)
+            hide();
         giveKeyboardBack();
         navigation_.closeRules();
         return;

@@ -13,6 +13,24 @@ PressableLabel::PressableLabel(const QString& text, QWidget* parent, QAccessible
     accessibility::install();
 }
 
+void PressableLabel::setAvailable(bool available)
+{
+    if (available == available_)
+        return;
+    available_ = available;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PressableLabel::announce(const QString& before)
+{
+    QAccessibleTextUpdateEvent news(this, 0, before, text());
+    QAccessible::updateAccessibility(&news);
+    emit announced(text());
+}
+
 void PressableLabel::press()
 {
     const QPointer<PressableLabel> alive(this);

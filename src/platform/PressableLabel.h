@@ -19,11 +19,26 @@ public:
 
     QAccessible::Role accessibleRole() const { return role_; }
 
+    // Whether a press would do anything now (a cell only under "Сектор
+    // плюс", a prize box only while the boxes are offered). An unavailable
+    // label looks the same, but assistive technology hears that it is
+    // unavailable, and its press action does nothing.
+    void setAvailable(bool available);
+    bool isAvailable() const { return available_; }
+
+    // Tells assistive technology that the text went from `before` to what
+    // the label shows now, as news to be heard (a status bar's new message),
+    // even when it reads as before. The news goes out as a text change that
+    // carries the text.
+    void announce(const QString& before);
+
     // A press and a release, as the mouse gives them. The release may discard
     // the label with its window.
     void press();
 
 signals:
+    // announce() told assistive technology `text`.
+    void announced(const QString& text);
     // The label took the keyboard focus: from Tab, from its window, or from
     // assistive technology.
     void focusEntered();
@@ -33,4 +48,5 @@ protected:
 
 private:
     QAccessible::Role role_;
+    bool available_ = true;
 };

@@ -47,6 +47,7 @@ void WordRound::begin(const QString& word, const QString& topic)
     computerLetter_ = 0;
     openedBox_ = 0;
     message_ = topic.isEmpty() ? Message{} : Message{Message::Kind::Topic, topic};
+    ++messageNumber_;
     startTurn();
     emit changed();
 }
@@ -135,6 +136,7 @@ WordRound::Outcome WordRound::report(const Outcome& outcome)
 void WordRound::setMessage(Message message)
 {
     message_ = std::move(message);
+    ++messageNumber_;
 }
 
 // ---- Turns ------------------------------------------------------------------------

@@ -134,6 +134,10 @@ public:
     int openedBox() const { return openedBox_; }           // 1 or 2 while BoxOpened
     bool openedBoxHadPrize() const { return openedBoxPrize_; }
     const Message& message() const { return message_; }
+    // Grows with every message the round gives, so that the table tells a
+    // new message from the last one even when both read the same ("Нет
+    // такой буквы в этом слове!" for two seats in turn).
+    int messageNumber() const { return messageNumber_; }
 
     // True when a person at the table may make `move` now.
     bool allows(Move move) const;
@@ -185,4 +189,5 @@ private:
     int openedBox_ = 0;
     bool openedBoxPrize_ = false;
     Message message_;
+    int messageNumber_ = 0;
 };

@@ -117,19 +117,20 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         createSeat(seat, frame4);
 
-    // Names first, then OK, then the kinds.
-    QWidget* previous = nameBox(1);
+    // Seat by seat, as the seats stand: each one's kind, then its name; OK
+    // last. The kinds of a seat are one stop (the arrows choose between them).
+    QWidget* previous = personOption(1);
     const auto chain = [&previous](QWidget* next) {
         setTabOrder(previous, next);
         previous = next;
     };
-    chain(nameBox(2));
-    chain(nameBox(3));
-    chain(command1_);
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        chain(personOption(seat));
+        if (seat > 1)
+            chain(personOption(seat));
         chain(computerOption(seat));
+        chain(nameBox(seat));
     }
+    chain(command1_);
 
     // Esc is the window's, whichever control has the focus.
     installEventFilter(this);
@@ -285,6 +286,14 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         askToEndGame();
         return true;
+    }
+    // Enter on a kind is the form's OK, as it is on OK itself.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QRadioButton*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && command1_->isEnabled()) {
+            command1_->click();
+            return true;
+        }
     }
     return LoadableWindow::eventFilter(watched, event);
 }

@@ -34,8 +34,9 @@ setup_stage() {
   wait_for_small_window "$small" >/dev/null
   sleep 0.5
   if [ $# -gt 0 ]; then
-    xdotool type --delay 40 "$1"; xdotool key Tab
-    xdotool type --delay 40 "$2"; xdotool key Tab
+    # Seat by seat: past each seat's kind to its name.
+    xdotool type --delay 40 "$1"; xdotool key Tab Tab
+    xdotool type --delay 40 "$2"; xdotool key Tab Tab
     xdotool type --delay 40 "$3"; xdotool key Tab
   fi
   xdotool key Return   # OK has the focus now

@@ -11,12 +11,14 @@
 #include "platform/WindowNames.h"
 #include "rules/Drum.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QValidator>
@@ -104,6 +106,21 @@ public:
     int steps = 0;
 };
 
+QAccessibleInterface* accessible(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// Runs the press action of `widget` as a screen reader does, and lets the
+// press (queued, so that the reader has its answer first) happen.
+void pressAccessibly(QWidget* widget)
+{
+    QAccessibleInterface* control = accessible(widget);
+    QVERIFY(control->actionInterface());
+    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class GameWindowTest : public QObject {
@@ -151,6 +168,11 @@ private slots:
     void computerWithNoLetterLeftEndsTheProgram();
 
     void ctrlUncoversTheHiddenWord();
+
+    void everyMessageIsAnnouncedWithItsText();
+    void everyClickableControlHasANameARoleAndAPressAction();
+    void pressActionOpensACellOnlyUnderThePlusSector();
+    void pressActionOpensAPrizeBoxOnlyWhileTheBoxesAreOffered();
 };
 
 void GameWindowTest::loadShowsTheBoardOfTheDrawnWord_data()
@@ -872,6 +894,102 @@ void GameWindowTest::escAndClosingAskBeforeLeavingTheTournament()
     QVERIFY(!table.test.platform->windows.find(windownames::game));
     QVERIFY(table.test.platform->windows.find(windownames::start));
     QVERIFY(!table.test.exit.hasEnded());
+}
+
+void GameWindowTest::everyMessageIsAnnouncedWithItsText()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    QSignalSpy heard(window->messageLine(), &PressableLabel::announced);
+    const QString sector = QStringLiteral("30 очков, буква?");
+    const QString missing = QStringLiteral("Нет такой буквы в этом слове!");
+    table.spinTo(7);
+    table.press(u'Ж');
+    // The same words for the next seat are news all the same.
+    table.spinTo(7);
+    table.press(u'Ш');
+    // The drum turning, or the say-word box opened and cancelled, repeat nothing.
+    table.test.dialogs.inputs.enqueue(QString());
+    window->sayWordClicked(3);
+    QStringList texts;
+    for (const QList<QVariant>& news : std::as_const(heard))
+        texts << news.at(0).toString();
+    QCOMPARE(texts, QStringList({sector, missing, sector, missing}));
+
+    QAccessibleInterface* line = accessible(window->messageLine());
+    QCOMPARE(line->role(), QAccessible::StatusBar);
+    QCOMPARE(line->text(QAccessible::Name), missing);
+    QVERIFY(line->textInterface());
+    QCOMPARE(line->textInterface()->text(0, -1), missing);
+    QCOMPARE(line->textInterface()->characterCount(), missing.size());
+}
+
+void GameWindowTest::everyClickableControlHasANameARoleAndAPressAction()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(7); // the letters wait for a press: a disabled button offers none
+    QList<QWidget*> controls{window->messageLine(), window->box(1), window->box(2)};
+    for (int i = 1; i <= GameState::maxWordLength; ++i)
+        controls << window->cell(i);
+    for (int n = 1; n <= letters::count; ++n)
+        controls << window->letterButton(n);
+    for (int seat = 1; seat <= GameState::seatCount; ++seat)
+        controls << window->spinButton(seat) << window->sayButton(seat);
+    for (QWidget* control : std::as_const(controls)) {
+        QAccessibleInterface* reader = accessible(control);
+        const QByteArray which = control->objectName().toUtf8();
+        QVERIFY2(!reader->text(QAccessible::Name).isEmpty(), which);
+        QVERIFY2(reader->role() == QAccessible::Button || reader->role() == QAccessible::StatusBar, which);
+        QVERIFY2(reader->actionInterface(), which);
+        QVERIFY2(reader->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                 which);
+    }
+    QCOMPARE(accessible(window->spinButton(2))->text(QAccessible::Name), QStringLiteral("Кручу барабан"));
+    QCOMPARE(accessible(window->sayButton(2))->text(QAccessible::Name), QStringLiteral("Скажу слово"));
+    QCOMPARE(accessible(window->letterButton(letters::number(u'Ж')))->text(QAccessible::Name),
+             QStringLiteral("Ж"));
+}
+
+void GameWindowTest::pressActionOpensACellOnlyUnderThePlusSector()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    QVERIFY(accessible(window->cell(3))->state().disabled);
+    pressAccessibly(window->cell(3));
+    QCOMPARE(accessible(window->cell(3))->text(QAccessible::Name), QStringLiteral("клетка 3, закрыта"));
+
+    table.spinTo(drum::plusSector);
+    QVERIFY(!accessible(window->cell(3))->state().disabled);
+    pressAccessibly(window->cell(3));
+    QCOMPARE(accessible(window->cell(3))->text(QAccessible::Name), QStringLiteral("клетка 3, буква Р"));
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("3 буква это - Р"));
+    // Open, it waits for no press.
+    QVERIFY(accessible(window->cell(3))->state().disabled);
+    QVERIFY(accessible(window->cell(1))->state().disabled);
+}
+
+void GameWindowTest::pressActionOpensAPrizeBoxOnlyWhileTheBoxesAreOffered()
+{
+    Table table(QStringLiteral("КОРОВА"));
+    GameWindow* window = table.open();
+    table.spinTo(7);
+    table.press(u'О');
+    table.spinTo(7);
+    table.test.random.pushDraw(2, 2); // the prize in the right box
+    table.press(u'Р');
+    QAccessibleInterface* left = accessible(window->box(1));
+    QCOMPARE(left->role(), QAccessible::Button);
+    QCOMPARE(left->text(QAccessible::Name), QStringLiteral("шкатулка 1"));
+    QVERIFY(!left->state().disabled);
+
+    pressAccessibly(window->box(1));
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Увы эта шкатулка пуста!"));
+    QCOMPARE(left->text(QAccessible::Name), QStringLiteral("шкатулка 1, пустая"));
+    QVERIFY(accessible(window->box(2))->state().disabled);
+    pressAccessibly(window->box(2));
+    QCOMPARE(window->messageLine()->text(), QStringLiteral("Увы эта шкатулка пуста!"));
+    QCOMPARE(table.score(1), 90);
 }
 
 QTEST_MAIN(GameWindowTest)

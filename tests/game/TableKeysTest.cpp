@@ -94,6 +94,7 @@ private slots:
     void lettersActOnlyWhileTheirButtonCouldBeClicked();
     void nothingReactsWhileTheComputerHasTheTurn();
     void numberKeysOpenABoxOnceOrAPlusSectorCell();
+    void closedCellsUnderThePlusSectorShowTheirKeys();
     void enterSaysTheWordThenLeadsOn();
     void startMenuFollowsTheArrowsAndEnter();
 };
@@ -246,6 +247,24 @@ void TableKeysTest::numberKeysOpenABoxOnceOrAPlusSectorCell()
     sendKey(table.window, Qt::Key_2, QStringLiteral("2")); // open already: paid once
     sendKey(table.window, Qt::Key_Left);
     QCOMPARE(state.player(1, 1).score, before + 100);
+}
+
+void TableKeysTest::closedCellsUnderThePlusSectorShowTheirKeys()
+{
+    Table table(QStringLiteral("ПРОГРАММИСТ"));
+    QCOMPARE(table.window->cell(1)->text(), QString());
+    table.spinByKeyTo(drum::plusSector);
+    QStringList hints;
+    for (int i = 1; i <= GameState::maxWordLength; ++i)
+        hints << table.window->cell(i)->text();
+    QCOMPARE(hints, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "−"}));
+    // A reader hears a closed cell, never its hint as a letter.
+    QCOMPARE(table.window->cell(11)->accessibleName(), QStringLiteral("клетка 11, закрыта"));
+
+    sendKey(table.window, Qt::Key_Minus, QStringLiteral("-"));
+    QCOMPARE(table.window->cell(11)->text(), QStringLiteral("Т"));
+    // The hints leave with the plus sector.
+    QCOMPARE(table.window->cell(1)->text(), QString());
 }
 
 void TableKeysTest::enterSaysTheWordThenLeadsOn()

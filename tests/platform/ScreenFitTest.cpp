@@ -17,7 +17,9 @@
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +57,7 @@ private slots:
     void textShrinksBeforeItIsElided_data();
     void textShrinksBeforeItIsElided();
     void f1OpensTheRulesAndEscClosesThem();
+    void f1InABoxShowsTheRulesOverIt();
 };
 
 void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource_data()
@@ -227,6 +230,33 @@ void ScreenFitTest::f1OpensTheRulesAndEscClosesThem()
     sendKey(rules, Qt::Key_Escape);
     QVERIFY(!test.platform->windows.find(windownames::rules));
     TestPlatform::flushUnloads();
+}
+
+void ScreenFitTest::f1InABoxShowsTheRulesOverIt()
+{
+    TestPlatform test;
+    test.defineWindows();
+    HelpKey help(*test.navigation);
+    LoadableWindow* start = test.platform->windows.show(windownames::start);
+    QVERIFY(start);
+    // Opened before the box, the rules would stay behind it, out of reach.
+    sendKey(start, Qt::Key_F1);
+    QInputDialog box(start);
+    box.setLabelText(QStringLiteral("Назовите слово:"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    QCOMPARE(QApplication::activeModalWidget(), &box);
+
+    sendKey(box.findChild<QLineEdit*>(), Qt::Key_F1);
+    auto* rules = test.platform->windows.find<RulesWindow>(windownames::rules);
+    QVERIFY(rules && rules->isVisible());
+    QCOMPARE(rules->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(QApplication::activeModalWidget(), rules);
+
+    sendKey(rules, Qt::Key_Escape);
+    QVERIFY(!test.platform->windows.find(windownames::rules));
+    TestPlatform::flushUnloads();
+    QCOMPARE(QApplication::activeModalWidget(), &box);
 }
 
 QTEST_MAIN(ScreenFitTest)

@@ -115,6 +115,7 @@ private slots:
     void firstFocusGoesToTheFirstEnabledControl_data();
     void firstFocusGoesToTheFirstEnabledControl();
     void tabRunsThroughTheNamesThenOk();
+    void enterOnAKindIsOk();
     void escAsksWhateverHasTheFocusAndNoKeepsTheNames_data();
     void escAsksWhateverHasTheFocusAndNoKeepsTheNames();
     void escAnsweredYesReturnsToTheMenu();
@@ -391,10 +392,12 @@ void SetupWindowTest::wholeNameIsSelectedOnFocusAndMouseDown()
     SetupWindow* window = openSetup(test, 1);
     QVERIFY(QTest::qWaitForWindowActive(window));
     NameBox* box = window->nameBox(2);
-    if (byMouse)
+    if (byMouse) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
-    else
-        QTest::keyClick(window->nameBox(1), Qt::Key_Tab);
+    } else {
+        QTest::keyClick(window->nameBox(1), Qt::Key_Tab); // the next seat's kind, then its name
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    }
     QCOMPARE(window->focusWidget(), box);
     QCOMPARE(box->selectedText(), QStringLiteral("Игрок 2"));
     type(box, QStringLiteral("Ян"));
@@ -429,13 +432,28 @@ void SetupWindowTest::tabRunsThroughTheNamesThenOk()
 {
     TestPlatform test;
     SetupWindow* window = openSetup(test, 1);
+    QVERIFY(QTest::qWaitForWindowActive(window)); // the kinds of a seat make one stop once focused
     QStringList visited{window->focusWidget()->objectName()};
-    for (int step = 0; step < 4; ++step) {
+    for (int step = 0; step < 7; ++step) {
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         visited << window->focusWidget()->objectName();
     }
-    QCOMPARE(visited.mid(0, 4), (QStringList{"Text1", "Text2", "Text3", "Command1"}));
-    QVERIFY(visited.at(4).startsWith(QLatin1String("Option")));
+    // Seat by seat, each seat's two kinds one stop, and OK last.
+    QCOMPARE(visited,
+             (QStringList{"Text1", "Option3", "Text2", "Option5", "Text3", "Command1", "Option1", "Text1"}));
+}
+
+void SetupWindowTest::enterOnAKindIsOk()
+{
+    TestPlatform test;
+    SetupWindow* window = openSetup(test, 1);
+    window->computerOption(3)->setFocus();
+    QTest::keyClick(window->computerOption(3), Qt::Key_Space);
+    QVERIFY(window->computerOption(3)->isChecked());
+    QTest::keyClick(window->computerOption(3), Qt::Key_Return);
+    QVERIFY(!windows(test).find(windownames::setup));
+    QVERIFY(windows(test).find(windownames::game));
+    QCOMPARE(test.state.player(3, 1).kind, PlayerKind::Computer);
 }
 
 void SetupWindowTest::escAsksWhateverHasTheFocusAndNoKeepsTheNames_data()

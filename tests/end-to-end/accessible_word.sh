@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# One word played as a screen reader's user plays it: on a private session
+# and accessibility bus, the real program is driven through AT-SPI alone (the
+# press actions of the menu, the setup, the table and the say-word box, and
+# the names typed as editable text), with no mouse and no key. At every step
+# the table's tree is walked: no closed letter can be read, every control is
+# named with its role and action, and every message of the message line
+# reaches an AT-SPI listener as an event carrying its text.
+set -euo pipefail
+program=$1
+data=$2
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
+  # A bus of its own: the accessibility bus is started on it and ends with it.
+  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+
+# Debian's own interpreter, which has python3-pyatspi, whatever else is first on PATH.
+python=/usr/bin/python3
+
+work=$(mktemp -d)
+cp "$program" "$work/kordamir"
+cp -r "$data" "$work/Data"
+# One short word, so that the test knows what it must never read early.
+word=ТОН
+rm -f "$work/Data/Baz/"*.dat "$work/Data/Cfg.ini"
+printf '1\r\n%s\r\n' "$word" | iconv -f UTF-8 -t CP1251 >"$work/Data/Baz/Тест.dat"
+cd "$work"
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export NO_AT_BRIDGE=0
+./kordamir --mute &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+wait_for_window '^Кордамир$' >/dev/null
+
+"$python" "$here/atspi_word.py" "$word"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+trap - EXIT
