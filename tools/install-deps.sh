@@ -24,11 +24,12 @@ packages=(
 # The tests of the real program on three desktops (a bare X server, openbox,
 # weston), a screen reader's view of it (the accessibility bus), the validators,
 # the packaging checks and the bench's libraries; a sound server with a null
-# sink, its recorder and sox to hear the game.
+# sink, its recorder and sox to hear the game. reuse asks git which files the
+# checkout ignores: without it, it lints every file of build/ as well.
 test_packages=(
   xvfb xauth xdotool x11-utils openbox wmctrl weston
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream reuse clang-format
+  desktop-file-utils appstream reuse git clang-format
   dpkg-dev file
   libxdamage-dev libxtst-dev libxfixes-dev zlib1g-dev strace
   at-spi2-core python3-pyatspi dbus-daemon

@@ -52,6 +52,37 @@ file(READ "${METAINFO}" metainfo)
 string(REGEX MATCH "<release version=\"([^\"]*)\"" ignored "${metainfo}")
 expect("metainfo release" "${CMAKE_MATCH_1}" "${VERSION}")
 
+# Every screenshot the software centre is told of is a PNG the repository
+# holds in packaging/screenshots, of the size the metainfo gives: a missing
+# or retaken picture would show as a broken or stretched image.
+string(REGEX MATCHALL "<image [^>]*>[^<]*</image>" images "${metainfo}")
+if(NOT images)
+  string(APPEND faults "\n  the metainfo has no screenshots")
+endif()
+foreach(image IN LISTS images)
+  string(REGEX MATCH "width=\"([0-9]+)\" height=\"([0-9]+)\">([^<]*)<" ignored "${image}")
+  set(declared "${CMAKE_MATCH_1}x${CMAKE_MATCH_2}")
+  set(url "${CMAKE_MATCH_3}")
+  if(NOT url MATCHES "^https://.*/packaging/screenshots/([^/]+\\.png)$")
+    string(APPEND faults "\n  screenshot '${url}' is not a PNG of packaging/screenshots")
+    continue()
+  endif()
+  set(picture "${SOURCE_DIR}/packaging/screenshots/${CMAKE_MATCH_1}")
+  if(NOT EXISTS "${picture}")
+    string(APPEND faults "\n  screenshot ${CMAKE_MATCH_1} is not in packaging/screenshots")
+    continue()
+  endif()
+  # The PNG signature, then the IHDR chunk: width and height, 4 bytes each.
+  file(READ "${picture}" head HEX LIMIT 24)
+  string(SUBSTRING "${head}" 0 16 signature)
+  string(SUBSTRING "${head}" 32 8 width)
+  string(SUBSTRING "${head}" 40 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  expect("screenshot ${CMAKE_MATCH_1} PNG signature" "${signature}" "89504e470d0a1a0a")
+  expect("screenshot ${CMAKE_MATCH_1} size" "${width}x${height}" "${declared}")
+endforeach()
+
 # lintian refuses a contact that cannot receive mail.
 if(MAINTAINER MATCHES "@(localhost|example\\.)" OR NOT MAINTAINER MATCHES "^[^<]+ <[^@ ]+@[^@ ]+\\.[a-z]+>$")
   string(APPEND faults "\n  the maintainer '${MAINTAINER}' has no address that takes mail")
