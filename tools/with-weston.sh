@@ -41,6 +41,12 @@ if [ "${KORDAMIR_WESTON_BACKEND:-}" = headless ]; then
     exit 1
   fi
   export WAYLAND_DISPLAY=wayland-kordamir
+  # The headless output has a seat with no keyboard at all. Qt 6.4's support
+  # for weston's text input protocol then reads the missing keyboard when a
+  # text field draws its cursor, and the program dies (SIGSEGV in
+  # QWaylandInputDevice::textInput). Every desktop has a keyboard; here the
+  # toolkit is pointed at a text input protocol weston lacks, so it uses none.
+  export QT_WAYLAND_TEXT_INPUT_PROTOCOL=zwp_text_input_v2
   status=0
   "$@" || status=$?
   exit "$status"
