@@ -21,52 +21,29 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ "${KORDAMIR_WESTON_BACKEND:-}" = headless ]; then
-  runtime=$(mktemp -d)
-  chmod 700 "$runtime"
-  export XDG_RUNTIME_DIR=$runtime
-  unset DISPLAY
-  printf '[input-method]\npath=\n[core]\nidle-time=0\n' >"$runtime/weston.ini"
-  weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman \
-    --socket=wayland-kordamir --idle-time=0 --width=1280 --height=1024 >"$runtime/weston.log" 2>&1 &
-  compositor=$!
-  trap 'kill "$compositor" 2>/dev/null || true; wait "$compositor" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-  for _ in $(seq 100); do
-    [ -S "$runtime/wayland-kordamir" ] && break
-    sleep 0.1
-  done
-  if [ ! -S "$runtime/wayland-kordamir" ]; then
-    echo "weston did not start:" >&2
-    cat "$runtime/weston.log" >&2
-    exit 1
-  fi
-  export WAYLAND_DISPLAY=wayland-kordamir
-  # The headless output has a seat with no keyboard at all. Qt 6.4's support
-  # for weston's text input protocol then reads the missing keyboard when a
-  # text field draws its cursor, and the program dies (SIGSEGV in
-  # QWaylandInputDevice::textInput). Every desktop has a keyboard; here the
-  # toolkit is pointed at a text input protocol weston lacks, so it uses none.
-  export QT_WAYLAND_TEXT_INPUT_PROTOCOL=zwp_text_input_v2
-  status=0
-  "$@" || status=$?
-  exit "$status"
-fi
+headless=false
+[ "${KORDAMIR_WESTON_BACKEND:-}" = headless ] && headless=true
 
-if [ -z "${KORDAMIR_WESTON_INNER:-}" ]; then
+if $headless; then
+  unset DISPLAY
+  width=1280 height=1024
+elif [ -z "${KORDAMIR_WESTON_INNER:-}" ]; then
   export KORDAMIR_WESTON_INNER=1
   exec "$here/with-xvfb.sh" "$0" "$@"
+else
+  source "$here/../tests/end-to-end/lib.sh"
+  add_russian_keys
+  read -r width height < <(xdotool getdisplaygeometry)
 fi
-
-source "$here/../tests/end-to-end/lib.sh"
-add_russian_keys
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
-read -r width height < <(xdotool getdisplaygeometry)
 # No on-screen keyboard: a player types on a real one.
 printf '[input-method]\npath=\n[core]\nidle-time=0\n' >"$runtime/weston.ini"
-weston --config="$runtime/weston.ini" --backend=x11-backend.so --use-pixman --socket=wayland-kordamir \
+backend=x11-backend.so
+$headless && backend=headless-backend.so
+weston --config="$runtime/weston.ini" --backend="$backend" --use-pixman --socket=wayland-kordamir \
   --idle-time=0 --width="$width" --height="$height" >"$runtime/weston.log" 2>&1 &
 compositor=$!
 cleanup() {
@@ -76,19 +53,33 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Up once it listens; on X once its window is there too.
+up() {
+  [ -S "$runtime/wayland-kordamir" ] && { $headless || xdotool search --classname weston >/dev/null 2>&1; }
+}
 for _ in $(seq 100); do
-  [ -S "$runtime/wayland-kordamir" ] && xdotool search --classname weston >/dev/null 2>&1 && break
+  up && break
   sleep 0.1
 done
-if [ ! -S "$runtime/wayland-kordamir" ]; then
+if ! up; then
   echo "weston did not start:" >&2
   cat "$runtime/weston.log" >&2
   exit 1
 fi
 export WAYLAND_DISPLAY=wayland-kordamir
-# The compositor's window has the X keyboard; its panel is up once it has drawn.
-xdotool windowfocus --sync "$(xdotool search --classname weston | head -n 1)" 2>/dev/null || true
-sleep 1
+
+if $headless; then
+  # The headless output has a seat with no keyboard at all. Qt 6.4's support
+  # for weston's text input protocol then reads the missing keyboard when a
+  # text field draws its cursor, and the program dies (SIGSEGV in
+  # QWaylandInputDevice::textInput). Every desktop has a keyboard; here the
+  # toolkit is pointed at a text input protocol weston lacks, so it uses none.
+  export QT_WAYLAND_TEXT_INPUT_PROTOCOL=zwp_text_input_v2
+else
+  # The compositor's window has the X keyboard; its panel is up once it has drawn.
+  xdotool windowfocus --sync "$(xdotool search --classname weston | head -n 1)" 2>/dev/null || true
+  sleep 1
+fi
 
 status=0
 "$@" || status=$?
