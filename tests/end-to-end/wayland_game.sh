@@ -36,11 +36,8 @@ rm -f "$work/Data/Cfg.ini"
 cd "$work"
 export KORDAMIR_DENY_RECORDS="$work/deny"
 : >"$work/deny"
-# Qt's Wayland platform, libwayland-client and libxkbcommon keep what they
-# allocated until the process is gone, and the platform plugin is unloaded by
-# then, so its frames cannot be named in a suppression. Leaks of the game's
-# own are found by the same paths on X11.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0"
+# The deny library is preloaded ahead of the sanitizer's runtime.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; cd /; rm -rf "$work"' EXIT
 
