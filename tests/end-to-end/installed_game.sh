@@ -59,15 +59,7 @@ read -r x y < <(start_picture_point "$recordsWindow" $((612 + 78)) $((464 + 32))
 click_at "$x" "$y"
 sleep 1
 start=$(wait_for_window '^Кордамир$')
-read -r x y < <(start_picture_point "$start" $((548 + 112)) $((296 + 30)))
-click_at "$x" "$y"
-setup=
-for _ in $(seq 100); do
-  setup=$(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null | grep -vx "$start" | head -n 1 || true)
-  [ -n "$setup" ] && break
-  sleep 0.1
-done
-[ -n "$setup" ] || { echo "no player setup after Новая игра" >&2; exit 1; }
+setup=$(open_setup "$start")
 sleep 0.5
 # OK spans the bottom of the setup's frame.
 read -r x y < <(window_point "$setup" 254 294)

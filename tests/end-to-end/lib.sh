@@ -98,6 +98,24 @@ small_game_window() {
   return 1
 }
 
+# Clicks "Новая игра" on start window $1 and prints the id of the player
+# setup window that comes up beside it.
+open_setup() {
+  local start=$1 x y setup
+  read -r x y < <(start_picture_point "$start" $((548 + 112)) $((296 + 30)))
+  click_at "$x" "$y"
+  for _ in $(seq 100); do
+    setup=$(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null | grep -vx "$start" | head -n 1 || true)
+    if [ -n "$setup" ]; then
+      echo "$setup"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "no player setup after Новая игра" >&2
+  return 1
+}
+
 # Waits up to $2 seconds for such a window; prints its id.
 wait_for_small_window() {
   local limit=$1 seconds=${2:-20}
