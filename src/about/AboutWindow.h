@@ -16,7 +16,6 @@ class EventLabel;
 class KeepInFront;
 class Navigation;
 class QTimer;
-struct GameState;
 
 // "Опрог": version, author and feedback lines and a running analog clock.
 // It fades in from invisible to slightly see-through and closes on Esc.

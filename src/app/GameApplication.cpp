@@ -22,29 +22,29 @@
 
 #include <QTimer>
 
-void defineGameWindows(Platform& platform, Navigation& navigation, GameState& state)
+void defineGameWindows(Platform& platform, Navigation& navigation, Tournament& tournament)
 {
     WindowRegistry& windows = platform.windows;
     windows.define(windownames::start, [&] {
         return std::make_unique<StartWindow>(
             StartWindow::Services{platform.data, platform.pictures, platform.dialogs, platform.program,
                                   platform.display, navigation, platform.sounds},
-            state);
+            tournament);
     });
     windows.define(windownames::setup, [&] {
-        return std::make_unique<SetupWindow>(platform.dialogs, platform.pictures, navigation, state);
+        return std::make_unique<SetupWindow>(platform.dialogs, platform.pictures, navigation, tournament);
     });
     windows.define(windownames::game, [&] {
         return std::make_unique<GameWindow>(
             GameWindow::Services{platform.data, platform.pictures, platform.random, platform.dialogs,
                                  platform.program, navigation, platform.sounds, platform.turnClock},
-            state);
+            tournament);
     });
     windows.define(windownames::records, [&] {
         return std::make_unique<RecordsWindow>(RecordsWindow::Services{platform.data, platform.pictures,
                                                                        platform.dialogs, navigation,
                                                                        platform.sounds},
-                                               state);
+                                               tournament);
     });
     windows.define(windownames::about, [&] { return std::make_unique<AboutWindow>(navigation); });
     windows.define(windownames::rules, [&] { return std::make_unique<RulesWindow>(navigation); });
@@ -94,7 +94,7 @@ GameApplication::GameApplication(const Services& services)
 {
     DisplayModeService& display = services.display;
     services.exit.onEnd([&display] { display.restore(); });
-    defineGameWindows(platform_, *navigation_, state_);
+    defineGameWindows(platform_, *navigation_, tournament_);
     helpKey_ = std::make_unique<HelpKey>(*navigation_);
     muteKey_ = std::make_unique<MuteKey>(platform_.sounds);
 }

@@ -6,8 +6,8 @@
 #include "app/Platform.h"
 #include "help/HelpKey.h"
 #include "platform/DataDir.h"
+#include "rules/Tournament.h"
 #include "sound/MuteKey.h"
-#include "state/GameState.h"
 
 #include <memory>
 
@@ -19,9 +19,9 @@ class RandomSource;
 
 // Makes the windows known to the registry under their names, each with
 // only the services it uses.
-void defineGameWindows(Platform& platform, Navigation& navigation, GameState& state);
+void defineGameWindows(Platform& platform, Navigation& navigation, Tournament& tournament);
 
-// The running game: the services of the machine, the shared state, the
+// The running game: the services of the machine, the tournament, the
 // windows and the ways between them. Ending the program, or destroying this
 // object, gives the screen its mode back.
 class GameApplication {
@@ -62,7 +62,7 @@ private:
     std::unique_ptr<RealServices> real_;
     Platform platform_;
     std::unique_ptr<Navigation> navigation_;
-    GameState state_;
+    Tournament tournament_;
     std::unique_ptr<HelpKey> helpKey_;
     std::unique_ptr<MuteKey> muteKey_;
 };

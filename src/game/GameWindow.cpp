@@ -18,12 +18,12 @@
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "rules/Drum.h"
+#include "rules/GameState.h"
 #include "rules/TopicDatabase.h"
 #include "sound/MuteKey.h"
 #include "sound/RoundSounds.h"
 #include "sound/SoundService.h"
 #include "sound/SpeakerButton.h"
-#include "state/GameState.h"
 
 #include <QDir>
 #include <QFrame>
@@ -51,8 +51,9 @@ Clock& clockOf(const GameWindow::Services& services, std::unique_ptr<Clock>& own
 
 } // namespace
 
-GameWindow::GameWindow(const Services& services, GameState& state)
-    : services_(services), state_(state), round_(state, services.random, clockOf(services, ownClock_, this)),
+GameWindow::GameWindow(const Services& services, Tournament& tournament)
+    : services_(services), tournament_(tournament),
+      round_(tournament, services.random, clockOf(services, ownClock_, this)),
       controls_(TableControls::build(this))
 {
     setWindowTitle(Dialogs::applicationTitle);
@@ -145,7 +146,7 @@ void GameWindow::load()
 {
     TableControls& c = controls_;
     keepCentred({c.table, c.turningDrum});
-    c.stageCaption->setText(Tournament::stageCaption(state_.Stage));
+    c.stageCaption->setText(Tournament::stageCaption(tournament_.stage()));
 
     // The table comes up at once in its colours and the round begins; each
     // picture is drawn as it arrives (most were decoded while the players
@@ -163,7 +164,7 @@ void GameWindow::load()
             drum, [drum](const PictureSet& set) { drum->setPictures(&set); });
     }
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
-        c.names.at(seat)->setText(state_.player(seat, state_.Stage).name);
+        c.names.at(seat)->setText(tournament_.state().player(seat, tournament_.stage()).name);
     showPeek(false);
 
     if (const auto drawn = drawWord())
@@ -323,7 +324,7 @@ void GameWindow::showCell(int i, bool open, bool keyHint)
     // A closed cell holds no letter at all: black on black hides it from the
     // eye, but a screen reader would read it out.
     PressableLabel* cell = controls_.cells.at(i);
-    const QString letter = open ? state_.SecretWord.mid(i - 1, 1) : QString();
+    const QString letter = open ? tournament_.state().SecretWord.mid(i - 1, 1) : QString();
     cell->setText(open || !keyHint ? letter : TableKeys::cellKey(i));
     cell->setTextColour(open || !keyHint ? QColor(Qt::black) : cellKeyColour);
     cell->setBackgroundColour(open ? QColor(Qt::white) : QColor(Qt::black));
@@ -334,7 +335,7 @@ void GameWindow::showCell(int i, bool open, bool keyHint)
 void GameWindow::showPeek(bool shown)
 {
     // The word is in the window only while the look at it shows it.
-    controls_.hiddenWord->setText(shown ? state_.SecretWord : QString());
+    controls_.hiddenWord->setText(shown ? tournament_.state().SecretWord : QString());
     controls_.hiddenWordStrip->setVisible(!shown);
 }
 
@@ -379,7 +380,7 @@ void GameWindow::goOn()
 {
     if (!round_.allows(WordRound::Move::GoOn))
         return;
-    if (Tournament(state_).isOver())
+    if (tournament_.isOver())
         services_.navigation.finishTournament();
     else
         services_.navigation.nextStage();

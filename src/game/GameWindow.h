@@ -21,7 +21,7 @@ class ProgramExit;
 class RandomSource;
 class SoundService;
 class SpeakerButton;
-struct GameState;
+class Tournament;
 
 // "Игра": one stage of the tournament, from the drawn word to its winner.
 // WordRound decides and paces the word; the window shows what the round says
@@ -42,7 +42,7 @@ public:
         Clock* clock = nullptr; // the turns' clock; none: real timers
     };
 
-    GameWindow(const Services& services, GameState& state);
+    GameWindow(const Services& services, Tournament& tournament);
     ~GameWindow() override;
 
     void load() override;
@@ -121,7 +121,7 @@ private:
     void playSounds(const QList<Sound>& heard);
 
     Services services_;
-    GameState& state_;
+    Tournament& tournament_;
     std::unique_ptr<Clock> ownClock_;
     WordRound round_;
     TableControls controls_;

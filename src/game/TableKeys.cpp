@@ -4,8 +4,8 @@
 #include "game/TableKeys.h"
 
 #include "game/GameWindow.h"
+#include "rules/GameState.h"
 #include "rules/WordRound.h"
-#include "state/GameState.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 #include "game/GameWindow.h"
 #include "platform/EventLabel.h"
 #include "rules/Drum.h"
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 QString TableTexts::sector(int sector)
 {

@@ -9,7 +9,6 @@
 
 class EventLabel;
 class Navigation;
-struct GameState;
 
 // "Правила игры": the rules in short, opened by F1 from any window and closed
 // by Esc, after which the window that had the keyboard has it again.

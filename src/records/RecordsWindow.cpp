@@ -14,9 +14,9 @@
 #include "platform/PressableLabel.h"
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
+#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "sound/SoundService.h"
-#include "state/GameState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,7 +37,8 @@ const QColor enteredOutline = outlinedtext::rimColour;
 
 } // namespace
 
-RecordsWindow::RecordsWindow(const Services& services, GameState& state) : services_(services), state_(state)
+RecordsWindow::RecordsWindow(const Services& services, Tournament& tournament)
+    : services_(services), tournament_(tournament)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -161,7 +162,7 @@ void RecordsWindow::readTable()
 void RecordsWindow::enterPendingResult()
 {
     // Taken now, so that a later opening does not enter the same result again.
-    const std::optional<Player> champion = Tournament(state_).takeChampion();
+    const std::optional<Player> champion = tournament_.takeChampion();
     if (!champion)
         return;
     const QString& name = champion->name;

@@ -15,7 +15,7 @@ class Dialogs;
 class Navigation;
 class PictureCache;
 class SoundService;
-struct GameState;
+class Tournament;
 
 // "Конец": the table of the four best results over its picture. On opening it
 // enters a pending champion into the records file; "Меню" returns to the start
@@ -31,7 +31,7 @@ public:
         SoundService& sounds;
     };
 
-    RecordsWindow(const Services& services, GameState& state);
+    RecordsWindow(const Services& services, Tournament& tournament);
 
     void load() override;
     void present() override;
@@ -68,7 +68,7 @@ private:
     void returnToStart();
 
     Services services_;
-    GameState& state_;
+    Tournament& tournament_;
     RecordsTable table_;
     // The file exists but could not be read: it is shown empty and never written.
     bool tableUnread_ = false;

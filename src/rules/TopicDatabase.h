@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <QString>
 #include <QStringList>

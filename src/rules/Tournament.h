@@ -3,18 +3,28 @@
 
 #pragma once
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <QString>
+
+class TournamentPosition;
 
 // The way through a tournament: trios 1..3, then the final (stage 4); the
 // stage becomes 5 once the final is decided. The winner of trio t takes seat t
 // of the final with kind, name and score; a trio without a winner leaves its
 // final seat open, to be filled anew at the setup of the final.
-// Works on the shared state, which holds everything of it.
+//
+// The tournament owns the whole state of the game. The windows read it
+// through state() and change it only through the moves below and the
+// WordRound of each stage, so no widget ever decides a rule.
 class Tournament {
 public:
-    explicit Tournament(GameState& state) : state_(state) {}
+    Tournament() = default;
+    Tournament(const Tournament&) = delete;
+    Tournament& operator=(const Tournament&) = delete;
+
+    // What the windows show: every seat, score and the word's board.
+    const GameState& state() const { return state_; }
 
     // A new tournament: stage 1, every seat of every stage cleared.
     void start() { state_.newGame(); }
@@ -50,5 +60,10 @@ public:
     std::optional<Player> takeChampion();
 
 private:
-    GameState& state_;
+    // The round of the stage's word plays on the board; a test lays out a
+    // position to start from. Nothing else writes the state.
+    friend class WordRound;
+    friend class TournamentPosition;
+
+    GameState state_;
 };

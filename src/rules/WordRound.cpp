@@ -7,14 +7,14 @@
 #include "platform/RandomSource.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
+#include "rules/GameState.h"
 #include "rules/Score.h"
 #include "rules/Seats.h"
-#include "state/GameState.h"
 
 #include <algorithm>
 
-WordRound::WordRound(GameState& state, RandomSource& random, Clock& clock, QObject* parent)
-    : QObject(parent), state_(state), random_(random), clock_(clock), tournament_(state)
+WordRound::WordRound(Tournament& tournament, RandomSource& random, Clock& clock, QObject* parent)
+    : QObject(parent), tournament_(tournament), state_(tournament.state_), random_(random), clock_(clock)
 {
 }
 

@@ -11,7 +11,6 @@
 
 class Clock;
 class RandomSource;
-struct GameState;
 
 // The rules of one word, from the laid-out board to its winner. The round
 // knows its phase and refuses any move that is not legal in it; it paces the
@@ -110,7 +109,8 @@ public:
 
     static constexpr int prizePoints = 100;
 
-    WordRound(GameState& state, RandomSource& random, Clock& clock, QObject* parent = nullptr);
+    // Plays on `tournament`'s board, which must outlive the round.
+    WordRound(Tournament& tournament, RandomSource& random, Clock& clock, QObject* parent = nullptr);
     // A step still waiting on the clock dies with the round.
     ~WordRound() override;
 
@@ -178,10 +178,10 @@ private:
     Player& player(int seat);
     void setMessage(Message message);
 
-    GameState& state_;
+    Tournament& tournament_;
+    GameState& state_; // the tournament's, the one board of the game
     RandomSource& random_;
     Clock& clock_;
-    Tournament tournament_;
     int stage_ = 0; // the stage of this word; the tournament moves on at its end
     Phase phase_ = Phase::NotStarted;
     bool wordSaid_ = false;

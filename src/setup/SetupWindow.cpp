@@ -9,9 +9,9 @@
 #include "platform/Navigation.h"
 #include "platform/OutlinedGroupBox.h"
 #include "platform/PictureCache.h"
+#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "setup/NameBox.h"
-#include "state/GameState.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -90,8 +90,9 @@ QString defaultName(int seat)
 
 } // namespace
 
-SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation, GameState& state)
-    : dialogs_(dialogs), pictures_(pictures), navigation_(navigation), state_(state)
+SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation,
+                         Tournament& tournament)
+    : dialogs_(dialogs), pictures_(pictures), navigation_(navigation), tournament_(tournament)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setFixedSize(clientSize);
@@ -182,17 +183,17 @@ void SetupWindow::load()
     // where they would only take memory.
     GameWindow::preload(pictures_);
 
-    const int stage = state_.Stage;
+    const int stage = tournament_.stage();
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
         nameBox(seat)->setText(defaultName(seat));
     // A trio starts with the names of the trio before it, but every seat a person.
     if (stage == 2 || stage == 3) {
         for (int seat = 1; seat <= GameState::seatCount; ++seat)
-            nameBox(seat)->setText(state_.player(seat, stage - 1).name);
+            nameBox(seat)->setText(tournament_.state().player(seat, stage - 1).name);
     }
     nameBox(1)->selectAll();
     label7_->setText(Tournament::stageCaption(stage));
-    Tournament(state_).setUpStage();
+    tournament_.setUpStage();
     if (stage == GameState::finalStage)
         setUpFinalSeats();
     focusFirstControl();
@@ -203,12 +204,12 @@ void SetupWindow::setUpFinalSeats()
     const int stage = GameState::finalStage;
     // Only a seat whose trio ended without a winner is entered anew.
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        const bool open = Tournament(state_).isFinalSeatOpen(seat);
+        const bool open = tournament_.isFinalSeatOpen(seat);
         kindFrame(seat)->setEnabled(open);
         nameFrame(seat)->setEnabled(open);
     }
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        const PlayerKind kind = state_.player(seat, stage).kind;
+        const PlayerKind kind = tournament_.state().player(seat, stage).kind;
         if (kind == PlayerKind::Person)
             personOption(seat)->setChecked(true);
         else if (kind == PlayerKind::Computer)
@@ -216,7 +217,7 @@ void SetupWindow::setUpFinalSeats()
     }
     // After the kinds, so the finalist's name replaces the one "Комп" wrote.
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
-        nameBox(seat)->setText(state_.player(seat, stage).name);
+        nameBox(seat)->setText(tournament_.state().player(seat, stage).name);
 }
 
 void SetupWindow::focusFirstControl()
@@ -249,7 +250,7 @@ void SetupWindow::present()
 
 void SetupWindow::computerChosen(int seat)
 {
-    nameBox(seat)->setText(QStringLiteral("Комп-%1%2").arg(state_.Stage).arg(seat));
+    nameBox(seat)->setText(QStringLiteral("Комп-%1%2").arg(tournament_.stage()).arg(seat));
 }
 
 void SetupWindow::confirm()
@@ -263,9 +264,9 @@ void SetupWindow::confirm()
         }
     }
     for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-        Tournament(state_).seatPlayer(
-            seat, personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer,
-            nameBox(seat)->text());
+        tournament_.seatPlayer(seat,
+                               personOption(seat)->isChecked() ? PlayerKind::Person : PlayerKind::Computer,
+                               nameBox(seat)->text());
     }
     navigation_.playStage();
 }

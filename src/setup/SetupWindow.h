@@ -15,7 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-struct GameState;
+class Tournament;
 
 // "Form2": the kinds and names of the three players of the current stage,
 // written into the shared state by OK. Esc, or closing the window, asks
@@ -23,7 +23,7 @@ struct GameState;
 class SetupWindow : public LoadableWindow {
     Q_OBJECT
 public:
-    SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation, GameState& state);
+    SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& navigation, Tournament& tournament);
 
     void load() override;
     // Centred on the screen, in front of the start window behind it.
@@ -65,7 +65,7 @@ private:
     Dialogs& dialogs_;
     PictureCache& pictures_;
     Navigation& navigation_;
-    GameState& state_;
+    Tournament& tournament_;
     QLabel* label7_ = nullptr;
     QPushButton* command1_ = nullptr;
     std::array<SeatControls, 4> seats_{}; // 1..3 used

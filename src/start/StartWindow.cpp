@@ -13,13 +13,13 @@
 #include "platform/PressableLabel.h"
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
+#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "setup/SetupWindow.h"
 #include "sound/SoundService.h"
 #include "sound/SpeakerButton.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
-#include "state/GameState.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -35,7 +35,8 @@ const QRect helpHintPlace(548, 236, 225, 30);
 
 } // namespace
 
-StartWindow::StartWindow(const Services& services, GameState& state) : services_(services), state_(state)
+StartWindow::StartWindow(const Services& services, Tournament& tournament)
+    : services_(services), tournament_(tournament)
 {
     setWindowTitle(Dialogs::applicationTitle);
     setMouseTracking(true);
@@ -226,7 +227,7 @@ void StartWindow::mouseMoveEvent(QMouseEvent* event)
 
 void StartWindow::newGame()
 {
-    Tournament(state_).start();
+    tournament_.start();
     services_.navigation.newTournament();
 }
 

@@ -17,7 +17,7 @@ class PictureCache;
 class ProgramExit;
 class SoundService;
 class SpeakerButton;
-struct GameState;
+class Tournament;
 
 // "Начало": the first window of the program, with its picture and the menu
 // "Новая игра", "Рекорды", "Автор", "Выход". It also stands behind the player
@@ -37,7 +37,7 @@ public:
 
     static constexpr int entryCount = 4;
 
-    StartWindow(const Services& services, GameState& state);
+    StartWindow(const Services& services, Tournament& tournament);
 
     void load() override;
     void present() override;
@@ -76,7 +76,7 @@ private:
     void exitProgram();
 
     Services services_;
-    GameState& state_;
+    Tournament& tournament_;
     EventLabel* picture1_ = nullptr;
     std::array<PressableLabel*, entryCount + 1> entries_{}; // 1..entryCount used
     PressableLabel* helpHint_ = nullptr;

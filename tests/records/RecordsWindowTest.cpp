@@ -300,7 +300,7 @@ void RecordsWindowTest::unsavedResultIsStillShownAndTheBoxSaysSo()
         auto created = std::make_unique<RecordsWindow>(
             RecordsWindow::Services{test.platform->data, test.platform->pictures, test.dialogs,
                                     *test.navigation, test.platform->sounds},
-            test.state);
+            test.tournament);
         window = created.get();
         return created;
     });
@@ -357,7 +357,7 @@ void RecordsWindowTest::withNowhereToKeepResultsDataTableIsShownAndTheWindowSays
     test.state.Champion = Player{PlayerKind::Person, QStringLiteral("Вика"), 450};
     RecordsWindow window(RecordsWindow::Services{data, test.platform->pictures, test.dialogs,
                                                  *test.navigation, test.platform->sounds},
-                         test.state);
+                         test.tournament);
     QVERIFY(!window.keptNowhereLabel()->isVisibleTo(&window));
     {
         const AsPlainUser plain;

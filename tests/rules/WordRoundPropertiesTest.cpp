@@ -3,9 +3,9 @@
 
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
+#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "rules/WordRound.h"
-#include "state/GameState.h"
 
 #include <QTest>
 
@@ -102,14 +102,12 @@ void WordRoundPropertiesTest::refusedMovesChangeNothingAndEveryWordEnds()
         Chaos chaos(seed);
         SeededRandom random(seed);
         SteppedClock clock;
-        GameState state;
-        state.newGame();
-        for (int seat = 1; seat <= GameState::seatCount; ++seat) {
-            Player& player = state.player(seat, 1);
-            player.kind = kinds.at(seat - 1);
-            player.name = QStringLiteral("Игрок %1").arg(seat);
-        }
-        WordRound round(state, random, clock);
+        Tournament tournament;
+        tournament.start();
+        for (int seat = 1; seat <= GameState::seatCount; ++seat)
+            tournament.seatPlayer(seat, kinds.at(seat - 1), QStringLiteral("Игрок %1").arg(seat));
+        const GameState& state = tournament.state();
+        WordRound round(tournament, random, clock);
         round.begin(QStringLiteral("МОЛОКО"));
 
         int steps = 0;
@@ -162,18 +160,18 @@ void WordRoundPropertiesTest::wholeTournamentsEndWithAChampionOrNone()
     for (unsigned seed = 1; seed <= 20; ++seed) {
         SeededRandom random(seed);
         SteppedClock clock;
-        GameState state;
-        Tournament tournament(state);
+        Tournament tournament;
+        const GameState& state = tournament.state();
         tournament.start();
         const QStringList words{QStringLiteral("КОТ"), QStringLiteral("ЧЕРЕШНЯ"), QStringLiteral("А"),
                                 QStringLiteral("ПРОГРАММИСТ")};
         while (!tournament.isOver()) {
-            state.setUpStage();
+            tournament.setUpStage();
             for (int seat = 1; seat <= GameState::seatCount; ++seat) {
                 if (!tournament.isFinal() || tournament.isFinalSeatOpen(seat))
                     tournament.seatPlayer(seat, PlayerKind::Computer, QStringLiteral("Комп-%1").arg(seat));
             }
-            WordRound round(state, random, clock);
+            WordRound round(tournament, random, clock);
             round.begin(words.at(tournament.stage() - 1));
             while (round.phase() != Phase::WordOver)
                 QVERIFY2(clock.runNext(), "computers always have a next step");
@@ -182,8 +180,8 @@ void WordRoundPropertiesTest::wholeTournamentsEndWithAChampionOrNone()
         // Computers never say a word, so someone opens it.
         QVERIFY(state.Champion);
         QVERIFY(state.Champion->score >= 0);
-        QVERIFY(Tournament(state).takeChampion());
-        QVERIFY(!Tournament(state).takeChampion()); // handed over once
+        QVERIFY(tournament.takeChampion());
+        QVERIFY(!tournament.takeChampion()); // handed over once
     }
 }
 

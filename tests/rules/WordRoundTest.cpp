@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "rules/WordRound.h"
+#include "TournamentPosition.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 #include <QQueue>
 #include <QTest>
@@ -81,10 +82,11 @@ struct Round {
     WordRound::Outcome name(QChar letter) { return round.nameLetter(letters::number(letter)); }
     int& score(int seat) { return state.player(seat, state.Stage).score; }
 
-    GameState state;
+    Tournament tournament;
+    GameState& state = TournamentPosition::board(tournament);
     QueuedRandom random;
     SteppedClock clock;
-    WordRound round{state, random, clock};
+    WordRound round{tournament, random, clock};
     WordRound::Outcome last;
 };
 

@@ -65,7 +65,7 @@ StartWindow* showStartWith(TestPlatform& test, SoundService& sounds)
         return std::make_unique<StartWindow>(
             StartWindow::Services{test.platform->data, test.platform->pictures, test.dialogs, test.exit,
                                   test.display, *test.navigation, sounds},
-            test.state);
+            test.tournament);
     });
     return qobject_cast<StartWindow*>(test.platform->windows.show(windownames::start));
 }
@@ -341,7 +341,7 @@ void SoundPlayerTest::recordsGreetAChampionWhoEntersTheTable()
         return std::make_unique<RecordsWindow>(RecordsWindow::Services{test.platform->data,
                                                                        test.platform->pictures, test.dialogs,
                                                                        *test.navigation, sounds},
-                                               test.state);
+                                               test.tournament);
     });
     QVERIFY(test.platform->windows.show(windownames::records));
     QCOMPARE(sounds.played, heard ? QList<Sound>{Sound::RecordsChampion} : QList<Sound>{});

@@ -123,7 +123,7 @@ void TestPlatform::removeData(const QString& relative) const
 
 void TestPlatform::defineWindows()
 {
-    defineGameWindows(*platform, *navigation, state);
+    defineGameWindows(*platform, *navigation, tournament);
 }
 
 void TestPlatform::flushUnloads()

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "TournamentPosition.h"
 #include "app/Platform.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -10,7 +11,6 @@
 #include "platform/Navigation.h"
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
-#include "state/GameState.h"
 
 #include <QList>
 #include <QQueue>
@@ -124,7 +124,9 @@ public:
     ScriptedDialogs dialogs;
     RecordingExit exit;
     FakeDisplayMode display;
-    GameState state;
+    Tournament tournament;
+    // The tournament's board, for a test to lay out a position on.
+    GameState& state = TournamentPosition::board(tournament);
     // The table's turns move only when a test advances this clock.
     SteppedClock clock;
     std::unique_ptr<Platform> platform;

@@ -44,13 +44,13 @@ void Simulator::check(bool holds, const QString& what)
 
 bool Simulator::playTournament(int number)
 {
-    Tournament tournament(state_);
+    Tournament& tournament = tournament_;
     tournament.start();
     while (!tournament.isOver()) {
         const int stage = tournament.stage();
         where_ = QStringLiteral("tournament %1, stage %2").arg(number).arg(stage);
         // What the setup window does before every word.
-        state_.setUpStage();
+        tournament.setUpStage();
         for (int seat = 1; seat <= GameState::seatCount; ++seat) {
             if (tournament.isFinal() && !tournament.isFinalSeatOpen(seat))
                 continue; // the trio's winner sits here already
@@ -94,7 +94,7 @@ bool Simulator::playWord(int tournament)
 
     const int stage = state_.Stage;
     SteppedClock clock;
-    WordRound round(state_, random_, clock);
+    WordRound round(tournament_, random_, clock);
     std::array<int, GameState::seatCount + 1> offers{};
     std::array<int, GameState::seatCount + 1> before{};
     int spins = 0;

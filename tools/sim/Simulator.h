@@ -7,9 +7,9 @@
 #include "platform/RandomSource.h"
 #include "rules/Drum.h"
 #include "rules/TopicDatabase.h"
+#include "rules/Tournament.h"
 #include "rules/WordRound.h"
 #include "sound/Sound.h"
-#include "state/GameState.h"
 
 #include <QString>
 #include <QStringList>
@@ -91,7 +91,8 @@ private:
 
     Options options_;
     SeededRandom random_;
-    GameState state_;
+    Tournament tournament_;
+    const GameState& state_ = tournament_.state();
     Figures figures_;
     QString where_;
     std::vector<TopicDatabase::Topic> topics_;

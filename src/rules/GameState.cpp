@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "state/GameState.h"
+#include "rules/GameState.h"
 
 namespace letters {
 
