@@ -17,6 +17,7 @@ struct Player {
     PlayerKind kind = PlayerKind::None;
     QString name;
     int score = 0;
+    bool operator==(const Player&) const = default;
 };
 
 // The game's 32 letters are the capitals А..Я without Ё. Letter number n
@@ -64,4 +65,6 @@ struct GameState {
     void newGame();
     // The start of every stage, when its players are set up: the per-word state cleared.
     void setUpStage();
+
+    bool operator==(const GameState&) const = default;
 };

@@ -10,16 +10,40 @@ QString Tournament::stageCaption(int stage)
     return stage >= GameState::finalStage ? QObject::tr("Финал") : QObject::tr("%1 тройка").arg(stage);
 }
 
+Tournament::Phase Tournament::phase() const
+{
+    if (state_.Stage < 1)
+        return Phase::NotStarted;
+    if (isOver())
+        return Phase::Over;
+    if (state_.WordFinished)
+        return Phase::StageOver;
+    if (state_.WordLength > 0)
+        return Phase::WordInPlay;
+    return Phase::Seating;
+}
+
+bool Tournament::setUpStage()
+{
+    if (phase() != Phase::Seating && phase() != Phase::StageOver)
+        return false;
+    state_.setUpStage();
+    return true;
+}
+
 bool Tournament::isFinalSeatOpen(int seat) const
 {
     return state_.TrioWithoutWinner.at(seat);
 }
 
-void Tournament::seatPlayer(int seat, PlayerKind kind, const QString& name)
+bool Tournament::seatPlayer(int seat, PlayerKind kind, const QString& name)
 {
+    if (phase() != Phase::Seating || seat < 1 || seat > GameState::seatCount)
+        return false;
     Player& player = state_.player(seat, state_.Stage);
     player.kind = kind;
     player.name = name;
+    return true;
 }
 
 int Tournament::startingScore(int seat) const
@@ -29,8 +53,10 @@ int Tournament::startingScore(int seat) const
     return 0;
 }
 
-void Tournament::wordWon(int seat)
+bool Tournament::wordWon(int seat)
 {
+    if (phase() != Phase::WordInPlay || seat < 1 || seat > GameState::seatCount)
+        return false;
     const Player& winner = state_.player(seat, state_.Stage);
     if (isFinal()) {
         state_.Champion = winner;
@@ -38,6 +64,8 @@ void Tournament::wordWon(int seat)
         state_.player(state_.Stage, GameState::finalStage) = winner;
     }
     state_.Stage += 1;
+    state_.WordFinished = true;
+    return true;
 }
 
 std::optional<Player> Tournament::takeChampion()
@@ -45,9 +73,13 @@ std::optional<Player> Tournament::takeChampion()
     return std::exchange(state_.Champion, std::nullopt);
 }
 
-void Tournament::wordWithoutWinner()
+bool Tournament::wordWithoutWinner()
 {
-    if (state_.Stage >= 1 && state_.Stage < GameState::finalStage)
+    if (phase() != Phase::WordInPlay)
+        return false;
+    if (!isFinal())
         state_.TrioWithoutWinner.at(state_.Stage) = true;
     state_.Stage += 1;
+    state_.WordFinished = true;
+    return true;
 }

@@ -23,13 +23,24 @@ public:
     Tournament(const Tournament&) = delete;
     Tournament& operator=(const Tournament&) = delete;
 
+    enum class Phase {
+        NotStarted,
+        Seating,    // the stage's players are being set up
+        WordInPlay, // the stage's word has begun
+        StageOver,  // the word is decided and the tournament has moved on
+        Over,       // the final is decided
+    };
+
     // What the windows show: every seat, score and the word's board.
     const GameState& state() const { return state_; }
+    Phase phase() const;
 
-    // A new tournament: stage 1, every seat of every stage cleared.
+    // A new tournament at any time: stage 1, every seat of every stage cleared.
     void start() { state_.newGame(); }
-    // The start of every stage, once its players are set up: the word's state cleared.
-    void setUpStage() { state_.setUpStage(); }
+    // The start of every stage, before its players are set up: the word's
+    // state cleared. Refused (false, nothing changed) while a word is in play
+    // or once the tournament is over.
+    bool setUpStage();
 
     int stage() const { return state_.Stage; }
     bool isFinal() const { return state_.Stage == GameState::finalStage; }
@@ -41,19 +52,22 @@ public:
     // 1 <= seat <= 3. A seat of the final whose trio had no winner.
     bool isFinalSeatOpen(int seat) const;
 
-    // Seats a player at `seat` of the current stage.
-    void seatPlayer(int seat, PlayerKind kind, const QString& name);
+    // Seats a player at `seat` (1..3) of the current stage, while the stage
+    // is being set up; refused (false, nothing changed) at any other time.
+    bool seatPlayer(int seat, PlayerKind kind, const QString& name);
 
     // The score the seat brings into the word of the current stage: a trio's
     // winner keeps the trio's score in the final, every other seat starts at 0.
     int startingScore(int seat) const;
 
     // The current stage's word was won by `seat`: a trio's winner is copied to
-    // the final, the final's winner becomes the champion; the stage moves on.
-    void wordWon(int seat);
+    // the final, the final's winner becomes the champion; the stage is over.
+    // Refused (false) unless a word is in play.
+    bool wordWon(int seat);
 
-    // Every seat said a wrong word: a trio leaves its final seat open; the stage moves on.
-    void wordWithoutWinner();
+    // Every seat said a wrong word: a trio leaves its final seat open; the
+    // stage is over. Refused (false) unless a word is in play.
+    bool wordWithoutWinner();
 
     // The final's winner, handed over once to the records: a second call
     // has nothing, so the same result is never entered twice.

@@ -361,7 +361,6 @@ WordRound::Outcome WordRound::winWord(Next how)
     setMessage({kind, name(outcome.seat)});
     wordSaid_ = how == Next::WordWonBySaying;
     tournament_.wordWon(outcome.seat);
-    state_.WordFinished = true;
     phase_ = Phase::WordOver;
     clock_.cancel();
     return outcome;
@@ -392,7 +391,6 @@ WordRound::Outcome WordRound::sayWord(const QString& answer)
         return report(outcome);
     }
     tournament_.wordWithoutWinner();
-    state_.WordFinished = true;
     phase_ = Phase::WordOver;
     setMessage({Message::Kind::NoWinner});
     outcome.next = Next::NoWinner;

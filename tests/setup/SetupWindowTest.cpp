@@ -34,6 +34,8 @@ WindowRegistry& windows(TestPlatform& test)
 SetupWindow* openSetup(TestPlatform& test, int stage)
 {
     test.defineWindows();
+    // A stage about to be seated: the word before it, if any, put away.
+    test.state.setUpStage();
     test.state.Stage = stage;
     test.navigation->newTournament();
     return windows(test).find<SetupWindow>(windownames::setup);
