@@ -66,8 +66,8 @@ AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
     setBackgroundColour(gameBackground);
 
     // Bottom up: bands, the rules over their edges, the texts, the clock.
-    EventLabel* header = addLabel(QStringLiteral("Label6"), QString(), twipsRect(-120, 240, 5115, 495));
-    EventLabel* footer = addLabel(QStringLiteral("Label5"), QString(), twipsRect(-120, 5340, 5115, 735));
+    EventLabel* header = addLabel(QStringLiteral("header"), QString(), twipsRect(-120, 240, 5115, 495));
+    EventLabel* footer = addLabel(QStringLiteral("footer"), QString(), twipsRect(-120, 5340, 5115, 735));
     for (EventLabel* band : {header, footer}) {
         band->setBackgroundColour(bandColour);
         band->setBackgroundOpaque(true);
@@ -77,8 +77,8 @@ AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
     rules_->setObjectName(QStringLiteral("Line4..Line11"));
 
     const QFont headerFont = pixelFont(font(), 16, true);
-    EventLabel* month = addLabel(QStringLiteral("Label1"), tr("Апрель"), twipsRect(1380, 300, 990, 390));
-    EventLabel* year = addLabel(QStringLiteral("Label2"), QStringLiteral("2006"),
+    EventLabel* month = addLabel(QStringLiteral("month"), tr("Апрель"), twipsRect(1380, 300, 990, 390));
+    EventLabel* year = addLabel(QStringLiteral("year"), QStringLiteral("2006"),
                                 twipsRect(2760, 300, 720, 390));
     for (EventLabel* date : {month, year}) {
         date->setFont(headerFont);
@@ -86,7 +86,7 @@ AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
         date->setAccessibleDescription(tr("Дата выпуска"));
     }
 
-    EventLabel* authorLine = addLabel(QStringLiteral("Label3"), tr("Автор: ") + author,
+    EventLabel* authorLine = addLabel(QStringLiteral("author"), tr("Автор: ") + author,
                                       twipsRect(0, 900, 5010, 405));
     authorLine->setAlignment(Qt::AlignCenter);
     authorLine->setTextColour(authorColour);
@@ -94,14 +94,14 @@ AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
     authorLine->setBackgroundOpaque(true);
     authorLine->setFont(pixelFont(font(), 15, true));
 
-    EventLabel* feedback = addLabel(QStringLiteral("Label4"), tr("С отзывами обращаться: ") + contact,
+    EventLabel* feedback = addLabel(QStringLiteral("feedback"), tr("С отзывами обращаться: ") + contact,
                                     twipsRect(180, 5340, 2835, 675));
     feedback->setTextColour(contactColour);
     feedback->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     feedback->setWordWrap(true);
     feedback->setFont(pixelFont(font(), 12, false));
 
-    EventLabel* version = addLabel(QStringLiteral("Label8"), programversion::caption(),
+    EventLabel* version = addLabel(QStringLiteral("version"), programversion::caption(),
                                    twipsRect(3780, 5580, 585, 345));
     version->setFont(pixelFont(font(), 12, true));
     version->setAccessibleName(tr("Версия ") + programversion::caption().mid(1));
@@ -112,7 +112,7 @@ AboutWindow::AboutWindow(Navigation& navigation) : navigation_(navigation)
     clockFace_->setAccessibleName(tr("Часы"));
     clockFace_->setAccessibleDescription(tr("Стрелочные часы, время под циферблатом"));
 
-    timeLabel_ = addLabel(QStringLiteral("Label7"), QString(), twipsRect(1620, 4680, 1845, 375));
+    timeLabel_ = addLabel(QStringLiteral("time"), QString(), twipsRect(1620, 4680, 1845, 375));
     timeLabel_->setTextColour(Qt::white);
     timeLabel_->setAlignment(Qt::AlignCenter);
     timeLabel_->setFont(pixelFont(font(), 14, true));

@@ -45,24 +45,24 @@ RecordsWindow::RecordsWindow(const Services& services, Tournament& tournament)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundColour(gameBackground);
 
-    picture1_ = new EventLabel(this);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->resize(pictures::backdropSize);
-    picture1_->setScaledContents(true);
-    connect(picture1_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
+    backdrop_ = new EventLabel(this);
+    backdrop_->setObjectName(QStringLiteral("backdrop"));
+    backdrop_->resize(pictures::backdropSize);
+    backdrop_->setScaledContents(true);
+    connect(backdrop_, &EventLabel::mouseMoved, this, &RecordsWindow::hideMenuBand);
     // The title "Рекорды" is part of the picture, which a reader cannot see.
-    picture1_->setAccessibleName(tr("Рекорды"));
-    picture1_->setAccessibleDescription(tr("Четыре лучших результата"));
+    backdrop_->setAccessibleName(tr("Рекорды"));
+    backdrop_->setAccessibleDescription(tr("Четыре лучших результата"));
 
     QFont rowFont(QStringLiteral("Comic Sans MS"));
     rowFont.setPointSizeF(14.25);
     rowFont.setBold(true);
     for (int row = 0; row <= RecordsTable::entryCount; ++row) {
-        auto* name = new OutlinedLabel(picture1_);
-        name->setObjectName(QStringLiteral("Label1_%1").arg(row));
+        auto* name = new OutlinedLabel(backdrop_);
+        name->setObjectName(QStringLiteral("recordName%1").arg(row));
         name->setGeometry(pictures::recordName(row));
-        auto* score = new OutlinedLabel(picture1_);
-        score->setObjectName(QStringLiteral("Label2_%1").arg(row));
+        auto* score = new OutlinedLabel(backdrop_);
+        score->setObjectName(QStringLiteral("recordScore%1").arg(row));
         score->setGeometry(pictures::recordScore(row));
         for (EventLabel* label : {name, score}) {
             label->setFont(rowFont);
@@ -79,21 +79,21 @@ RecordsWindow::RecordsWindow(const Services& services, Tournament& tournament)
     menuFont.setBold(true);
     // A button to assistive technology, pressed by it as by the mouse; the
     // window's keys press it too.
-    label3_ = new PressableLabel(tr("Меню"), picture1_);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(pictures::recordsMenu);
-    label3_->setFont(menuFont);
-    label3_->setAlignment(Qt::AlignCenter);
-    label3_->setTextColour(plainColour);
-    label3_->setBackgroundColour(menuBandColour);
-    label3_->setBackgroundOpaque(true);
-    connect(label3_, &EventLabel::mouseMoved, this, &RecordsWindow::showMenuBand);
-    connect(label3_, &EventLabel::pressed, this, &RecordsWindow::menuPressed);
-    connect(label3_, &EventLabel::released, this, &RecordsWindow::returnToStart);
+    menuLabel_ = new PressableLabel(tr("Меню"), backdrop_);
+    menuLabel_->setObjectName(QStringLiteral("menu"));
+    menuLabel_->setGeometry(pictures::recordsMenu);
+    menuLabel_->setFont(menuFont);
+    menuLabel_->setAlignment(Qt::AlignCenter);
+    menuLabel_->setTextColour(plainColour);
+    menuLabel_->setBackgroundColour(menuBandColour);
+    menuLabel_->setBackgroundOpaque(true);
+    connect(menuLabel_, &EventLabel::mouseMoved, this, &RecordsWindow::showMenuBand);
+    connect(menuLabel_, &EventLabel::pressed, this, &RecordsWindow::menuPressed);
+    connect(menuLabel_, &EventLabel::released, this, &RecordsWindow::returnToStart);
 
     // Under the table, on the picture's dark ground.
     keptNowhere_ = new EventLabel(
-        tr("Рекорды не сохраняются: нет домашней папки, а папку Data изменить нельзя."), picture1_);
+        tr("Рекорды не сохраняются: нет домашней папки, а папку Data изменить нельзя."), backdrop_);
     keptNowhere_->setObjectName(QStringLiteral("keptNowhere"));
     keptNowhere_->setGeometry(12, 318, 383, 56);
     QFont noticeFont(QStringLiteral("Comic Sans MS"));
@@ -116,11 +116,11 @@ void RecordsWindow::preload(PictureCache& cache)
 
 void RecordsWindow::load()
 {
-    keepCentred({picture1_});
+    keepCentred({backdrop_});
     // The table is shown on the window's colour until its backdrop arrives.
     services_.pictures.showWhenDecoded(
-        pictures::recordsBackdrop, picture1_->size(), picture1_,
-        [picture = picture1_](const QPixmap& backdrop) { picture->setPixmap(backdrop); });
+        pictures::recordsBackdrop, backdrop_->size(), backdrop_,
+        [picture = backdrop_](const QPixmap& backdrop) { picture->setPixmap(backdrop); });
     readTable();
     enterPendingResult();
     showTable();
@@ -230,18 +230,18 @@ void RecordsWindow::markRow(int row)
 
 void RecordsWindow::showMenuBand()
 {
-    label3_->setBackgroundOpaque(true);
+    menuLabel_->setBackgroundOpaque(true);
 }
 
 void RecordsWindow::hideMenuBand()
 {
-    label3_->setBackgroundOpaque(false);
+    menuLabel_->setBackgroundOpaque(false);
 }
 
 void RecordsWindow::menuPressed()
 {
     // Stays red until the window closes.
-    label3_->setTextColour(pressedColour);
+    menuLabel_->setTextColour(pressedColour);
 }
 
 void RecordsWindow::returnToStart()

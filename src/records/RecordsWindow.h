@@ -43,11 +43,11 @@ public:
     // the table.
     OutlinedLabel* nameLabel(int row) const { return names_.at(row); }
     OutlinedLabel* scoreLabel(int row) const { return scores_.at(row); }
-    EventLabel* menuLabel() const { return label3_; }
+    EventLabel* menuLabel() const { return menuLabel_; }
     // Says that no result can be kept (no home, and a Data that cannot be
     // rewritten); hidden wherever results are kept.
     EventLabel* keptNowhereLabel() const { return keptNowhere_; }
-    EventLabel* picture() const { return picture1_; }
+    EventLabel* picture() const { return backdrop_; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -77,9 +77,9 @@ private:
     // A champion entered the table: the hall hears it once the window shows.
     bool newChampion_ = false;
 
-    EventLabel* picture1_ = nullptr;
-    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};  // Label1(0..4)
-    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{}; // Label2(0..4)
-    EventLabel* label3_ = nullptr;
+    EventLabel* backdrop_ = nullptr;
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> names_{};
+    std::array<OutlinedLabel*, RecordsTable::entryCount + 1> scores_{};
+    EventLabel* menuLabel_ = nullptr;
     EventLabel* keptNowhere_ = nullptr;
 };

@@ -36,20 +36,19 @@ const QString emptyNameTitle = QStringLiteral("Впишите имена игр�
 const QString endGameQuestion = QStringLiteral("Закончить игру?");
 
 // Green captions (drawn by the frames themselves, with a dark rim: green on
-// this violet is too faint to read) sit on the frame's top line; Frame4 has no caption, so its
-// line runs along its top edge. A style sheet on the window replaces the
-// palette of everything below it, so the option buttons and OK take their
-// colours here.
+// this violet is too faint to read) sit on the frame's top line; the frame of the seats has no caption, so
+// its line runs along its top edge. A style sheet on the window replaces the palette of everything below it,
+// so the option buttons and OK take their colours here.
 const QString frameStyle = QStringLiteral(
     "QGroupBox { background-color: #9D84FF; border: 2px groove #C9BCFF; border-radius: 3px;"
     " margin-top: 10px; }"
-    "QGroupBox#Frame4 { margin-top: 0px; }"
+    "QGroupBox#seats { margin-top: 0px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
     " padding: 0px 3px; }"
     "QRadioButton { background-color: #C0FFC0; }"
-    "QPushButton#Command1 { background-color: #C0C0FF; border: 2px outset #E0E0FF; border-radius: 3px; }"
-    "QPushButton#Command1:focus { border-color: #5A48C8; }"
-    "QPushButton#Command1:pressed { border-style: inset; }");
+    "QPushButton#okButton { background-color: #C0C0FF; border: 2px outset #E0E0FF; border-radius: 3px; }"
+    "QPushButton#okButton:focus { border-color: #5A48C8; }"
+    "QPushButton#okButton:pressed { border-style: inset; }");
 
 QFont comicSansFont(qreal points)
 {
@@ -75,10 +74,10 @@ QGroupBox* createFrame(const QString& name, const QString& caption, const QRect&
     return frame;
 }
 
-QRadioButton* createOption(int number, const QString& caption, const QRect& geometry, QWidget* frame)
+QRadioButton* createOption(const QString& name, const QString& caption, const QRect& geometry, QWidget* frame)
 {
     auto* option = new QRadioButton(caption, frame);
-    option->setObjectName(QStringLiteral("Option%1").arg(number));
+    option->setObjectName(name);
     option->setGeometry(geometry);
     return option;
 }
@@ -99,24 +98,24 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
     setBackgroundColour(windowColour);
     setStyleSheet(frameStyle);
 
-    label7_ = new QLabel(this);
-    label7_->setObjectName(QStringLiteral("Label7"));
-    label7_->setGeometry(8, 8, 493, 29);
-    label7_->setAlignment(Qt::AlignCenter);
-    label7_->setFont(comicSansFont(14.25));
+    stageTitle_ = new QLabel(this);
+    stageTitle_->setObjectName(QStringLiteral("stageTitle"));
+    stageTitle_->setGeometry(8, 8, 493, 29);
+    stageTitle_->setAlignment(Qt::AlignCenter);
+    stageTitle_->setFont(comicSansFont(14.25));
 
-    auto* frame4 = createFrame(QStringLiteral("Frame4"), QString(), QRect(8, 36, 493, 293), this);
+    auto* seatsFrame = createFrame(QStringLiteral("seats"), QString(), QRect(8, 36, 493, 293), this);
 
-    command1_ = new QPushButton(QStringLiteral("OK"), frame4);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(8, 232, 477, 53);
-    command1_->setFont(comicSansFont(14.25));
+    okButton_ = new QPushButton(QStringLiteral("OK"), seatsFrame);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(8, 232, 477, 53);
+    okButton_->setFont(comicSansFont(14.25));
     // Enter on OK confirms, as Space does; outside a dialog Qt leaves that off.
-    command1_->setAutoDefault(true);
-    connect(command1_, &QPushButton::clicked, this, &SetupWindow::confirm);
+    okButton_->setAutoDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &SetupWindow::confirm);
 
     for (int seat = 1; seat <= GameState::seatCount; ++seat)
-        createSeat(seat, frame4);
+        createSeat(seat, seatsFrame);
 
     // Seat by seat, as the seats stand: each one's kind, then its name; OK
     // last. The kinds of a seat are one stop (the arrows choose between them).
@@ -131,7 +130,7 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
         chain(computerOption(seat));
         chain(nameBox(seat));
     }
-    chain(command1_);
+    chain(okButton_);
 
     // Esc is the window's, whichever control has the focus.
     installEventFilter(this);
@@ -139,7 +138,7 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
         child->installEventFilter(this);
 }
 
-void SetupWindow::createSeat(int seat, QWidget* frame4)
+void SetupWindow::createSeat(int seat, QWidget* seatsFrame)
 {
     const std::array<QString, 4> kindCaptions{QString(), tr("Первый игрок"), tr("Второй игрок"),
                                               tr("Третий игрок")};
@@ -149,10 +148,12 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
     const int left = 8 + 164 * (seat - 1);
     SeatControls& controls = seats_.at(seat);
 
-    controls.kindFrame = createFrame(QStringLiteral("Frame%1").arg(seat), kindCaptions.at(seat),
-                                     QRect(left, 8, 149, 157), frame4);
-    controls.person = createOption(2 * seat - 1, tr("Человек"), QRect(8, 36, 133, 45), controls.kindFrame);
-    controls.computer = createOption(2 * seat, tr("Комп"), QRect(8, 92, 133, 45), controls.kindFrame);
+    controls.kindFrame = createFrame(QStringLiteral("kindFrame%1").arg(seat), kindCaptions.at(seat),
+                                     QRect(left, 8, 149, 157), seatsFrame);
+    controls.person = createOption(QStringLiteral("personOption%1").arg(seat), tr("Человек"),
+                                   QRect(8, 36, 133, 45), controls.kindFrame);
+    controls.computer = createOption(QStringLiteral("computerOption%1").arg(seat), tr("Комп"),
+                                     QRect(8, 92, 133, 45), controls.kindFrame);
     controls.person->setChecked(true);
     // Also when the program selects "Комп": the finalist's name is written after it.
     connect(controls.computer, &QRadioButton::toggled, this, [this, seat](bool selected) {
@@ -160,10 +161,10 @@ void SetupWindow::createSeat(int seat, QWidget* frame4)
             computerChosen(seat);
     });
 
-    controls.nameFrame = createFrame(QStringLiteral("Frame%1").arg(seat + 4), tr("Имя игрока"),
-                                     QRect(left, 164, 149, 57), frame4);
+    controls.nameFrame = createFrame(QStringLiteral("nameFrame%1").arg(seat), tr("Имя игрока"),
+                                     QRect(left, 164, 149, 57), seatsFrame);
     controls.name = new NameBox(controls.nameFrame);
-    controls.name->setObjectName(QStringLiteral("Text%1").arg(seat));
+    controls.name->setObjectName(QStringLiteral("nameBox%1").arg(seat));
     controls.name->setAccessibleName(nameBoxNames.at(seat));
     controls.name->setGeometry(8, 24, 133, 21);
     controls.name->setFont(comicSansFont(9.75));
@@ -192,7 +193,7 @@ void SetupWindow::load()
             nameBox(seat)->setText(tournament_.state().player(seat, stage - 1).name);
     }
     nameBox(1)->selectAll();
-    label7_->setText(Tournament::stageCaption(stage));
+    stageTitle_->setText(Tournament::stageCaption(stage));
     tournament_.setUpStage();
     if (stage == GameState::finalStage)
         setUpFinalSeats();
@@ -222,7 +223,7 @@ void SetupWindow::setUpFinalSeats()
 
 void SetupWindow::focusFirstControl()
 {
-    const std::array<QWidget*, 4> tabOrderStart{nameBox(1), nameBox(2), nameBox(3), command1_};
+    const std::array<QWidget*, 4> tabOrderStart{nameBox(1), nameBox(2), nameBox(3), okButton_};
     for (QWidget* control : tabOrderStart) {
         if (control->isEnabled()) {
             control->setFocus(Qt::OtherFocusReason);
@@ -291,8 +292,8 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event)
     // Enter on a kind is the form's OK, as it is on OK itself.
     if (event->type() == QEvent::KeyPress && qobject_cast<QRadioButton*>(watched)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && command1_->isEnabled()) {
-            command1_->click();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && okButton_->isEnabled()) {
+            okButton_->click();
             return true;
         }
     }

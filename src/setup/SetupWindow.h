@@ -33,13 +33,13 @@ public:
     static void preload();
 
     // The controls by seat 1..3.
-    QLabel* title() const { return label7_; }
+    QLabel* title() const { return stageTitle_; }
     QGroupBox* kindFrame(int seat) const { return seats_.at(seat).kindFrame; }
     QRadioButton* personOption(int seat) const { return seats_.at(seat).person; }
     QRadioButton* computerOption(int seat) const { return seats_.at(seat).computer; }
     QGroupBox* nameFrame(int seat) const { return seats_.at(seat).nameFrame; }
     NameBox* nameBox(int seat) const { return seats_.at(seat).name; }
-    QPushButton* okButton() const { return command1_; }
+    QPushButton* okButton() const { return okButton_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,7 +54,7 @@ private:
         NameBox* name = nullptr;
     };
 
-    void createSeat(int seat, QWidget* frame4);
+    void createSeat(int seat, QWidget* seatsFrame);
     void setUpFinalSeats();
     void focusFirstControl();
 
@@ -66,7 +66,7 @@ private:
     PictureCache& pictures_;
     Navigation& navigation_;
     Tournament& tournament_;
-    QLabel* label7_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QLabel* stageTitle_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     std::array<SeatControls, 4> seats_{}; // 1..3 used
 };

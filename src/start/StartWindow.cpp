@@ -43,11 +43,11 @@ StartWindow::StartWindow(const Services& services, Tournament& tournament)
     setBackgroundColour(gameBackground);
     resize(designClientSize);
 
-    picture1_ = new EventLabel(this);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(QRect(pictures::startBackdropAt, pictures::backdropSize));
-    picture1_->setScaledContents(true);
-    connect(picture1_, &EventLabel::mouseMoved, this, &StartWindow::clearHighlight);
+    backdrop_ = new EventLabel(this);
+    backdrop_->setObjectName(QStringLiteral("backdrop"));
+    backdrop_->setGeometry(QRect(pictures::startBackdropAt, pictures::backdropSize));
+    backdrop_->setScaledContents(true);
+    connect(backdrop_, &EventLabel::mouseMoved, this, &StartWindow::clearHighlight);
 
     QFont menuFont(QStringLiteral("Monotype Corsiva"), 36);
     menuFont.setItalic(true);
@@ -59,10 +59,10 @@ StartWindow::StartWindow(const Services& services, Tournament& tournament)
         nullptr, &StartWindow::newGame, &StartWindow::showRecords, &StartWindow::showAbout,
         &StartWindow::exitProgram};
     for (int number = 1; number <= entryCount; ++number) {
-        auto* entry = new PressableLabel(captions.at(number), picture1_);
+        auto* entry = new PressableLabel(captions.at(number), backdrop_);
         // Tab reaches the entries too, but a click only highlights, as it always did.
         entry->setFocusPolicy(Qt::TabFocus);
-        entry->setObjectName(QStringLiteral("Label%1").arg(number));
+        entry->setObjectName(QStringLiteral("menuEntry%1").arg(number));
         entry->setGeometry(pictures::menuEntry(number));
         entry->setFont(menuFont);
         entry->setAlignment(Qt::AlignCenter);
@@ -80,7 +80,7 @@ StartWindow::StartWindow(const Services& services, Tournament& tournament)
     // the scroll with the menu, on the night sky, clear of every entry.
     QFont hintFont(QStringLiteral("Monotype Corsiva"), 18);
     hintFont.setItalic(true);
-    helpHint_ = new PressableLabel(tr("F1 — правила"), picture1_);
+    helpHint_ = new PressableLabel(tr("F1 — правила"), backdrop_);
     helpHint_->setObjectName(QStringLiteral("HelpHint"));
     helpHint_->setGeometry(helpHintPlace);
     helpHint_->setFont(hintFont);
@@ -92,13 +92,13 @@ StartWindow::StartWindow(const Services& services, Tournament& tournament)
     new MenuKeys(*this);
 
     // In the picture's bottom left corner, clear of the menu column.
-    speaker_ = new SpeakerButton(services_.sounds, picture1_);
+    speaker_ = new SpeakerButton(services_.sounds, backdrop_);
     speaker_->move(pictures::speakerAt);
 }
 
 void StartWindow::load()
 {
-    keepCentred({picture1_});
+    keepCentred({backdrop_});
     if (!checkPictures())
         return;
     switchDisplayModeIfSmall();
@@ -110,8 +110,8 @@ void StartWindow::present()
     // The window goes on screen in its colour while the backdrop decodes on
     // another core; the picture follows within a frame or two. Started only
     // now: on two cores a decoder running during the showing slowed it.
-    services_.pictures.showWhenDecoded(pictures::startBackdrop, picture1_->size(), picture1_,
-                                       [this](const QPixmap& backdrop) { picture1_->setPixmap(backdrop); });
+    services_.pictures.showWhenDecoded(pictures::startBackdrop, backdrop_->size(), backdrop_,
+                                       [this](const QPixmap& backdrop) { backdrop_->setPixmap(backdrop); });
 }
 
 bool StartWindow::checkPictures()

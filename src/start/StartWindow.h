@@ -47,10 +47,10 @@ public:
     // Shown, disabled, its menu entries hidden.
     void enterBackdropState();
 
-    // Label1..Label4: "Новая игра", "Рекорды", "Автор", "Выход". Buttons to
+    // The menu entries 1..4: "Новая игра", "Рекорды", "Автор", "Выход". Buttons to
     // assistive technology; the highlighted entry has the keyboard focus.
     PressableLabel* menuEntry(int number) const { return entries_.at(number); }
-    EventLabel* picture() const { return picture1_; }
+    EventLabel* picture() const { return backdrop_; }
     SpeakerButton* speaker() const { return speaker_; }
     // "F1 — правила", which a click opens as well.
     PressableLabel* helpHint() const { return helpHint_; }
@@ -77,7 +77,7 @@ private:
 
     Services services_;
     Tournament& tournament_;
-    EventLabel* picture1_ = nullptr;
+    EventLabel* backdrop_ = nullptr;
     std::array<PressableLabel*, entryCount + 1> entries_{}; // 1..entryCount used
     PressableLabel* helpHint_ = nullptr;
     SpeakerButton* speaker_ = nullptr;

@@ -153,23 +153,23 @@ void AboutWindowTest::showsItsTextsAndColours_data()
     QTest::addColumn<QColor>("background"); // invalid: transparent
     QTest::addColumn<QRect>("place");
     const QColor band(0x00, 0xC0, 0x00);
-    QTest::newRow("header band") << "Label6" << QString() << QColor(Qt::black) << band
+    QTest::newRow("header band") << "header" << QString() << QColor(Qt::black) << band
                                  << twipsRect(-120, 240, 5115, 495);
-    QTest::newRow("month") << "Label1"
+    QTest::newRow("month") << "month"
                            << "Апрель" << QColor(Qt::black) << QColor() << twipsRect(1380, 300, 990, 390);
-    QTest::newRow("year") << "Label2"
+    QTest::newRow("year") << "year"
                           << "2006" << QColor(Qt::black) << QColor() << twipsRect(2760, 300, 720, 390);
-    QTest::newRow("author") << "Label3"
+    QTest::newRow("author") << "author"
                             << "Автор: команда Кордамир" << QColor(0xFF, 0x00, 0x00)
                             << QColor(0xC0, 0xFF, 0xC0) << twipsRect(0, 900, 5010, 405);
-    QTest::newRow("footer band") << "Label5" << QString() << QColor(Qt::black) << band
+    QTest::newRow("footer band") << "footer" << QString() << QColor(Qt::black) << band
                                  << twipsRect(-120, 5340, 5115, 735);
-    QTest::newRow("feedback") << "Label4"
+    QTest::newRow("feedback") << "feedback"
                               << "С отзывами обращаться: трекер задач проекта" << QColor(0x00, 0x40, 0x00)
                               << QColor() << twipsRect(180, 5340, 2835, 675);
-    QTest::newRow("version") << "Label8"
+    QTest::newRow("version") << "version"
                              << "v1.00" << QColor(Qt::black) << QColor() << twipsRect(3780, 5580, 585, 345);
-    QTest::newRow("time") << "Label7" << QString() << QColor(Qt::white) << QColor()
+    QTest::newRow("time") << "time" << QString() << QColor(Qt::white) << QColor()
                           << twipsRect(1620, 4680, 1845, 375);
 }
 
@@ -186,7 +186,7 @@ void AboutWindowTest::showsItsTextsAndColours()
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
     EventLabel* found = label(window, qPrintable(name));
     QVERIFY(found);
-    if (name != QLatin1String("Label7")) // the time comes with the first tick
+    if (name != QLatin1String("time")) // the time comes with the first tick
         QCOMPARE(found->text(), text);
     QCOMPARE(found->textColour(), textColour);
     QCOMPARE(found->isBackgroundOpaque(), background.isValid());
@@ -250,7 +250,7 @@ void AboutWindowTest::showTimeMovesEachHandToItsOwnAngle()
     QCOMPARE(window->handEnd(Hand::Minute), minute);
     QCOMPARE(window->handEnd(Hand::Hour), hour);
     // Whatever the locale's format, hours, minutes and seconds in that order.
-    const QString shown = label(window, "Label7")->text();
+    const QString shown = label(window, "time")->text();
     const QString h24 = time.toString(QStringLiteral("HH"));
     const QString h12 = QString::number(time.hour() % 12 == 0 ? 12 : time.hour() % 12);
     const QRegularExpression pattern(
@@ -269,7 +269,7 @@ void AboutWindowTest::clockTickShowsTheTimeNow()
     const QPoint second = window->handEnd(Hand::Second);
     QVERIFY(second == clockgeometry::handEnd(Hand::Second, before)
             || second == clockgeometry::handEnd(Hand::Second, after));
-    QVERIFY(!label(window, "Label7")->text().isEmpty());
+    QVERIFY(!label(window, "time")->text().isEmpty());
 }
 
 void AboutWindowTest::clockIsPaintedFromItsHandsWithTheHubOnTop()

@@ -123,7 +123,7 @@ void RecordsWindowTest::showsTheTableOverItsPicture()
     QCOMPARE(window->windowTitle(), QStringLiteral("Кордамир"));
     QVERIFY(window->windowState() & Qt::WindowMaximized);
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
-    QCOMPARE(window->picture()->objectName(), QStringLiteral("Picture1"));
+    QCOMPARE(window->picture()->objectName(), QStringLiteral("backdrop"));
     QCOMPARE(window->picture()->size(), QSize(800, 600));
     test.platform->pictures.deliverAll();
     QVERIFY(!window->picture()->pixmap().isNull());
@@ -133,8 +133,8 @@ void RecordsWindowTest::showsTheTableOverItsPicture()
     for (int row = 0; row <= 4; ++row) {
         EventLabel* name = window->nameLabel(row);
         EventLabel* score = window->scoreLabel(row);
-        QCOMPARE(name->objectName(), QStringLiteral("Label1_%1").arg(row));
-        QCOMPARE(score->objectName(), QStringLiteral("Label2_%1").arg(row));
+        QCOMPARE(name->objectName(), QStringLiteral("recordName%1").arg(row));
+        QCOMPARE(score->objectName(), QStringLiteral("recordScore%1").arg(row));
         QCOMPARE(name->parentWidget(), window->picture());
         QCOMPARE(name->geometry(), QRect(12, tops.at(row), 281, 41));
         QCOMPARE(score->geometry(), QRect(300, tops.at(row), 93, 41));
@@ -148,7 +148,7 @@ void RecordsWindowTest::showsTheTableOverItsPicture()
     QVERIFY(window->scoreLabel(0)->text().isEmpty());
 
     EventLabel* menu = window->menuLabel();
-    QCOMPARE(menu->objectName(), QStringLiteral("Label3"));
+    QCOMPARE(menu->objectName(), QStringLiteral("menu"));
     QCOMPARE(menu->text(), QStringLiteral("Меню"));
     QCOMPARE(menu->geometry(), QRect(612, 464, 157, 65));
     QCOMPARE(menu->textColour(), black);

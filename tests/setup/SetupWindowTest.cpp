@@ -151,7 +151,8 @@ void SetupWindowTest::newGameShowsTrioOneOverTheDisabledStartWindow()
     for (int seat = 1; seat <= 3; ++seat)
         QVERIFY(window->personOption(seat)->isChecked());
     QCOMPARE(window->nameBox(1)->selectedText(), QStringLiteral("Игрок 1"));
-    for (const char* name : {"Label7", "Frame4", "Frame7", "Option6", "Text3", "Command1"})
+    for (const char* name :
+         {"stageTitle", "seats", "kindFrame1", "nameFrame3", "computerOption3", "nameBox3", "okButton"})
         QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
 }
 
@@ -411,10 +412,10 @@ void SetupWindowTest::firstFocusGoesToTheFirstEnabledControl_data()
     QTest::addColumn<int>("stage");
     QTest::addColumn<QList<bool>>("trioWithoutWinner");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("trio") << 1 << QList<bool>{false, false, false} << QStringLiteral("Text1");
+    QTest::newRow("trio") << 1 << QList<bool>{false, false, false} << QStringLiteral("nameBox1");
     QTest::newRow("final, every seat fixed")
-        << 4 << QList<bool>{false, false, false} << QStringLiteral("Command1");
-    QTest::newRow("final, seat 2 open") << 4 << QList<bool>{false, true, false} << QStringLiteral("Text2");
+        << 4 << QList<bool>{false, false, false} << QStringLiteral("okButton");
+    QTest::newRow("final, seat 2 open") << 4 << QList<bool>{false, true, false} << QStringLiteral("nameBox2");
 }
 
 void SetupWindowTest::firstFocusGoesToTheFirstEnabledControl()
@@ -441,8 +442,8 @@ void SetupWindowTest::tabRunsThroughTheNamesThenOk()
         visited << window->focusWidget()->objectName();
     }
     // Seat by seat, each seat's two kinds one stop, and OK last.
-    QCOMPARE(visited,
-             (QStringList{"Text1", "Option3", "Text2", "Option5", "Text3", "Command1", "Option1", "Text1"}));
+    QCOMPARE(visited, (QStringList{"nameBox1", "personOption2", "nameBox2", "personOption3", "nameBox3",
+                                   "okButton", "personOption1", "nameBox1"}));
 }
 
 void SetupWindowTest::enterOnAKindIsOk()
@@ -461,9 +462,9 @@ void SetupWindowTest::enterOnAKindIsOk()
 void SetupWindowTest::escAsksWhateverHasTheFocusAndNoKeepsTheNames_data()
 {
     QTest::addColumn<QString>("focused");
-    QTest::newRow("name box") << QStringLiteral("Text1");
-    QTest::newRow("OK") << QStringLiteral("Command1");
-    QTest::newRow("option") << QStringLiteral("Option4");
+    QTest::newRow("name box") << QStringLiteral("nameBox1");
+    QTest::newRow("OK") << QStringLiteral("okButton");
+    QTest::newRow("option") << QStringLiteral("computerOption2");
 }
 
 void SetupWindowTest::escAsksWhateverHasTheFocusAndNoKeepsTheNames()
