@@ -17,6 +17,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:-$root/build/default/kordamir}")
 folder=$(realpath "${2:-$root/packaging/screenshots}")
+# The places to click, as the build that made PROGRAM wrote them.
+export KORDAMIR_PLACES=${KORDAMIR_PLACES:-$(dirname "$program")/places.txt}
 
 if [ -z "${KORDAMIR_TAKING_SCREENSHOTS:-}" ]; then
   export KORDAMIR_TAKING_SCREENSHOTS=1 KORDAMIR_XVFB_SCREEN=800x600x24
@@ -61,7 +63,7 @@ shoot start.png
 # Новая игра, then OK on the names the setup offers.
 setup=$(open_setup "$start")
 sleep 1
-read -r x y < <(window_point "$setup" 254 294)
+read -r x y < <(window_point "$setup" $(place_centre setupOk))
 click_at "$x" "$y"
 sleep 3
 # Space spins the drum for the seat with the turn, and the keys at the places

@@ -138,4 +138,9 @@ constexpr QRect recordScore(int row)
 // "Меню", back to the start window.
 constexpr QRect recordsMenu = twipsRect(9180, 6960, 2355, 975);
 
+// Player setup, in its window: the frame of the three seats, and OK at the
+// frame's foot (in the frame).
+constexpr QRect setupSeats{8, 36, 493, 293};
+constexpr QRect setupOk{8, 232, 477, 53};
+
 } // namespace pictures

@@ -9,6 +9,7 @@
 #include "platform/Navigation.h"
 #include "platform/OutlinedGroupBox.h"
 #include "platform/PictureCache.h"
+#include "platform/Pictures.h"
 #include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "setup/NameBox.h"
@@ -104,11 +105,11 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
     stageTitle_->setAlignment(Qt::AlignCenter);
     stageTitle_->setFont(comicSansFont(14.25));
 
-    auto* seatsFrame = createFrame(QStringLiteral("seats"), QString(), QRect(8, 36, 493, 293), this);
+    auto* seatsFrame = createFrame(QStringLiteral("seats"), QString(), pictures::setupSeats, this);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), seatsFrame);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setGeometry(8, 232, 477, 53);
+    okButton_->setGeometry(pictures::setupOk);
     okButton_->setFont(comicSansFont(14.25));
     // Enter on OK confirms, as Space does; outside a dialog Qt leaves that off.
     okButton_->setAutoDefault(true);

@@ -34,12 +34,12 @@ is_above "$about" "$start" || { echo "About went behind the start window" >&2; e
 
 # The keyboard elsewhere, then "Автор" clicked again.
 xdotool windowfocus --sync "$start"
-read -r x y < <(start_picture_point "$start" 660 462)
+read -r x y < <(start_picture_point "$start" $(place_centre about))
 click_at "$x" "$y"
 eventually 10 has_focus "$about" || { echo "Автор did not give About the keyboard" >&2; exit 1; }
 is_above "$about" "$start" || { echo "Автор left About behind the start window" >&2; exit 1; }
 
-read -r x y < <(start_picture_point "$start" 660 394)
+read -r x y < <(start_picture_point "$start" $(place_centre records))
 click_at "$x" "$y"                  # "Рекорды"
 # The start window leaves once the records window is painted: then the one
 # window named "Кордамир" is the records window.

@@ -79,7 +79,7 @@ box_after() {
 click_start_entry() {   # 1 "Новая игра", 2 "Рекорды", 4 "Выход"
   local window x y
   window=$(wait_for_window '^Кордамир$')
-  read -r x y < <(start_picture_point "$window" $((548 + 112)) $((296 + 68 * ($1 - 1) + 30)))
+  read -r x y < <(start_picture_point "$window" $(place_centre "$(menu_entry_place "$1")"))
   click_at "$x" "$y"
 }
 
@@ -87,7 +87,7 @@ click_start_entry() {   # 1 "Новая игра", 2 "Рекорды", 4 "Вых
 records_to_menu_and_leave() {
   local window x y
   window=$(wide_window)
-  read -r x y < <(start_picture_point "$window" $((612 + 78)) $((464 + 32)))
+  read -r x y < <(start_picture_point "$window" $(place_centre recordsMenu))
   click_at "$x" "$y"
   pause 1
   click_start_entry 4

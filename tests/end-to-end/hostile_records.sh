@@ -38,7 +38,7 @@ if [ -e "$copy/Data/.Cfg.ini.kordamir-AbCdEf" ] || [ ! -e "$copy/Data/Cfg.ini.ba
   echo "start-up did not remove exactly the leftover copy" >&2
   exit 1
 fi
-read -r x y < <(start_picture_point "$window" $((548 + 112)) $((364 + 30)))
+read -r x y < <(start_picture_point "$window" $(place_centre records))
 click_at "$x" "$y"
 # The records window and its box, both titled "Кордамир".
 for _ in $(seq 50); do

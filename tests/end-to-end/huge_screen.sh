@@ -29,7 +29,7 @@ for offset in $((2 * X + WIDTH - screen_width)) $((2 * Y + HEIGHT - screen_heigh
     exit 1
   fi
 done
-read -r x y < <(start_picture_point "$window" $((548 + 112)) $((500 + 30)))
+read -r x y < <(start_picture_point "$window" $(place_centre exit))
 click_at "$x" "$y"
 expect_clean_exit "$pid"
 trap - EXIT

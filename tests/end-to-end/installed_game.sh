@@ -47,7 +47,7 @@ pid=$!
 start=$(wait_for_window '^Кордамир$' 60)
 
 # Рекорды: the records window reads the table, seeded from the installed one.
-read -r x y < <(start_picture_point "$start" $((548 + 112)) $((364 + 30)))
+read -r x y < <(start_picture_point "$start" $(place_centre records))
 click_at "$x" "$y"
 for _ in $(seq 100); do [ -f "$records" ] && break; sleep 0.1; done
 cmp "$records" "$share/Cfg.ini" || { echo "records not seeded into $records" >&2; exit 1; }
@@ -55,14 +55,14 @@ cmp "$records" "$share/Cfg.ini" || { echo "records not seeded into $records" >&2
 
 # Меню, back to the start window; Новая игра, and OK on the names it offers.
 recordsWindow=$(wait_for_window '^Кордамир$')
-read -r x y < <(start_picture_point "$recordsWindow" $((612 + 78)) $((464 + 32)))
+read -r x y < <(start_picture_point "$recordsWindow" $(place_centre recordsMenu))
 click_at "$x" "$y"
 sleep 1
 start=$(wait_for_window '^Кордамир$')
 setup=$(open_setup "$start")
 sleep 0.5
 # OK spans the bottom of the setup's frame.
-read -r x y < <(window_point "$setup" 254 294)
+read -r x y < <(window_point "$setup" $(place_centre setupOk))
 click_at "$x" "$y"
 
 # The game table fills the screen; the missing-topics box would be small and
@@ -110,7 +110,7 @@ for home in missing unset; do
   env "${settings[@]}" "$program" &
   pid=$!
   start=$(wait_for_window '^Кордамир$' 60)
-  read -r x y < <(start_picture_point "$start" $((548 + 112)) $((364 + 30)))
+  read -r x y < <(start_picture_point "$start" $(place_centre records))
   click_at "$x" "$y"
   wait_for_window_gone "$start"
   wait_for_window '^Кордамир$' >/dev/null

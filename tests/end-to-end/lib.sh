@@ -53,6 +53,20 @@ start_picture_point() {
     'BEGIN { printf "%d %d\n", X + (W - 800 * s) / 2 + x * s, Y + (H - 600 * s) / 2 + y * s }'
 }
 
+# Prints "X Y", the centre of the place named $1 (newGame, records, about,
+# exit, recordsMenu, setupOk), in the program's own pixels, from the layout
+# the windows themselves use: places.txt, which the build writes.
+place_centre() {
+  awk -v name="$1" '$1 == name { printf "%d %d\n", $2 + $4 / 2, $3 + $5 / 2; found = 1 }
+    END { if (!found) { print "no place named " name > "/dev/stderr"; exit 1 } }' "${KORDAMIR_PLACES:?}"
+}
+
+# The menu entry number $1 (1..4) of the start window, as place_centre names it.
+menu_entry_place() {
+  local names=(newGame records about exit)
+  echo "${names[$1 - 1]}"
+}
+
 # Prints "X Y" of a point given in the program's own pixels from the top left
 # of window $1.
 window_point() {
@@ -102,7 +116,7 @@ small_game_window() {
 # setup window that comes up beside it.
 open_setup() {
   local start=$1 x y setup
-  read -r x y < <(start_picture_point "$start" $((548 + 112)) $((296 + 30)))
+  read -r x y < <(start_picture_point "$start" $(place_centre newGame))
   click_at "$x" "$y"
   for _ in $(seq 100); do
     setup=$(xdotool search --onlyvisible --name '^Кордамир$' 2>/dev/null | grep -vx "$start" | head -n 1 || true)

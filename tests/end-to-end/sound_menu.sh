@@ -45,7 +45,7 @@ record_menu_walk() {
   xdotool mousemove "$x" "$y"
   sleep 0.4
   for entry in 1 2 3 4; do
-    read -r x y < <(start_picture_point "$window" $((548 + 112)) $((296 + 68 * (entry - 1) + 30)))
+    read -r x y < <(start_picture_point "$window" $(place_centre "$(menu_entry_place "$entry")"))
     xdotool mousemove "$x" "$y"
     sleep 0.4
   done
@@ -65,7 +65,7 @@ press_m() {
 }
 
 leave() {
-  read -r x y < <(start_picture_point "$window" $((548 + 112)) $((500 + 30)))
+  read -r x y < <(start_picture_point "$window" $(place_centre exit))
   click_at "$x" "$y"
   wait_for_exit "$pid"
   wait "$pid" || true
@@ -111,7 +111,7 @@ leave
 start_game
 stop_sound_server
 for entry in 1 2 3 4 1 2; do
-  read -r x y < <(start_picture_point "$window" $((548 + 112)) $((296 + 68 * (entry - 1) + 30)))
+  read -r x y < <(start_picture_point "$window" $(place_centre "$(menu_entry_place "$entry")"))
   xdotool mousemove "$x" "$y"
   sleep 0.2
 done

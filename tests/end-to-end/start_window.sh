@@ -32,7 +32,7 @@ leave_at_scale() {
     echo "start window at $X,$Y, $WIDTH x $HEIGHT, on a screen of $screen_width x $screen_height" >&2
     exit 1
   fi
-  read -r x y < <(KORDAMIR_SCALE=$1 start_picture_point "$window" $((548 + 112)) $((500 + 30)))
+  read -r x y < <(KORDAMIR_SCALE=$1 start_picture_point "$window" $(place_centre exit))
   click_at "$x" "$y"
   wait_for_exit "$pid"
   wait "$pid"
