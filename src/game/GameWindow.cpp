@@ -81,7 +81,13 @@ GameWindow::GameWindow(const Services& services, Tournament& tournament)
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
-    new TableKeys(*this, round_);
+    auto* keys = new TableKeys(*this, round_);
+    connect(keys, &TableKeys::letterChosen, this, &GameWindow::letterPressed);
+    connect(keys, &TableKeys::spinChosen, this, &GameWindow::spinClicked);
+    connect(keys, &TableKeys::sayWordChosen, this, &GameWindow::sayWordClicked);
+    connect(keys, &TableKeys::boxChosen, this, &GameWindow::openBox);
+    connect(keys, &TableKeys::cellChosen, this, &GameWindow::cellClicked);
+    connect(keys, &TableKeys::goOnChosen, this, &GameWindow::goOn);
     fitTableTexts(*this);
 }
 

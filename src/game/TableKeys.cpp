@@ -3,12 +3,12 @@
 
 #include "game/TableKeys.h"
 
-#include "game/GameWindow.h"
 #include "rules/GameState.h"
 #include "rules/WordRound.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include <array>
 #include <utility>
@@ -136,12 +136,11 @@ TableKeys::Command TableKeys::commandFor(int key, const QString& text, Qt::Keybo
     return {};
 }
 
-TableKeys::TableKeys(GameWindow& window, const WordRound& round)
-    : QObject(&window), window_(window), round_(round),
-      x11_(QGuiApplication::platformName() == QLatin1String("xcb"))
+TableKeys::TableKeys(QWidget& window, const WordRound& round)
+    : QObject(&window), round_(round), x11_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
-    window_.installEventFilter(this);
-    for (QWidget* child : window_.findChildren<QWidget*>())
+    window.installEventFilter(this);
+    for (QWidget* child : window.findChildren<QWidget*>())
         child->installEventFilter(this);
 }
 
@@ -172,38 +171,38 @@ bool TableKeys::press(const Command& command)
     case Action::Letter:
         if (!allows(Move::NameLetter) || !round_.isLetterFree(command.number))
             return false;
-        window_.letterPressed(command.number);
+        emit letterChosen(command.number);
         return true;
     case Action::Spin:
     case Action::SayWord:
         // Once the word is over both lead on, as the message line's click does.
         if (allows(Move::GoOn)) {
-            window_.goOn();
+            emit goOnChosen();
             return true;
         }
         if (!allows(Move::Spin))
             return false;
         if (command.action == Action::Spin)
-            window_.spinClicked(seat);
+            emit spinChosen(seat);
         else
-            window_.sayWordClicked(seat);
+            emit sayWordChosen(seat);
         return true;
     case Action::PreviousBox:
     case Action::NextBox:
         if (!allows(Move::OpenBox))
             return false;
-        window_.openBox(command.action == Action::PreviousBox ? 1 : 2);
+        emit boxChosen(command.action == Action::PreviousBox ? 1 : 2);
         return true;
     case Action::Number:
         if (command.number <= 2 && allows(Move::OpenBox)) {
-            window_.openBox(command.number);
+            emit boxChosen(command.number);
             return true;
         }
         // Under the plus sector a cell opens on its click; otherwise the key does nothing.
         if (!allows(Move::OpenPlusCell) || command.number > round_.wordLength()
             || round_.isCellOpen(command.number))
             return false;
-        window_.cellClicked(command.number);
+        emit cellChosen(command.number);
         return true;
     }
     return false;

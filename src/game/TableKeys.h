@@ -6,17 +6,17 @@
 #include <QObject>
 #include <QString>
 
-class GameWindow;
+class QWidget;
 class WordRound;
 
 // Keyboard play on the game table. A key stands for one control: a letter
 // for its letter button, Space for "Кручу барабан", Enter for "Скажу слово",
 // 1 and 2 (or ← and →) for the prize boxes, 1 … 9, 0, − for the cells under
 // the plus sector, Enter or Space for the message line once the word is
-// finished. The key acts only when that control is on the table and enabled,
-// and then through the very handler its click runs, so a key can never do
-// what a click could not do at that moment: the round says which moves it
-// allows now. While a computer has the turn no key acts.
+// finished. The key acts only when the round allows that move now, and then
+// as a signal that the table connects to the very handler its click runs,
+// so a key can never do what a click could not do at that moment. While a
+// computer has the turn no key acts.
 class TableKeys : public QObject {
     Q_OBJECT
 public:
@@ -43,17 +43,24 @@ public:
     // letter; everything else stays as typed.
     static QString russianAtLatinPlaces(const QString& typed);
 
-    // Listens to the keys of the window and of all its controls.
-    TableKeys(GameWindow& window, const WordRound& round);
+    // Listens to the keys of `window` and of all its controls.
+    TableKeys(QWidget& window, const WordRound& round);
 
     // Acts on one key; false when it did nothing.
     bool press(const Command& command);
+
+signals:
+    void letterChosen(int letter); // 1..32
+    void spinChosen(int seat);
+    void sayWordChosen(int seat);
+    void boxChosen(int box);   // 1 (left) or 2
+    void cellChosen(int cell); // under the plus sector
+    void goOnChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    GameWindow& window_;
     const WordRound& round_;
     bool x11_ = false;
 };
