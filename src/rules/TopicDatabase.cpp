@@ -6,6 +6,7 @@
 #include "platform/Cp1251.h"
 #include "platform/RandomSource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -139,17 +140,17 @@ QString describe(Problem problem)
     case Problem::None:
         return {};
     case Problem::CannotOpen:
-        return QStringLiteral("файл не открывается");
+        return QCoreApplication::translate("TopicDatabase", "файл не открывается");
     case Problem::NotRegularFile:
-        return QStringLiteral("это не обычный файл");
+        return QCoreApplication::translate("TopicDatabase", "это не обычный файл");
     case Problem::ReadError:
-        return QStringLiteral("ошибка чтения");
+        return QCoreApplication::translate("TopicDatabase", "ошибка чтения");
     case Problem::NoCount:
-        return QStringLiteral("первая строка не число слов");
+        return QCoreApplication::translate("TopicDatabase", "первая строка не число слов");
     case Problem::NoWord:
         break;
     }
-    return QStringLiteral("нет ни одного слова из 1–11 букв А–Я");
+    return QCoreApplication::translate("TopicDatabase", "нет ни одного слова из 1–11 букв А–Я");
 }
 
 TopicFile parse(QIODevice& device)

@@ -39,7 +39,8 @@ bool isValidWord(const QString& word);
 
 // Why a topic file gave no word.
 enum class Problem { None, CannotOpen, NotRegularFile, ReadError, NoCount, NoWord };
-// The problem in a few Russian words, for the player or the topic's author.
+// The problem in a few words (Russian, through the translations), for the
+// player or the topic's author.
 QString describe(Problem problem);
 
 struct TopicFile {
