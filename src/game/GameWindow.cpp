@@ -239,6 +239,7 @@ void GameWindow::showMessage()
     PressableLabel* line = controls_.messageLine;
     const QString before = line->text();
     line->setText(TableTexts::message(round_.message()));
+    line->setAvailable(round_.allows(WordRound::Move::GoOn));
     if (round_.messageNumber() != shownMessage_ && !line->text().isEmpty())
         line->announce(before);
     shownMessage_ = round_.messageNumber();

@@ -22,6 +22,8 @@ const QColor letterColour(0x80, 0xFF, 0x80);
 const QColor seatButtonColour(0xC0, 0xFF, 0xC0);
 const QColor hiddenWordColour(0x80, 0x80, 0x80);
 const QColor computerLineColour(0xFF, 0xF0, 0x90);
+// The ring round whatever control has the keyboard: the gold of the table's frames.
+const QColor focusColour(0xFF, 0xC4, 0x00);
 
 QFont comicSans(qreal points, bool bold = false)
 {
@@ -103,15 +105,16 @@ void buildSeat(TableControls& c, int seat, const SeatPictures& seatPictures)
     const QString buttonStyle =
         QStringLiteral("QPushButton { background: %1; border: 2px solid #2E7D32; border-radius: 8px; }"
                        "QPushButton:hover { background: #E0FFE0; }"
-                       "QPushButton:pressed { background: #90E090; }")
-            .arg(seatButtonColour.name());
+                       "QPushButton:pressed { background: #90E090; }"
+                       "QPushButton:focus { border: 3px solid %2; }")
+            .arg(seatButtonColour.name(), focusColour.name());
     auto makeButton = [&](const QString& name, const QString& caption, const QRect& place) {
         auto* button = new WrappingButton(caption, table);
         button->setObjectName(name + index);
         button->setGeometry(place);
         button->setFont(comicSans(8, true));
         button->setStyleSheet(buttonStyle);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->hide();
         return button;
     };
@@ -142,6 +145,7 @@ TableControls TableControls::build(QWidget* window)
                                                         pictures::wordCell(i), comicSans(14.25), Qt::black);
         cell->setBackgroundColour(Qt::black);
         cell->setBackgroundOpaque(true);
+        cell->takeFocusWhileAvailable(focusColour);
         cell->hide();
         c.cells.at(i) = cell;
     }
@@ -154,6 +158,7 @@ TableControls TableControls::build(QWidget* window)
     c.messageLine->setAlignment(Qt::AlignCenter);
     c.messageLine->setFont(comicSans(14.25));
     c.messageLine->setCursor(Qt::PointingHandCursor);
+    c.messageLine->takeFocusWhileAvailable(focusColour);
 
     c.hiddenWord = makeLabel(c.table, QStringLiteral("hiddenWord"), pictures::hiddenWord);
     c.hiddenWord->setTextColour(hiddenWordColour);
@@ -171,6 +176,7 @@ TableControls TableControls::build(QWidget* window)
                                                              pictures::prizeBox(box, false));
         prizeBox->setScaledContents(true);
         prizeBox->setCursor(Qt::PointingHandCursor);
+        prizeBox->takeFocusWhileAvailable(focusColour);
         prizeBox->hide();
         c.prizeBoxes.at(box) = prizeBox;
     }
@@ -183,14 +189,15 @@ TableControls TableControls::build(QWidget* window)
             "QPushButton { background: %1; border: 1px solid #2E7D32; border-radius: 3px; color: black; }"
             "QPushButton:hover { background: #B0FFB0; }"
             "QPushButton:pressed { background: #40C040; }"
-            "QPushButton:disabled { color: #3A5A3A; }")
-            .arg(letterColour.name()));
+            "QPushButton:disabled { color: #3A5A3A; }"
+            "QPushButton:focus { border: 2px solid %2; background: #FFF3B0; }")
+            .arg(letterColour.name(), focusColour.name()));
     for (int n = 1; n <= letters::count; ++n) {
         auto* button = new QPushButton(QString(letters::letter(n)), c.letterPanel);
         button->setObjectName(QStringLiteral("letterButton%1").arg(n));
         button->setGeometry(pictures::letterButton(n));
         button->setFont(comicSans(9.75, true));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         c.letterButtons.at(n) = button;
     }
 

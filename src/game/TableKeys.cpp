@@ -3,9 +3,11 @@
 
 #include "game/TableKeys.h"
 
+#include "platform/PressableLabel.h"
 #include "rules/GameState.h"
 #include "rules/WordRound.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -137,11 +139,31 @@ TableKeys::Command TableKeys::commandFor(int key, const QString& text, Qt::Keybo
 }
 
 TableKeys::TableKeys(QWidget& window, const WordRound& round)
-    : QObject(&window), round_(round), x11_(QGuiApplication::platformName() == QLatin1String("xcb"))
+    : QObject(&window), window_(window), round_(round),
+      x11_(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
     window.installEventFilter(this);
     for (QWidget* child : window.findChildren<QWidget*>())
         child->installEventFilter(this);
+    connect(&round, &WordRound::played, this, [this] {
+        if (window_.isActiveWindow() && window_.focusWidget() != &window_)
+            window_.setFocus(Qt::OtherFocusReason);
+    });
+}
+
+bool TableKeys::pressFocused(QObject* watched, int key)
+{
+    if (watched == &window_ || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter))
+        return false;
+    if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
+        button->click();
+        return true;
+    }
+    if (auto* label = qobject_cast<PressableLabel*>(watched)) {
+        label->press();
+        return true;
+    }
+    return false;
 }
 
 bool TableKeys::eventFilter(QObject* watched, QEvent* event)
@@ -149,6 +171,8 @@ bool TableKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
+            if (pressFocused(watched, key->key()))
+                return true;
             const Command command = commandFor(key->key(), key->text(), key->modifiers(),
                                                key->nativeScanCode(), x11_);
             if (command.action != Action::None) {

@@ -17,6 +17,11 @@ class WordRound;
 // as a signal that the table connects to the very handler its click runs,
 // so a key can never do what a click could not do at that moment. While a
 // computer has the turn no key acts.
+//
+// Tab also reaches the controls a person may use now, one after another, and
+// a ring shows which has the keyboard; Space or Enter then presses that one
+// control. Once a move is made the window takes the keyboard back, so that
+// Space and Enter are again "Кручу барабан" and "Скажу слово".
 class TableKeys : public QObject {
     Q_OBJECT
 public:
@@ -61,6 +66,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Space or Enter on the control that has the keyboard presses it; true when it did.
+    bool pressFocused(QObject* watched, int key);
+
+    QWidget& window_;
     const WordRound& round_;
     bool x11_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/Accessibility.h"
 
+#include <QPainter>
 #include <QPointer>
 
 PressableLabel::PressableLabel(const QString& text, QWidget* parent, QAccessible::Role role)
@@ -15,6 +16,8 @@ PressableLabel::PressableLabel(const QString& text, QWidget* parent, QAccessible
 
 void PressableLabel::setAvailable(bool available)
 {
+    if (ringColour_.isValid())
+        setFocusPolicy(available ? Qt::TabFocus : Qt::NoFocus);
     if (available == available_)
         return;
     available_ = available;
@@ -22,6 +25,12 @@ void PressableLabel::setAvailable(bool available)
     changed.disabled = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+void PressableLabel::takeFocusWhileAvailable(const QColor& ringColour)
+{
+    ringColour_ = ringColour;
+    setFocusPolicy(available_ ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void PressableLabel::announce(const QString& before)
@@ -45,5 +54,28 @@ void PressableLabel::press()
 void PressableLabel::focusInEvent(QFocusEvent* event)
 {
     EventLabel::focusInEvent(event);
+    if (ringColour_.isValid())
+        update();
     emit focusEntered();
+}
+
+void PressableLabel::focusOutEvent(QFocusEvent* event)
+{
+    EventLabel::focusOutEvent(event);
+    if (ringColour_.isValid())
+        update();
+}
+
+void PressableLabel::paintEvent(QPaintEvent* event)
+{
+    EventLabel::paintEvent(event);
+    if (!ringColour_.isValid() || !hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal width = 3;
+    painter.setPen(QPen(ringColour_, width));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = width / 2;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 4, 4);
 }

@@ -26,6 +26,10 @@ public:
     void setAvailable(bool available);
     bool isAvailable() const { return available_; }
 
+    // From now on Tab reaches the label only while it is available, and a
+    // ring of `colour` round its edge shows that it has the keyboard.
+    void takeFocusWhileAvailable(const QColor& ringColour);
+
     // Tells assistive technology that the text went from `before` to what
     // the label shows now, as news to be heard (a status bar's new message),
     // even when it reads as before. The news goes out as a text change that
@@ -45,8 +49,11 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QAccessible::Role role_;
     bool available_ = true;
+    QColor ringColour_; // invalid: the label shows no focus of its own
 };

@@ -82,6 +82,29 @@ public:
     GameWindow* window = nullptr;
 };
 
+// The controls Tab stops at, from the window on until it comes back to the window.
+QStringList tabStops(QWidget* window)
+{
+    QStringList stops;
+    window->setFocus();
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || focused == window)
+            break;
+        stops << focused->objectName();
+    }
+    return stops;
+}
+
+void tabTo(QWidget* window, QWidget* control)
+{
+    window->setFocus();
+    for (int i = 0; i < 80 && QApplication::focusWidget() != control; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control);
+}
+
 } // namespace
 
 class TableKeysTest : public QObject {
@@ -96,6 +119,7 @@ private slots:
     void numberKeysOpenABoxOnceOrAPlusSectorCell();
     void closedCellsUnderThePlusSectorShowTheirKeys();
     void enterSaysTheWordThenLeadsOn();
+    void tabReachesWhatMayBeUsedNowAndSpaceOrEnterPressesIt();
     void startMenuFollowsTheArrowsAndEnter();
 };
 
@@ -280,6 +304,63 @@ void TableKeysTest::enterSaysTheWordThenLeadsOn()
     sendKey(table.window, Qt::Key_Enter, QStringLiteral("\r"));
     QVERIFY(!table.test.platform->windows.find(windownames::game));
     QVERIFY(table.test.platform->windows.find(windownames::setup));
+    TestPlatform::flushUnloads();
+}
+
+void TableKeysTest::tabReachesWhatMayBeUsedNowAndSpaceOrEnterPressesIt()
+{
+    Table table(QStringLiteral("ОКОЛО"));
+    GameWindow* window = table.window;
+    GameState& state = table.test.state;
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    QCOMPARE(tabStops(window), (QStringList{"sayWordButton1", "spinButton1"}));
+    // Space on a control presses that control, not "Кручу барабан" …
+    tabTo(window, window->sayButton(1));
+    table.test.dialogs.inputs.enqueue(QString()); // Cancel: the turn stays
+    QTest::keyClick(window->sayButton(1), Qt::Key_Space);
+    QCOMPARE(table.test.dialogs.prompts.size(), 1);
+    QCOMPARE(window->round().phase(), WordRound::Phase::AwaitingSpin);
+
+    // … and after a move the window has the keyboard again.
+    tabTo(window, window->spinButton(1));
+    table.test.random.pushDraw(drawFor(drum::plusSector), 100);
+    QTest::keyClick(window->spinButton(1), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window);
+    table.finishSpin();
+
+    // Under the plus sector only the closed cells, each with a ring while it has the keyboard.
+    QCOMPARE(tabStops(window), (QStringList{"cell1", "cell2", "cell3", "cell4", "cell5"}));
+    PressableLabel* cell = window->cell(2);
+    const auto ringShown = [cell] {
+        const QImage shown = cell->grab().toImage();
+        return shown.pixelColor(1, shown.height() / 2) == QColor(0xFF, 0xC4, 0x00);
+    };
+    QVERIFY(!ringShown());
+    tabTo(window, cell);
+    QVERIFY(ringShown());
+    QTest::keyClick(cell, Qt::Key_Space);
+    QVERIFY(state.ClosedLetters.at(2).isEmpty());
+    QCOMPARE(QApplication::focusWidget(), window);
+
+    // A letter sector: the free letters; Enter names the one with the ring.
+    table.spinByKeyTo(pointsSector());
+    const QStringList letterStops = tabStops(window);
+    QCOMPARE(letterStops.size(), letters::count - 1); // К is named already
+    QVERIFY(letterStops.first().startsWith(QLatin1String("letterButton")));
+    tabTo(window, window->letterButton(letters::number(u'Л')));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QVERIFY(state.FreeLetters.at(letters::number(u'Л')).isEmpty());
+    QCOMPARE(QApplication::focusWidget(), window);
+
+    // The word over, "go on" is the message line.
+    table.test.dialogs.inputs.enqueue(QStringLiteral("около"));
+    sendKey(window, Qt::Key_Return, QStringLiteral("\r"));
+    QVERIFY(state.WordFinished);
+    QCOMPARE(tabStops(window), QStringList{"messageLine"});
+    tabTo(window, window->messageLine());
+    QTest::keyClick(window->messageLine(), Qt::Key_Space);
+    QVERIFY(!table.test.platform->windows.find(windownames::game));
     TestPlatform::flushUnloads();
 }
 
