@@ -105,7 +105,7 @@ void GameWindow::connectControls()
     connect(c.messageLine, &EventLabel::clicked, this, &GameWindow::goOn);
     for (int i = 1; i <= GameState::maxWordLength; ++i)
         connect(c.cells.at(i), &EventLabel::clicked, this, [this, i] { cellClicked(i); });
-    for (int b = 1; b <= 2; ++b)
+    for (int b = 1; b <= WordRound::boxCount; ++b)
         connect(c.prizeBoxes.at(b), &EventLabel::clicked, this, [this, b] { openBox(b); });
     for (int n = 1; n <= letters::count; ++n)
         connect(c.letterButtons.at(n), &QPushButton::clicked, this, [this, n] { letterPressed(n); });

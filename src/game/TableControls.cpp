@@ -171,7 +171,7 @@ TableControls TableControls::build(QWidget* window)
     c.restingDrum->setGeometry(pictures::restingDrumPlace);
     c.restingDrum->setScaledContents(true);
 
-    for (int box = 1; box <= 2; ++box) {
+    for (int box = 1; box <= WordRound::boxCount; ++box) {
         PressableLabel* prizeBox = makeLabel<PressableLabel>(c.table, QStringLiteral("prizeBox%1").arg(box),
                                                              pictures::prizeBox(box, false));
         prizeBox->setScaledContents(true);

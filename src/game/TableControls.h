@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "rules/GameState.h"
+#include "rules/WordRound.h"
+
 #include <QFont>
 
 #include <array>
@@ -32,15 +35,15 @@ struct TableControls {
     EventLabel* hiddenWordStrip = nullptr;
     QFrame* letterPanel = nullptr;
     std::array<QPushButton*, 33> letterButtons{};
-    std::array<PressableLabel*, 3> prizeBoxes{};
-    std::array<EventLabel*, 4> stands{};
-    std::array<EventLabel*, 4> turnMarkers{};
-    std::array<EventLabel*, 4> names{};
-    std::array<EventLabel*, 4> scorePlates{};
-    std::array<EventLabel*, 4> scores{};
-    std::array<EventLabel*, 4> computerLines{};
-    std::array<QPushButton*, 4> sayWordButtons{};
-    std::array<QPushButton*, 4> spinButtons{};
+    std::array<PressableLabel*, WordRound::boxCount + 1> prizeBoxes{};
+    std::array<EventLabel*, GameState::seatCount + 1> stands{};
+    std::array<EventLabel*, GameState::seatCount + 1> turnMarkers{};
+    std::array<EventLabel*, GameState::seatCount + 1> names{};
+    std::array<EventLabel*, GameState::seatCount + 1> scorePlates{};
+    std::array<EventLabel*, GameState::seatCount + 1> scores{};
+    std::array<EventLabel*, GameState::seatCount + 1> computerLines{};
+    std::array<QPushButton*, GameState::seatCount + 1> sayWordButtons{};
+    std::array<QPushButton*, GameState::seatCount + 1> spinButtons{};
 
     // Builds them all on `window`, as they stand before a word is laid out.
     static TableControls build(QWidget* window);

@@ -218,7 +218,7 @@ bool TableKeys::press(const Command& command)
         emit boxChosen(command.action == Action::PreviousBox ? 1 : 2);
         return true;
     case Action::Number:
-        if (command.number <= 2 && allows(Move::OpenBox)) {
+        if (command.number <= WordRound::boxCount && allows(Move::OpenBox)) {
             emit boxChosen(command.number);
             return true;
         }

@@ -3,7 +3,7 @@
 
 #include "rules/Seats.h"
 
-int nextSeatInPlay(int current, const std::array<bool, 4>& seatInPlay)
+int nextSeatInPlay(int current, const std::array<bool, GameState::seatCount + 1>& seatInPlay)
 {
     int seat = current;
     for (int tries = 0; tries < 3; ++tries) {

@@ -108,6 +108,7 @@ public:
     };
 
     static constexpr int prizePoints = 100;
+    static constexpr int boxCount = 2; // the left box is 1, the right one 2
 
     // Plays on `tournament`'s board, which must outlive the round.
     WordRound(Tournament& tournament, RandomSource& random, Clock& clock, QObject* parent = nullptr);

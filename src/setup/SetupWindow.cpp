@@ -141,11 +141,11 @@ SetupWindow::SetupWindow(Dialogs& dialogs, PictureCache& pictures, Navigation& n
 
 void SetupWindow::createSeat(int seat, QWidget* seatsFrame)
 {
-    const std::array<QString, 4> kindCaptions{QString(), tr("Первый игрок"), tr("Второй игрок"),
-                                              tr("Третий игрок")};
+    const std::array<QString, GameState::seatCount + 1> kindCaptions{QString(), tr("Первый игрок"),
+                                                                     tr("Второй игрок"), tr("Третий игрок")};
     // Three frames read "Имя игрока": a screen reader needs the seat as well.
-    const std::array<QString, 4> nameBoxNames{QString(), tr("Имя первого игрока"), tr("Имя второго игрока"),
-                                              tr("Имя третьего игрока")};
+    const std::array<QString, GameState::seatCount + 1> nameBoxNames{
+        QString(), tr("Имя первого игрока"), tr("Имя второго игрока"), tr("Имя третьего игрока")};
     const int left = 8 + 164 * (seat - 1);
     SeatControls& controls = seats_.at(seat);
 
@@ -224,7 +224,8 @@ void SetupWindow::setUpFinalSeats()
 
 void SetupWindow::focusFirstControl()
 {
-    const std::array<QWidget*, 4> tabOrderStart{nameBox(1), nameBox(2), nameBox(3), okButton_};
+    const std::array<QWidget*, GameState::seatCount + 1> tabOrderStart{nameBox(1), nameBox(2), nameBox(3),
+                                                                       okButton_};
     for (QWidget* control : tabOrderStart) {
         if (control->isEnabled()) {
             control->setFocus(Qt::OtherFocusReason);

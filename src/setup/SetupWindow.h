@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
+#include "rules/GameState.h"
 
 #include <array>
 
@@ -68,5 +69,5 @@ private:
     Tournament& tournament_;
     QLabel* stageTitle_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    std::array<SeatControls, 4> seats_{}; // 1..3 used
+    std::array<SeatControls, GameState::seatCount + 1> seats_{}; // 1..3 used
 };
