@@ -24,8 +24,11 @@ struct SoundShared {
     SoundMixer mixer;
     // The device reads the mix; false before it answers and once it is gone.
     std::atomic<bool> playing{false};
-    // The device rests: the next start wakes it. Whoever turns it false
-    // wakes the device or keeps it awake.
+    // The device refused the stream or went away: every sound is silent.
+    // Sounds started before the device answers wait in the mix for it.
+    std::atomic<bool> gone{false};
+    // The device rests (it opens resting): the next start wakes it. Whoever
+    // turns it false wakes the device or keeps it awake.
     std::atomic<bool> resting{true};
 
     std::mutex playerMutex;
@@ -116,10 +119,11 @@ public:
         const QString refused = output_->open(*stream_, [this](const QString& why) { drop(why); });
         if (!refused.isEmpty()) {
             output_.reset();
+            shared_->gone = true;
+            shared_->mixer.stopAll();
             shared_->toPlayer([refused](SoundPlayer& player) { player.answer(refused); });
             return;
         }
-        shared_->resting = true;
         shared_->playing = true;
         shared_->toPlayer([](SoundPlayer& player) { player.answer(QString()); });
     }
@@ -139,6 +143,7 @@ private:
     // the thread ends.
     void drop(const QString& why)
     {
+        shared_->gone = true;
         shared_->playing = false;
         shared_->mixer.stopAll();
         quiet_.stop();
@@ -273,7 +278,7 @@ int SoundPlayer::voiceCount() const
 
 void SoundPlayer::start(Sound sound)
 {
-    if (!shared_->playing || !shared_->mixer.hasSamples(sound))
+    if (!thread_ || shared_->gone || !shared_->mixer.hasSamples(sound))
         return;
     shared_->mixer.start(sound);
     if (shared_->resting.exchange(false))

@@ -192,6 +192,8 @@ void SoundPlayerTest::noSoundDeviceIsOneLineAndTheGameGoesOn()
     QVERIFY(!player.hasDevice());
     for (const Sound sound : sounds::all())
         player.play(sound);
+    // Nothing waits in the mix for a device that will never come.
+    QCOMPARE(player.voiceCount(), 0);
     player.toggleMuted();
     player.toggleMuted();
     // Loaded once: a second call neither reads nor reports again.
@@ -258,14 +260,14 @@ void SoundPlayerTest::soundFromTheWindowsIsMixedOnTheSoundsThread()
     auto device = std::make_shared<FakeDevice>();
     SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
     player.preload();
+    // The clack is handed to the mix here, whether or not the device has
+    // answered yet, and heard where the device reads.
+    player.play(Sound::DrumClack);
     QVERIFY(deviceAnswered(player));
     QVERIFY(player.hasDevice());
     QVERIFY(collected.lines.isEmpty());
     QVERIFY(device->openedOn.load() != nullptr);
     QVERIFY(device->openedOn.load() != QThread::currentThread());
-
-    // The clack is handed to the mix here and heard where the device reads.
-    player.play(Sound::DrumClack);
     QVERIFY(device->resumed.tryAcquire(1, 20000));
     QCOMPARE(device->resumes.load(), 1);
     QVERIFY2(device->lastPeak > 1000, qPrintable(QString::number(device->lastPeak)));
@@ -313,8 +315,10 @@ void SoundPlayerTest::playerEndsAtOnceWhileTheDeviceHangs()
         SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
         player.preload();
         QVERIFY(device->enteredOpen.tryAcquire(1, 20000));
-        // A window keeps playing while the device does not answer.
+        // A window keeps playing while the device does not answer; the
+        // clack waits in the mix.
         player.play(Sound::DrumClack);
+        QCOMPARE(player.voiceCount(), 1);
         QVERIFY(!player.hasDevice());
     }
     // The player is gone while its device still hangs in open(): its end
