@@ -84,11 +84,17 @@ std::vector<QThread*>& unfinishedThreads()
     return *threads;
 }
 
-void waitForUnfinishedThreads()
+bool waitForUnfinishedThreads(QDeadlineTimer deadline)
 {
-    const QDeadlineTimer deadline(500);
+    bool finished = true;
     for (QThread* thread : unfinishedThreads())
-        thread->wait(deadline);
+        finished = thread->wait(deadline) && finished;
+    return finished;
+}
+
+void waitAtTheEnd()
+{
+    waitForUnfinishedThreads(QDeadlineTimer(500));
 }
 
 } // namespace
@@ -196,8 +202,13 @@ SoundPlayer::~SoundPlayer()
     // The device does not let go: the thread ends, and its half of the
     // player with it, whenever the sound server answers.
     if (unfinishedThreads().empty())
-        qAddPostRoutine(waitForUnfinishedThreads);
+        qAddPostRoutine(waitAtTheEnd);
     unfinishedThreads().push_back(thread_);
+}
+
+bool SoundPlayer::finishLeftBehind(int milliseconds)
+{
+    return waitForUnfinishedThreads(QDeadlineTimer(milliseconds));
 }
 
 void SoundPlayer::reportOnStderr(const QString& line)

@@ -57,6 +57,12 @@ public:
 
     static void reportOnStderr(const QString& line);
 
+    // Waits up to `milliseconds` for the threads that ended players left
+    // behind; true once none is left. One still held by a sound server
+    // that does not answer also holds a lock of the toolkit's audio that
+    // its clean-up at the program's exit would wait on.
+    static bool finishLeftBehind(int milliseconds);
+
     static constexpr int stopWaitMilliseconds = 40;
 
 signals:
