@@ -324,10 +324,13 @@ void SoundPlayerTest::playerEndsAtOnceWhileTheDeviceHangs()
     // The player is gone while its device still hangs in open(): its end
     // did not wait for the sound server.
     QCOMPARE(device->destroyed.available(), 0);
+    // The program's end is told that a thread is left behind.
+    QVERIFY(!SoundPlayer::finishLeftBehind(0));
     device->letOpenGo.release();
     // Once the device answers, the thread ends by itself and the device is
     // destroyed on it; the answer reaches no one.
     QVERIFY(device->destroyed.tryAcquire(1, 20000));
+    QVERIFY(SoundPlayer::finishLeftBehind(20000));
     QCoreApplication::processEvents();
     QVERIFY(collected.lines.isEmpty());
 }
