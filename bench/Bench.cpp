@@ -126,6 +126,26 @@ public:
         return total;
     }
 
+    // CPU time so far of each thread, ms, by the thread's name; threads of
+    // one name add up. The main thread is "main".
+    std::map<std::string, double> cpuMsByThread() const
+    {
+        std::map<std::string, double> byName;
+        std::error_code error;
+        for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid_) + "/task", error)) {
+            std::ifstream stat(task.path() / "schedstat");
+            std::ifstream comm(task.path() / "comm");
+            double ns = 0;
+            std::string name;
+            if (!(stat >> ns) || !std::getline(comm, name))
+                continue;
+            if (task.path().filename() == std::to_string(pid_))
+                name = "main";
+            byName[name] += ns / 1e6;
+        }
+        return byName;
+    }
+
     // CPU time of the main thread alone, ms: the event loop, painting, the
     // toolkit's timers.
     double mainThreadCpuMs() const
@@ -516,6 +536,7 @@ int framesInMiddle(const XWatch& x, const XWatch::Rect& window)
 struct Spin {
     double cpuMs = 0;
     double mainThreadCpuMs = 0;
+    std::map<std::string, double> threadCpuMs; // by the thread's name
     int frames = 0;
 };
 
@@ -530,6 +551,7 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table,
     x.pumpFor(200);
     const double cpu0 = program.cpuMs();
     const double main0 = program.mainThreadCpuMs();
+    const std::map<std::string, double> threads0 = program.cpuMsByThread();
     x.clearEvents();
     x.release();
     // The drum turns a frame each 50 ms; it has stopped when nothing is drawn for 400 ms.
@@ -545,6 +567,10 @@ Spin spin(XWatch& x, Program& program, const XWatch::Rect& table,
     Spin result;
     result.cpuMs = program.cpuMs() - cpu0;
     result.mainThreadCpuMs = program.mainThreadCpuMs() - main0;
+    for (const auto& [name, ms] : program.cpuMsByThread()) {
+        const auto before = threads0.find(name);
+        result.threadCpuMs[name] = ms - (before == threads0.end() ? 0 : before->second);
+    }
     result.frames = framesInMiddle(x, table);
     return result;
 }
@@ -759,6 +785,7 @@ void soundFigures(XWatch& x, const Options& options)
     report.add({"start → first paint, with sound ÷ --mute (pairs)", "×", paintRatio});
 
     std::vector<double> peak, pss, frameCpu[2], frameMain[2], frameRatio;
+    std::map<std::string, std::vector<double>> frameByThread[2];
     for (int run = 0; run < options.runs; ++run) {
         double peaks[2] = {0, 0}, psss[2] = {0, 0}, perFrame[2] = {-1, -1}, mainPerFrame[2] = {-1, -1};
         for (int turn = 0; turn < 2; ++turn) {
@@ -775,6 +802,8 @@ void soundFigures(XWatch& x, const Options& options)
             if (turned.frames > 0) {
                 perFrame[which] = turned.cpuMs / turned.frames;
                 mainPerFrame[which] = turned.mainThreadCpuMs / turned.frames;
+                for (const auto& [name, ms] : turned.threadCpuMs)
+                    frameByThread[which][name].push_back(ms / turned.frames);
             }
         }
         if (peaks[0] > 0 && peaks[1] > 0) {
@@ -799,6 +828,20 @@ void soundFigures(XWatch& x, const Options& options)
     // of its own.
     report.add({"CPU per drum frame in the main thread, --mute", "ms", frameMain[0]});
     report.add({"CPU per drum frame in the main thread, the clacks playing", "ms", frameMain[1]});
+    // Every thread that costs a drum frame something in either run, by name:
+    // the sound's own thread, the sound server's client, the toolkit's.
+    std::set<std::string> names;
+    for (const auto& byThread : frameByThread) {
+        for (const auto& [name, perFrame] : byThread) {
+            if (name != "main" && median(perFrame) >= 0.01)
+                names.insert(name);
+        }
+    }
+    for (const std::string& name : names) {
+        report.add({"CPU per drum frame in thread «" + name + "», --mute", "ms", frameByThread[0][name]});
+        report.add({"CPU per drum frame in thread «" + name + "», the clacks playing", "ms",
+                    frameByThread[1][name]});
+    }
     report.add({"CPU per drum frame, clacks ÷ --mute (pairs)", "×", frameRatio, "≤ 1.1", atMost(1.1)});
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramVersion.h"
 #include "platform/ScreenScaling.h"
+#include "sound/SoundPlayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -218,8 +219,19 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::installSubstitutes();
 
-    GameApplication game(GameApplication::Options{.mute = mute});
-    if (!game.start())
-        return 0;
-    return QApplication::exec();
+    int status = 0;
+    {
+        GameApplication game(GameApplication::Options{.mute = mute});
+        if (!game.start())
+            return 0;
+        status = QApplication::exec();
+    }
+    // A sound server that never answered keeps the sound's thread inside
+    // the toolkit's audio, whose clean-up at exit would wait as long as the
+    // server does: the game ends without that clean-up.
+    if (!SoundPlayer::finishLeftBehind(200)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -9,18 +9,21 @@
 
 void SoundMixer::setSamples(Sound sound, QList<qint16> samples)
 {
+    const std::lock_guard lock(mutex_);
     // A voice still reading the old samples would read freed memory.
-    stopAll();
+    stopAllLocked();
     samples_.at(static_cast<std::size_t>(sound)) = std::move(samples);
 }
 
 bool SoundMixer::hasSamples(Sound sound) const
 {
+    const std::lock_guard lock(mutex_);
     return !samples_.at(static_cast<std::size_t>(sound)).isEmpty();
 }
 
 void SoundMixer::start(Sound sound)
 {
+    const std::lock_guard lock(mutex_);
     const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(sound));
     if (samples.isEmpty())
         return;
@@ -33,11 +36,19 @@ void SoundMixer::start(Sound sound)
 
 void SoundMixer::stopAll()
 {
-    voiceCount_ = 0;
+    const std::lock_guard lock(mutex_);
+    stopAllLocked();
+}
+
+int SoundMixer::voiceCount() const
+{
+    const std::lock_guard lock(mutex_);
+    return voiceCount_;
 }
 
 void SoundMixer::mix(qint16* out, qsizetype frames)
 {
+    const std::lock_guard lock(mutex_);
     while (frames > 0) {
         const qsizetype block = std::min<qsizetype>(frames, static_cast<qsizetype>(sum_.size()));
         if (voiceCount_ == 0) {
@@ -70,6 +81,7 @@ void SoundMixer::mix(qint16* out, qsizetype frames)
 
 qsizetype SoundMixer::memoryBytes() const
 {
+    const std::lock_guard lock(mutex_);
     qsizetype bytes = 0;
     for (const QList<qint16>& samples : samples_)
         bytes += samples.size() * static_cast<qsizetype>(sizeof(qint16));

@@ -8,10 +8,14 @@
 #include <QList>
 
 #include <array>
+#include <mutex>
 
 // The sounds held in memory and the ones now sounding, mixed into one
 // stream. A sound may sound several times at once (the drum's clacks follow
 // each other faster than a clack dies away); the sum is clipped, never wraps.
+// The windows start and stop sounds on their thread while the audio output
+// mixes on its own: every call takes the mixer's lock, held no longer than
+// one mix of a period.
 class SoundMixer {
 public:
     // More at once than a turn ever makes; beyond it the oldest stops.
@@ -23,7 +27,7 @@ public:
 
     void start(Sound sound);
     void stopAll();
-    int voiceCount() const { return voiceCount_; }
+    int voiceCount() const;
 
     // Writes the next `frames` samples of the mix; silence where nothing sounds.
     void mix(qint16* out, qsizetype frames);
@@ -37,6 +41,9 @@ private:
         qsizetype position = 0;
     };
 
+    void stopAllLocked() { voiceCount_ = 0; }
+
+    mutable std::mutex mutex_;
     std::array<QList<qint16>, sounds::count> samples_;
     std::array<Voice, maxVoices> voices_{};
     int voiceCount_ = 0;

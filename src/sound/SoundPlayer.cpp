@@ -3,16 +3,49 @@
 
 #include "sound/SoundPlayer.h"
 
-#include "platform/PlayerFolders.h"
-
+#include "sound/SoundMixer.h"
 #include "sound/WaveFile.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QIODevice>
-#include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <cstdio>
+#include <mutex>
+#include <vector>
+
+// What both threads reach: the mix, whether the device plays and rests, and
+// the way back to the player while it lives. The sound's thread keeps it
+// past the player when the player's end cannot wait for that thread.
+struct SoundShared {
+    SoundMixer mixer;
+    // The device reads the mix; false before it answers and once it is gone.
+    std::atomic<bool> playing{false};
+    // The device refused the stream or went away: every sound is silent.
+    // Sounds started before the device answers wait in the mix for it.
+    std::atomic<bool> gone{false};
+    // The device rests (it opens resting): the next start wakes it. Whoever
+    // turns it false wakes the device or keeps it awake.
+    std::atomic<bool> resting{true};
+
+    std::mutex playerMutex;
+    SoundPlayer* player = nullptr;
+
+    // Runs `call` on the player's thread, unless the player is gone by then.
+    template <typename Call>
+    void toPlayer(Call call)
+    {
+        const std::lock_guard lock(playerMutex);
+        if (player)
+            QMetaObject::invokeMethod(
+                player, [p = player, call] { call(*p); }, Qt::QueuedConnection);
+    }
+};
+
+namespace {
 
 // The mix as a device the audio output reads from. It always has data:
 // silence where nothing sounds, so the stream never runs dry and stops.
@@ -39,53 +72,143 @@ private:
     SoundMixer& mixer_;
 };
 
-namespace {
-
-// Enough to bridge the toolkit's 20 ms period, short enough that a clack
-// keeps step with the drum's 50 ms frames.
-constexpr int bufferMilliseconds = 60;
 // A stream left running costs a wake-up every period; between turns it rests.
 constexpr int restAfterMilliseconds = 3000;
 
-QtMessageHandler toolkitHandler = nullptr;
-
-// Without a sound server the toolkit complains in a line of its own; ours
-// says the same and what follows from it, once.
-void withoutServerComplaints(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// Threads whose end the players could not wait for: held up by a sound
+// server, they finish when it answers, or never. Kept where the leak
+// checker sees them, and waited for a little longer as the program ends.
+std::vector<QThread*>& unfinishedThreads()
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("PulseAudioService")))
-        return;
-    if (toolkitHandler)
-        toolkitHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    static auto* threads = new std::vector<QThread*>;
+    return *threads;
 }
 
-QAudioDevice defaultOutput()
+bool waitForUnfinishedThreads(QDeadlineTimer deadline)
 {
-    toolkitHandler = qInstallMessageHandler(withoutServerComplaints);
-    QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    qInstallMessageHandler(toolkitHandler);
-    return device;
+    bool finished = true;
+    for (QThread* thread : unfinishedThreads())
+        finished = thread->wait(deadline) && finished;
+    return finished;
+}
+
+void waitAtTheEnd()
+{
+    waitForUnfinishedThreads(QDeadlineTimer(500));
 }
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QString dataRoot, Report report)
-    : dataRoot_(std::move(dataRoot)), report_(std::move(report))
+// The player's half on the sound's thread: the device, the stream it reads
+// and the timer that rests it.
+class SoundThreadSide final : public QObject {
+public:
+    SoundThreadSide(std::shared_ptr<SoundShared> shared, SoundOutputFactory makeOutput)
+        : shared_(std::move(shared)), makeOutput_(std::move(makeOutput)), quiet_(this)
+    {
+        quiet_.setSingleShot(true);
+        quiet_.setInterval(restAfterMilliseconds);
+        connect(&quiet_, &QTimer::timeout, this, &SoundThreadSide::restWhenQuiet);
+    }
+
+    ~SoundThreadSide() override
+    {
+        shared_->playing = false;
+        // Before the stream it may still read.
+        output_.reset();
+    }
+
+    void open()
+    {
+        stream_ = std::make_unique<MixerStream>(shared_->mixer);
+        output_ = makeOutput_();
+        const QString refused = output_->open(*stream_, [this](const QString& why) { drop(why); });
+        if (!refused.isEmpty()) {
+            output_.reset();
+            shared_->gone = true;
+            shared_->mixer.stopAll();
+            shared_->toPlayer([refused](SoundPlayer& player) { player.answer(refused); });
+            return;
+        }
+        shared_->playing = true;
+        shared_->toPlayer([](SoundPlayer& player) { player.answer(QString()); });
+    }
+
+    void wake()
+    {
+        if (!shared_->playing)
+            return;
+        output_->resume();
+        // The device may have gone in the attempt.
+        if (shared_->playing)
+            quiet_.start();
+    }
+
+private:
+    // From inside the device's own signal: the device stays, silent, until
+    // the thread ends.
+    void drop(const QString& why)
+    {
+        shared_->gone = true;
+        shared_->playing = false;
+        shared_->mixer.stopAll();
+        quiet_.stop();
+        shared_->toPlayer([why](SoundPlayer& player) { player.dropped(why); });
+    }
+
+    void restWhenQuiet()
+    {
+        if (!shared_->playing)
+            return;
+        // From here a start wakes the device; one that came before is
+        // still in the mix.
+        shared_->resting = true;
+        if (shared_->mixer.voiceCount() > 0) {
+            if (shared_->resting.exchange(false))
+                quiet_.start();
+            // Otherwise a start has just taken it and its wake is on the way.
+            return;
+        }
+        output_->suspend();
+    }
+
+    std::shared_ptr<SoundShared> shared_;
+    SoundOutputFactory makeOutput_;
+    QTimer quiet_;
+    std::unique_ptr<MixerStream> stream_;
+    std::unique_ptr<SoundOutput> output_;
+};
+
+SoundPlayer::SoundPlayer(QString dataRoot, Report report, SoundOutputFactory output)
+    : dataRoot_(std::move(dataRoot)), report_(std::move(report)), makeOutput_(std::move(output)),
+      shared_(std::make_shared<SoundShared>())
 {
-    quiet_.setSingleShot(true);
-    quiet_.setInterval(restAfterMilliseconds);
-    connect(&quiet_, &QTimer::timeout, this, &SoundPlayer::suspendWhenQuiet);
 }
 
 SoundPlayer::~SoundPlayer()
 {
-    if (sink_)
-        sink_->stop();
-    // Before the stream it may still point to.
-    sink_.reset();
-    retiredSink_.reset();
+    {
+        const std::lock_guard lock(shared_->playerMutex);
+        shared_->player = nullptr;
+    }
+    if (!thread_)
+        return;
+    shared_->playing = false;
+    thread_->quit();
+    if (thread_->wait(QDeadlineTimer(stopWaitMilliseconds))) {
+        delete thread_;
+        return;
+    }
+    // The device does not let go: the thread ends, and its half of the
+    // player with it, whenever the sound server answers.
+    if (unfinishedThreads().empty())
+        qAddPostRoutine(waitAtTheEnd);
+    unfinishedThreads().push_back(thread_);
+}
+
+bool SoundPlayer::finishLeftBehind(int milliseconds)
+{
+    return waitForUnfinishedThreads(QDeadlineTimer(milliseconds));
 }
 
 void SoundPlayer::reportOnStderr(const QString& line)
@@ -100,7 +223,7 @@ void SoundPlayer::preload()
         return;
     preloaded_ = true;
     loadSounds();
-    openDevice();
+    startThread();
 }
 
 void SoundPlayer::loadSounds()
@@ -116,95 +239,70 @@ void SoundPlayer::loadSounds()
             report_(QStringLiteral("sound %1 is silent: %2: %3").arg(sounds::name(sound), path, read.error));
             continue;
         }
-        mixer_.setSamples(sound, std::move(read.samples));
+        shared_->mixer.setSamples(sound, std::move(read.samples));
     }
 }
 
-void SoundPlayer::openDevice()
+void SoundPlayer::startThread()
 {
-    // The sound server's client keeps files of its own below the home
-    // folder, and makes that folder when it is missing: a game without a
-    // usable home stays silent rather than write there.
-    if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config"))
-            .isEmpty()) {
-        report_(QStringLiteral("no usable home folder for the sound server: the game plays silent"));
-        return;
+    {
+        const std::lock_guard lock(shared_->playerMutex);
+        shared_->player = this;
     }
-    const QAudioDevice device = defaultOutput();
-    if (device.isNull()) {
-        report_(QStringLiteral("no sound device: the game plays silent"));
-        return;
-    }
-    QAudioFormat format;
-    format.setSampleRate(sounds::sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    stream_ = std::make_unique<MixerStream>(mixer_);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(sounds::sampleRate * bufferMilliseconds / 1000 * static_cast<int>(sizeof(qint16)));
-    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        // An underrun only means a late period; the stream goes on.
-        if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError
-            && sink_->error() != QAudio::UnderrunError)
-            dropDevice(QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
-    });
-    sink_->start(stream_.get());
-    // A refusal may already have been reported through the state's change.
-    if (!sink_)
-        return;
-    if (sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError) {
-        dropDevice(QStringLiteral("the sound device refused the stream (error %1)").arg(sink_->error()));
-        return;
-    }
-    sink_->suspend();
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("kordamir sound"));
+    threadSide_ = new SoundThreadSide(shared_, makeOutput_);
+    threadSide_->moveToThread(thread_);
+    // Destroyed on its own thread as that ends, the device first.
+    connect(thread_, &QThread::finished, threadSide_, &QObject::deleteLater);
+    thread_->start();
+    QMetaObject::invokeMethod(threadSide_, &SoundThreadSide::open, Qt::QueuedConnection);
 }
 
-void SoundPlayer::dropDevice(const QString& why)
+void SoundPlayer::answer(const QString& problem)
+{
+    answered_ = true;
+    if (!problem.isEmpty())
+        report_(problem + QStringLiteral(": the game plays silent"));
+    emit deviceAnswered();
+}
+
+void SoundPlayer::dropped(const QString& why)
 {
     report_(why + QStringLiteral(": the game plays silent"));
-    mixer_.stopAll();
-    quiet_.stop();
-    // Not deleted from inside its own signal: it rests, stopped, until the
-    // player goes. The stream stays too: a stopped sink reads nothing.
-    if (sink_) {
-        sink_->disconnect(this);
-        retiredSink_ = std::move(sink_);
-    }
 }
 
 bool SoundPlayer::hasDevice() const
 {
-    return sink_ != nullptr;
+    return shared_->playing;
+}
+
+qsizetype SoundPlayer::memoryBytes() const
+{
+    return shared_->mixer.memoryBytes();
+}
+
+int SoundPlayer::voiceCount() const
+{
+    return shared_->mixer.voiceCount();
 }
 
 void SoundPlayer::start(Sound sound)
 {
-    if (!sink_ || !mixer_.hasSamples(sound))
+    if (!thread_ || shared_->gone || !shared_->mixer.hasSamples(sound))
         return;
-    mixer_.start(sound);
-    if (sink_->state() == QAudio::SuspendedState)
-        sink_->resume();
-    quiet_.start();
+    shared_->mixer.start(sound);
+    if (shared_->resting.exchange(false))
+        QMetaObject::invokeMethod(threadSide_, &SoundThreadSide::wake, Qt::QueuedConnection);
 }
 
 void SoundPlayer::silence()
 {
-    mixer_.stopAll();
+    shared_->mixer.stopAll();
 }
 
 void SoundPlayer::soundOn()
 {
     if (preloadDue_)
         preload();
-}
-
-void SoundPlayer::suspendWhenQuiet()
-{
-    if (!sink_)
-        return;
-    if (mixer_.voiceCount() > 0) {
-        quiet_.start();
-        return;
-    }
-    sink_->suspend();
 }

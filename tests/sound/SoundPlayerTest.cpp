@@ -17,9 +17,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
@@ -34,6 +40,10 @@ private slots:
     void nothingIsLoadedBeforePreload();
     void silenceChosenAtStartLoadsNothingUntilSoundIsOn();
     void mutingSilencesAndIsAnnouncedOnce();
+
+    void soundFromTheWindowsIsMixedOnTheSoundsThread();
+    void deviceGoneIsOneLineAndWakesNoMore();
+    void playerEndsAtOnceWhileTheDeviceHangs();
 
     void muteKeyActsWhereMIsNoLetter_data();
     void muteKeyActsWhereMIsNoLetter();
@@ -56,6 +66,78 @@ struct Collected {
     {
         return [this](const QString& line) { lines << line; };
     }
+};
+
+// Waits for the device's answer to the preload; the answer comes from the
+// sound's thread through the event loop.
+bool deviceAnswered(SoundPlayer& player)
+{
+    if (player.isDeviceAnswered())
+        return true;
+    QSignalSpy answered(&player, &SoundPlayer::deviceAnswered);
+    return answered.wait(20000);
+}
+
+// A device in place of the sound server, driven by the test: it notes the
+// thread of every call, reads the mix where the real device would, and can
+// hang in open() until the test lets it go. Shared with the test, since the
+// player makes and destroys the device itself.
+struct FakeDevice {
+    std::atomic<QThread*> openedOn{nullptr};
+    std::atomic<int> resumes{0};
+    std::atomic<bool> failOnResume{false};
+    std::atomic<bool> hangInOpen{false};
+    QSemaphore resumed; // one per resume()
+    QSemaphore enteredOpen;
+    QSemaphore letOpenGo;
+    QSemaphore destroyed;
+    // The loudest sample of the last read, on the sound's thread.
+    std::atomic<int> lastPeak{-1};
+
+    SoundOutputFactory factory(std::shared_ptr<FakeDevice> self)
+    {
+        return [self] { return std::make_unique<Output>(self); };
+    }
+
+    class Output final : public SoundOutput {
+    public:
+        explicit Output(std::shared_ptr<FakeDevice> device) : device_(std::move(device)) {}
+        ~Output() override { device_->destroyed.release(); }
+
+        QString open(QIODevice& stream, Failed failed) override
+        {
+            device_->openedOn = QThread::currentThread();
+            stream_ = &stream;
+            failed_ = std::move(failed);
+            device_->enteredOpen.release();
+            if (device_->hangInOpen)
+                device_->letOpenGo.acquire();
+            return {};
+        }
+        void resume() override
+        {
+            if (device_->failOnResume) {
+                failed_(QStringLiteral("the fake device went away"));
+            } else {
+                QByteArray read(4800 * 2, '\0');
+                stream_->read(read.data(), read.size());
+                const auto* samples = reinterpret_cast<const qint16*>(read.constData());
+                int peak = 0;
+                for (int i = 0; i < 4800; ++i)
+                    peak = std::max(peak, std::abs(int(samples[i])));
+                device_->lastPeak = peak;
+            }
+            if (QThread::currentThread() == device_->openedOn.load())
+                ++device_->resumes;
+            device_->resumed.release();
+        }
+        void suspend() override {}
+
+    private:
+        std::shared_ptr<FakeDevice> device_;
+        QIODevice* stream_ = nullptr;
+        Failed failed_;
+    };
 };
 
 StartWindow* showStartWith(TestPlatform& test, SoundService& sounds)
@@ -104,11 +186,14 @@ void SoundPlayerTest::noSoundDeviceIsOneLineAndTheGameGoesOn()
     // Ours is the only line: the toolkit's own complaint is not repeated.
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     player.preload();
+    QVERIFY(deviceAnswered(player));
     QCOMPARE(collected.lines.size(), 1);
     QVERIFY(collected.lines.first().contains(QStringLiteral("silent")));
     QVERIFY(!player.hasDevice());
     for (const Sound sound : sounds::all())
         player.play(sound);
+    // Nothing waits in the mix for a device that will never come.
+    QCOMPARE(player.voiceCount(), 0);
     player.toggleMuted();
     player.toggleMuted();
     // Loaded once: a second call neither reads nor reports again.
@@ -145,6 +230,7 @@ void SoundPlayerTest::silenceChosenAtStartLoadsNothingUntilSoundIsOn()
     player.setMuted(false);
     QVERIFY(player.isPreloaded());
     QVERIFY(player.memoryBytes() > 0);
+    QVERIFY(deviceAnswered(player));
     QCOMPARE(collected.lines.size(), 1); // no sound device here
 }
 
@@ -165,6 +251,88 @@ void SoundPlayerTest::mutingSilencesAndIsAnnouncedOnce()
     QCOMPARE(changes.size(), 2);
     QCOMPARE(changes.at(0).at(0).toBool(), true);
     QCOMPARE(changes.at(1).at(0).toBool(), false);
+}
+
+void SoundPlayerTest::soundFromTheWindowsIsMixedOnTheSoundsThread()
+{
+    TestPlatform test;
+    Collected collected;
+    auto device = std::make_shared<FakeDevice>();
+    SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
+    player.preload();
+    // The clack is handed to the mix here, whether or not the device has
+    // answered yet, and heard where the device reads.
+    player.play(Sound::DrumClack);
+    QVERIFY(deviceAnswered(player));
+    QVERIFY(player.hasDevice());
+    QVERIFY(collected.lines.isEmpty());
+    QVERIFY(device->openedOn.load() != nullptr);
+    QVERIFY(device->openedOn.load() != QThread::currentThread());
+    QVERIFY(device->resumed.tryAcquire(1, 20000));
+    QCOMPARE(device->resumes.load(), 1);
+    QVERIFY2(device->lastPeak > 1000, qPrintable(QString::number(device->lastPeak)));
+
+    // Awake, the device reads nothing unless asked: the next sound waits in
+    // the mix, and muting empties the mix at once, from this thread.
+    player.play(Sound::LetterRight);
+    QVERIFY(player.voiceCount() >= 1);
+    player.setMuted(true);
+    QCOMPARE(player.voiceCount(), 0);
+}
+
+void SoundPlayerTest::deviceGoneIsOneLineAndWakesNoMore()
+{
+    TestPlatform test;
+    Collected collected;
+    auto device = std::make_shared<FakeDevice>();
+    device->failOnResume = true;
+    SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
+    player.preload();
+    QVERIFY(deviceAnswered(player));
+    player.play(Sound::MenuPoint);
+    QVERIFY(device->resumed.tryAcquire(1, 20000));
+    QTRY_COMPARE(collected.lines.size(), 1);
+    QVERIFY(collected.lines.first().contains(QStringLiteral("the fake device went away")));
+    QVERIFY(collected.lines.first().contains(QStringLiteral("silent")));
+    QVERIFY(!player.hasDevice());
+
+    // Silent from now on: nothing more reaches the device or stderr.
+    player.play(Sound::MenuPoint);
+    player.play(Sound::Champion);
+    QCOMPARE(player.voiceCount(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(device->resumes.load(), 1);
+    QCOMPARE(collected.lines.size(), 1);
+}
+
+void SoundPlayerTest::playerEndsAtOnceWhileTheDeviceHangs()
+{
+    TestPlatform test;
+    Collected collected;
+    auto device = std::make_shared<FakeDevice>();
+    device->hangInOpen = true;
+    {
+        SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
+        player.preload();
+        QVERIFY(device->enteredOpen.tryAcquire(1, 20000));
+        // A window keeps playing while the device does not answer; the
+        // clack waits in the mix.
+        player.play(Sound::DrumClack);
+        QCOMPARE(player.voiceCount(), 1);
+        QVERIFY(!player.hasDevice());
+    }
+    // The player is gone while its device still hangs in open(): its end
+    // did not wait for the sound server.
+    QCOMPARE(device->destroyed.available(), 0);
+    // The program's end is told that a thread is left behind.
+    QVERIFY(!SoundPlayer::finishLeftBehind(0));
+    device->letOpenGo.release();
+    // Once the device answers, the thread ends by itself and the device is
+    // destroyed on it; the answer reaches no one.
+    QVERIFY(device->destroyed.tryAcquire(1, 20000));
+    QVERIFY(SoundPlayer::finishLeftBehind(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(collected.lines.isEmpty());
 }
 
 void SoundPlayerTest::muteKeyActsWhereMIsNoLetter_data()

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sound/SoundOutput.h"
+
+#include "platform/PlayerFolders.h"
+
+#include "sound/Sound.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QMediaDevices>
+
+#include <cstdio>
+
+namespace {
+
+// Enough to bridge the toolkit's 20 ms period, short enough that a clack
+// keeps step with the drum's 50 ms frames.
+constexpr int bufferMilliseconds = 60;
+
+QtMessageHandler toolkitHandler = nullptr;
+
+// Without a sound server the toolkit complains in a line of its own; ours
+// says the same and what follows from it, once.
+void withoutServerComplaints(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("PulseAudioService")))
+        return;
+    if (toolkitHandler)
+        toolkitHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+QAudioDevice defaultOutput()
+{
+    toolkitHandler = qInstallMessageHandler(withoutServerComplaints);
+    QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(toolkitHandler);
+    return device;
+}
+
+bool failedForGood(QAudio::Error error)
+{
+    // An underrun only means a late period; the stream goes on.
+    return error != QAudio::NoError && error != QAudio::UnderrunError;
+}
+
+class ToolkitSoundOutput final : public SoundOutput {
+public:
+    ~ToolkitSoundOutput() override
+    {
+        if (sink_) {
+            sink_->disconnect();
+            sink_->stop();
+        }
+    }
+
+    QString open(QIODevice& stream, Failed failed) override
+    {
+        // The sound server's client keeps files of its own below the home
+        // folder, and makes that folder when it is missing: a game without
+        // a usable home stays silent rather than write there.
+        if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config"))
+                .isEmpty())
+            return QStringLiteral("no usable home folder for the sound server");
+        const QAudioDevice device = defaultOutput();
+        if (device.isNull())
+            return QStringLiteral("no sound device");
+        QAudioFormat format;
+        format.setSampleRate(sounds::sampleRate);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        sink_ = std::make_unique<QAudioSink>(device, format);
+        sink_->setBufferSize(sounds::sampleRate * bufferMilliseconds / 1000
+                             * static_cast<int>(sizeof(qint16)));
+        sink_->start(&stream);
+        if (failedForGood(sink_->error())) {
+            const QString why =
+                QStringLiteral("the sound device refused the stream (error %1)").arg(sink_->error());
+            sink_->stop();
+            return why;
+        }
+        QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(),
+                         [this, failed = std::move(failed)](QAudio::State state) {
+                             if (state != QAudio::StoppedState || !failedForGood(sink_->error()) || gone_)
+                                 return;
+                             gone_ = true;
+                             failed(
+                                 QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
+                         });
+        sink_->suspend();
+        return {};
+    }
+
+    void resume() override
+    {
+        if (!gone_ && sink_->state() == QAudio::SuspendedState)
+            sink_->resume();
+    }
+
+    void suspend() override
+    {
+        if (!gone_)
+            sink_->suspend();
+    }
+
+private:
+    std::unique_ptr<QAudioSink> sink_;
+    bool gone_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<SoundOutput> makeToolkitSoundOutput()
+{
+    return std::make_unique<ToolkitSoundOutput>();
+}
