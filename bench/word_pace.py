@@ -1,0 +1,234 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Кордамир developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""Times one word of three computers at the real program's own pace.
+
+    word_pace.py WORD [SECONDS]
+
+The program must be running on a private accessibility bus with WORD the
+only word of its topic files. "Новая игра" is pressed by its action, the
+three seats are made computers ("Комп") and OK is pressed; then the message
+line (a status bar) is listened to: every message reaches the listener as a
+text change carrying it. Each stop of the drum announces its sector, so the
+sector messages count the spins; the word ends with its winner's message.
+The clock runs from the table's first message to that last one, the very
+span the simulator counts from the word's start to its end.
+
+Prints one line, tab-separated:
+
+    word  spins  letter_spins  seconds  pace_model_seconds  pace_model_spread  setup_to_first_message
+
+pace_model_seconds is what the rules' pace gives for this very run: for
+each spin the computer's wait before it, the drum's pictures (24 a spin
+plus the last stop sector's number, since every spin turns a full two turns
+from the last stop) and the pause on the stop sector, and for each letter
+sector the computer's choosing and its press. A double sector stands twice
+on the drum (3 and 12), so a last stop on it leaves pace_model_spread of
+0.225 s either side. Nothing else is waited for in a word of computers.
+
+Everything it heard goes to stderr, each message with its time. Exits 1
+when the word did not end within SECONDS (600 unless given).
+"""
+
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+# The rules' pace, in milliseconds, as the round waits between its steps.
+DRUM_FRAME = 50
+STOP_SECTOR_SHOWN = 1000
+COMPUTER_BEFORE_SPIN = 3000
+COMPUTER_CHOOSING = 1000
+COMPUTER_BEFORE_PRESS = 2000
+# Pictures a spin shows: 24 + stop - position, position 0 before the first.
+SPIN_FRAMES = 24
+
+WORD_OVER = re.compile(r"(открыл слово!|угадал слово!|ПОБЕДИТЕЛЬ!|Нет победителя!)$")
+# The sector messages: the letter sectors, then those that pass the turn.
+POINTS_SECTOR = re.compile(r"^(\d+) очков, буква\?$")
+DOUBLE_SECTOR = re.compile(r"^Ваши очки умножаются на 2, буква\?$")
+TURN_SECTOR = re.compile(r"^(Переход хода!|Вы банкрот!|Сектор плюс, какую открыть букву\?)$")
+# Sector number of each points sector, by its points.
+SECTOR_OF_POINTS = {50: 2, 20: 4, 10: 6, 30: 7, 40: 9, 80: 11}
+DOUBLE_SECTORS = (3, 12)
+
+if len(sys.argv) not in (2, 3):
+    sys.exit(__doc__)
+word = sys.argv[1]
+DEADLINE = time.monotonic() + (float(sys.argv[2]) if len(sys.argv) == 3 else 600)
+heard = []  # (monotonic seconds, text) of each message, in order
+
+
+def fail(message):
+    sys.exit(f"FAILED: {message}")
+
+
+def on_text_inserted(event):
+    when = time.monotonic()  # before any round trip to ask the source's role
+    try:
+        if event.source.getRole() == pyatspi.ROLE_STATUS_BAR:
+            heard.append((when, event.any_data))
+    except Exception:  # the source may be gone already
+        pass
+
+
+def pump(seconds):
+    """Dispatches the events as they come, for a while."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    woken = GLib.timeout_add(50, lambda: True)  # so that a quiet bus still lets us look at the time
+    try:
+        while time.monotonic() < end:
+            context.iteration(True)
+    finally:
+        GLib.source_remove(woken)
+
+
+def children(node):
+    try:
+        return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return []
+
+
+def descendants(node):
+    pending = [node]
+    while pending:
+        current = pending.pop()
+        if current is None:
+            continue
+        yield current
+        pending.extend(children(current))
+
+
+def role_of(node):
+    try:
+        return node.getRole()
+    except Exception:
+        return None
+
+
+def name_of(node):
+    try:
+        return node.name
+    except Exception:
+        return None
+
+
+def showing(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def press(node):
+    try:
+        action = node.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+    except Exception:
+        fail(f"'{name_of(node)}' has no action")
+    for index, name in enumerate(names):
+        if name in ("Press", "Toggle"):
+            if not action.doAction(index):
+                fail(f"the {name} action of '{node.name}' was refused")
+            print(f"pressed '{node.name}'", file=sys.stderr)
+            return
+    fail(f"'{node.name}' has no press action, only {names}")
+
+
+def frames():
+    for app in children(pyatspi.Registry.getDesktop(0)):
+        for child in children(app):
+            if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
+                yield child
+
+
+def wait_for(what, find, seconds=30):
+    end = min(time.monotonic() + seconds, DEADLINE)
+    while time.monotonic() < end:
+        for frame in frames():
+            found = find(frame)
+            if found is not None:
+                return found
+        pump(0.1)
+    fail(f"no {what} within {seconds}s")
+
+
+def named(frame, name, role=None):
+    for node in descendants(frame):
+        if name_of(node) == name and (role is None or role_of(node) == role) and showing(node):
+            return node
+    return None
+
+
+def sector_kind(text):
+    """'letter' or 'turn' for a sector message, else None."""
+    if POINTS_SECTOR.match(text) or DOUBLE_SECTOR.match(text):
+        return "letter"
+    if TURN_SECTOR.match(text):
+        return "turn"
+    return None
+
+
+def pace_model(sectors):
+    """Seconds the rules' pace gives for these sector messages, and the
+    spread left by a last stop on a double sector."""
+    spins = len(sectors)
+    letters = sum(1 for text in sectors if sector_kind(text) == "letter")
+    last = sectors[-1]
+    spread = 0.0
+    points = POINTS_SECTOR.match(last)
+    if points:
+        last_stop = SECTOR_OF_POINTS[int(points.group(1))]
+    elif DOUBLE_SECTOR.match(last):
+        last_stop = sum(DOUBLE_SECTORS) / 2
+        spread = (DOUBLE_SECTORS[1] - DOUBLE_SECTORS[0]) / 2 * DRUM_FRAME / 1000
+    else:
+        fail(f"the word ended after '{last}', which names no letter")
+    frames_shown = SPIN_FRAMES * spins + last_stop
+    ms = (spins * (COMPUTER_BEFORE_SPIN + STOP_SECTOR_SHOWN) + frames_shown * DRUM_FRAME
+          + letters * (COMPUTER_CHOOSING + COMPUTER_BEFORE_PRESS))
+    return letters, ms / 1000, spread
+
+
+def main():
+    pyatspi.Registry.registerEventListener(on_text_inserted, "object:text-changed:insert")
+
+    press(wait_for("start menu", lambda frame: named(frame, "Новая игра", pyatspi.ROLE_PUSH_BUTTON)))
+    window = wait_for("player setup",
+                      lambda frame: frame if named(frame, "Имя первого игрока") is not None else None)
+    for seat in ("Первый игрок", "Второй игрок", "Третий игрок"):
+        group = named(window, seat)
+        computer = named(group, "Комп", pyatspi.ROLE_RADIO_BUTTON) if group is not None else None
+        if computer is None:
+            fail(f"no choice 'Комп' for '{seat}'")
+        press(computer)
+    pump(0.5)
+    heard.clear()
+    ok_pressed = time.monotonic()
+    press(named(window, "OK", pyatspi.ROLE_PUSH_BUTTON))
+
+    while time.monotonic() < DEADLINE and not (heard and WORD_OVER.search(heard[-1][1])):
+        pump(0.2)
+    if not heard or not WORD_OVER.search(heard[-1][1]):
+        fail(f"the word did not end in time; heard {[text for _, text in heard]}")
+
+    start = heard[0][0]
+    for when, text in heard:
+        print(f"{when - start:9.3f} s  {text}", file=sys.stderr)
+    sectors = [text for _, text in heard if sector_kind(text)]
+    if not sectors:
+        fail("no sector announced")
+    letters, model, spread = pace_model(sectors)
+    seconds = heard[-1][0] - start
+    print("\t".join([word, str(len(sectors)), str(letters), f"{seconds:.3f}", f"{model:.3f}",
+                     f"{spread:.3f}", f"{start - ok_pressed:.3f}"]))
+
+
+if __name__ == "__main__":
+    main()
