@@ -17,7 +17,9 @@ span the simulator counts from the word's start to its end.
 
 Prints one line, tab-separated:
 
-    word  spins  letter_spins  seconds  pace_model_seconds  pace_model_spread  setup_to_first_message
+    word  spins  letter_spins  seconds  pace_model_seconds  pace_model_spread
+    setup_to_first_message  letter_step  letter_step_min  letter_step_max
+    spin_step_error  spin_step_min_error  spin_step_max_error  spin_steps_timed
 
 pace_model_seconds is what the rules' pace gives for this very run: for
 each spin the computer's wait before it, the drum's pictures (24 a spin
@@ -26,6 +28,17 @@ from the last stop) and the pause on the stop sector, and for each letter
 sector the computer's choosing and its press. A double sector stands twice
 on the drum (3 and 12), so a last stop on it leaves pace_model_spread of
 0.225 s either side. Nothing else is waited for in a word of computers.
+
+Two steps are timed one by one as well. letter_step: from a letter
+sector's message to the message of the letter the computer named, which the
+pace puts 3.000 s apart (choosing, then the press), its mean, min and max in
+seconds. spin_step: from the message before a sector message (the one that
+gave the turn) to that sector message: the wait before the spin, the
+drum's pictures and the pause on the stop sector; spin_step_error is the
+mean of the measured minus the pace's figure, with its min and max, in
+seconds, over the spin_steps_timed steps whose stop sector and the one
+before it are both known (not a double nor a passing sector, which stand
+twice on the drum).
 
 Everything it heard goes to stderr, each message with its time. Exits 1
 when the word did not end within SECONDS (600 unless given).
@@ -175,6 +188,44 @@ def sector_kind(text):
     return None
 
 
+def sector_number(text):
+    """The sector 1..12 a sector message names, or None when two read alike."""
+    points = POINTS_SECTOR.match(text)
+    if points:
+        return SECTOR_OF_POINTS[int(points.group(1))]
+    if text == "Вы банкрот!":
+        return 8
+    if text.startswith("Сектор плюс"):
+        return 10
+    return None
+
+
+def steps(messages):
+    """The letter steps' seconds, and the spin steps' errors against the pace."""
+    letter_steps = []
+    spin_errors = []
+    position = 0  # the drum's, before the word's first spin
+    for i, (when, text) in enumerate(messages):
+        kind = sector_kind(text)
+        if kind is None:
+            continue
+        stop = sector_number(text)
+        if i > 0 and stop is not None and position is not None:
+            frames_shown = SPIN_FRAMES + stop - position
+            paced = (COMPUTER_BEFORE_SPIN + frames_shown * DRUM_FRAME + STOP_SECTOR_SHOWN) / 1000
+            spin_errors.append(when - messages[i - 1][0] - paced)
+        position = stop
+        if kind == "letter" and i + 1 < len(messages):
+            letter_steps.append(messages[i + 1][0] - when)
+    return letter_steps, spin_errors
+
+
+def summary(values):
+    if not values:
+        return ["nan", "nan", "nan"]
+    return [f"{sum(values) / len(values):.3f}", f"{min(values):.3f}", f"{max(values):.3f}"]
+
+
 def pace_model(sectors):
     """Seconds the rules' pace gives for these sector messages, and the
     spread left by a last stop on a double sector."""
@@ -218,6 +269,8 @@ def main():
     if not heard or not WORD_OVER.search(heard[-1][1]):
         fail(f"the word did not end in time; heard {[text for _, text in heard]}")
 
+    if not heard[0][1].startswith("Тема: "):
+        fail(f"the first message heard was '{heard[0][1]}', not the word's topic")
     start = heard[0][0]
     for when, text in heard:
         print(f"{when - start:9.3f} s  {text}", file=sys.stderr)
@@ -226,8 +279,10 @@ def main():
         fail("no sector announced")
     letters, model, spread = pace_model(sectors)
     seconds = heard[-1][0] - start
+    letter_steps, spin_errors = steps(heard)
     print("\t".join([word, str(len(sectors)), str(letters), f"{seconds:.3f}", f"{model:.3f}",
-                     f"{spread:.3f}", f"{start - ok_pressed:.3f}"]))
+                     f"{spread:.3f}", f"{start - ok_pressed:.3f}"]
+                    + summary(letter_steps) + summary(spin_errors) + [str(len(spin_errors))]))
 
 
 if __name__ == "__main__":
