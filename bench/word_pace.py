@@ -5,6 +5,7 @@
 """Times one word of three computers at the real program's own pace.
 
     word_pace.py WORD [SECONDS]
+    word_pace.py --heard FILE WORD
 
 The program must be running on a private accessibility bus with WORD the
 only word of its topic files. "Новая игра" is pressed by its action, the
@@ -40,8 +41,9 @@ seconds, over the spin_steps_timed steps whose stop sector and the one
 before it are both known (not a double nor a passing sector, which stand
 twice on the drum).
 
-Everything it heard goes to stderr, each message with its time. Exits 1
-when the word did not end within SECONDS (600 unless given).
+Everything it heard goes to stderr, each message with its time; --heard
+reads such a record back and prints the line again, without the program.
+Exits 1 when the word did not end within SECONDS (600 unless given).
 """
 
 import re
@@ -69,9 +71,12 @@ TURN_SECTOR = re.compile(r"^(Переход хода!|Вы банкрот!|Се�
 SECTOR_OF_POINTS = {50: 2, 20: 4, 10: 6, 30: 7, 40: 9, 80: 11}
 DOUBLE_SECTORS = (3, 12)
 
-if len(sys.argv) not in (2, 3):
+HEARD_LINE = re.compile(r"^ *(-?\d+\.\d+) s  (.*)$")
+
+replay = len(sys.argv) == 4 and sys.argv[1] == "--heard"
+if not replay and len(sys.argv) not in (2, 3):
     sys.exit(__doc__)
-word = sys.argv[1]
+word = sys.argv[-1] if replay else sys.argv[1]
 DEADLINE = time.monotonic() + (float(sys.argv[2]) if len(sys.argv) == 3 else 600)
 heard = []  # (monotonic seconds, text) of each message, in order
 
@@ -271,6 +276,14 @@ def main():
 
     if not heard[0][1].startswith("Тема: "):
         fail(f"the first message heard was '{heard[0][1]}', not the word's topic")
+    report(ok_pressed)
+
+
+def report(ok_pressed):
+    """Prints the record of what was heard and the line of figures."""
+    # The table announces its first message again as it comes up: one message.
+    while len(heard) > 1 and heard[1][1] == heard[0][1]:
+        del heard[1]
     start = heard[0][0]
     for when, text in heard:
         print(f"{when - start:9.3f} s  {text}", file=sys.stderr)
@@ -285,5 +298,20 @@ def main():
                     + summary(letter_steps) + summary(spin_errors) + [str(len(spin_errors))]))
 
 
+def read_heard(path):
+    """Reads back a record of word_pace.py's stderr: the messages with their times."""
+    with open(path, encoding="utf-8") as record:
+        for line in record:
+            match = HEARD_LINE.match(line.rstrip("\n"))
+            if match:
+                heard.append((float(match.group(1)), match.group(2)))
+    if not heard or not WORD_OVER.search(heard[-1][1]):
+        fail(f"{path} holds no whole word")
+    report(heard[0][0])
+
+
 if __name__ == "__main__":
-    main()
+    if replay:
+        read_heard(sys.argv[2])
+    else:
+        main()
