@@ -37,7 +37,7 @@ while [ $# -gt 0 ]; do
     --data) data=$(readlink -f "$2"); shift 2 ;;
     --tournaments) tournaments=$2; shift 2 ;;
     --keep) mkdir -p "$2"; keep=$(readlink -f "$2"); shift 2 ;;
-    -h | --help) sed -n '5,24p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '5,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "word_pace.sh: unknown option $1" >&2; exit 2 ;;
     *) words+=("$1"); shift ;;
   esac
