@@ -18,12 +18,12 @@
 #include "platform/ProgramExit.h"
 #include "platform/RandomSource.h"
 #include "rules/Drum.h"
-#include "rules/GameState.h"
 #include "rules/TopicDatabase.h"
 #include "sound/MuteKey.h"
 #include "sound/RoundSounds.h"
 #include "sound/SoundService.h"
 #include "sound/SpeakerButton.h"
+#include "state/GameState.h"
 
 #include <QDir>
 #include <QFrame>

@@ -9,7 +9,7 @@
 #include "platform/Pictures.h"
 #include "platform/PressableLabel.h"
 #include "platform/WrappingButton.h"
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "rules/GameState.h"
 #include "rules/WordRound.h"
+#include "state/GameState.h"
 
 #include <QFont>
 

@@ -4,8 +4,8 @@
 #include "game/TableKeys.h"
 
 #include "platform/PressableLabel.h"
-#include "rules/GameState.h"
 #include "rules/WordRound.h"
+#include "state/GameState.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

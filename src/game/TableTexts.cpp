@@ -6,7 +6,7 @@
 #include "game/GameWindow.h"
 #include "platform/EventLabel.h"
 #include "rules/Drum.h"
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 QString TableTexts::sector(int sector)
 {

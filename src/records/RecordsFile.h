@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "records/RecordsTable.h"
+#include "rules/RecordsTable.h"
 
 #include <QByteArray>
 #include <QString>

@@ -14,9 +14,9 @@
 #include "platform/PressableLabel.h"
 #include "platform/Twips.h"
 #include "records/RecordsFile.h"
-#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "sound/SoundService.h"
+#include "state/GameState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -162,12 +162,13 @@ void RecordsWindow::readTable()
 void RecordsWindow::enterPendingResult()
 {
     // Taken now, so that a later opening does not enter the same result again.
-    const std::optional<Player> champion = tournament_.takeChampion();
-    if (!champion)
+    const std::optional<Tournament::ChampionEntry> entry = tournament_.enterChampion(tableUnread_ ? nullptr
+                                                                                                  : &table_);
+    if (!entry)
         return;
-    const QString& name = champion->name;
-    const qint32 score = champion->score;
-    const int row = tableUnread_ ? 0 : table_.enter(name, score);
+    const QString& name = entry->champion.name;
+    const qint32 score = entry->champion.score;
+    const int row = entry->row;
     if (row == 0) {
         showRow(0, name, score);
     }

@@ -5,7 +5,7 @@
 
 #include "platform/LoadableWindow.h"
 #include "platform/OutlinedLabel.h"
-#include "records/RecordsTable.h"
+#include "rules/RecordsTable.h"
 
 #include <array>
 

@@ -5,8 +5,6 @@
 target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RecordsFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordsFile.h
-  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.h
 )
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RecordsWindow.cpp

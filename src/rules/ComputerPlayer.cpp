@@ -4,7 +4,7 @@
 #include "rules/ComputerPlayer.h"
 
 #include "platform/RandomSource.h"
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 #include <QString>
 #include <QStringList>

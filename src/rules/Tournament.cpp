@@ -73,6 +73,15 @@ std::optional<Player> Tournament::takeChampion()
     return std::exchange(state_.Champion, std::nullopt);
 }
 
+std::optional<Tournament::ChampionEntry> Tournament::enterChampion(RecordsTable* table)
+{
+    std::optional<Player> champion = takeChampion();
+    if (!champion)
+        return std::nullopt;
+    const int row = table ? table->enter(champion->name, champion->score) : 0;
+    return ChampionEntry{std::move(*champion), row};
+}
+
 bool Tournament::wordWithoutWinner()
 {
     if (phase() != Phase::WordInPlay)

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "rules/GameState.h"
+#include "rules/RecordsTable.h"
+#include "state/GameState.h"
 
 #include <QString>
 
@@ -72,6 +73,15 @@ public:
     // The final's winner, handed over once to the records: a second call
     // has nothing, so the same result is never entered twice.
     std::optional<Player> takeChampion();
+
+    struct ChampionEntry {
+        Player champion;
+        int row = 0; // the entry of the table it took, 1..4; 0 when it beat none
+    };
+    // Hands the champion over (as takeChampion) and enters the result into
+    // `table` by the table's rule; a table that could not be read (null)
+    // takes nothing. Nothing at all when there is no champion to enter.
+    std::optional<ChampionEntry> enterChampion(RecordsTable* table);
 
 private:
     // The round of the stage's word plays on the board; a test lays out a

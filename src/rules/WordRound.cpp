@@ -7,9 +7,9 @@
 #include "platform/RandomSource.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
-#include "rules/GameState.h"
 #include "rules/Score.h"
 #include "rules/Seats.h"
+#include "state/GameState.h"
 
 #include <algorithm>
 

@@ -16,6 +16,6 @@ target_sources(kordamir_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WordRound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WordRound.h
   ${CMAKE_CURRENT_LIST_DIR}/Score.h
-  ${CMAKE_CURRENT_LIST_DIR}/GameState.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/GameState.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordsTable.h
 )

@@ -10,9 +10,9 @@
 #include "platform/OutlinedGroupBox.h"
 #include "platform/PictureCache.h"
 #include "platform/Pictures.h"
-#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "setup/NameBox.h"
+#include "state/GameState.h"
 
 #include <QFont>
 #include <QGroupBox>

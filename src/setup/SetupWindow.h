@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/LoadableWindow.h"
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 #include <array>
 

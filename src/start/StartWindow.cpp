@@ -13,13 +13,13 @@
 #include "platform/PressableLabel.h"
 #include "platform/ProgramExit.h"
 #include "records/RecordsWindow.h"
-#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "setup/SetupWindow.h"
 #include "sound/SoundService.h"
 #include "sound/SpeakerButton.h"
 #include "start/MenuKeys.h"
 #include "start/StartupCheck.h"
+#include "state/GameState.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -3,9 +3,9 @@
 
 #include "rules/Drum.h"
 #include "platform/RandomSource.h"
-#include "rules/GameState.h"
 #include "rules/Seats.h"
 #include "rules/TopicDatabase.h"
+#include "state/GameState.h"
 
 #include <QDir>
 #include <QQueue>

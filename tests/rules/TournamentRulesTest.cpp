@@ -56,6 +56,7 @@ class TournamentRulesTest : public QObject {
 private slots:
     void eachPhaseTakesOnlyItsMoves();
     void stagesFollowInOrderToTheChampion();
+    void theChampionIsEnteredOnce();
 };
 
 // A tournament is walked through every phase by computers; in each, every
@@ -144,6 +145,36 @@ void TournamentRulesTest::stagesFollowInOrderToTheChampion()
     tournament.start();
     QCOMPARE(tournament.phase(), Phase::Seating);
     QCOMPARE(tournament.stage(), 1);
+}
+
+void TournamentRulesTest::theChampionIsEnteredOnce()
+{
+    Tournament tournament;
+    GameState& board = TournamentPosition::board(tournament);
+    QVERIFY(!tournament.enterChampion(nullptr)); // no final decided yet
+
+    RecordsTable table;
+    table.RecordName = {QString(), QStringLiteral("Аня"), QStringLiteral("Боря"), QStringLiteral("Вера"),
+                        QStringLiteral("Гоша")};
+    table.RecordScore = {0, 500, 400, 300, 200};
+    board.Champion = Player{PlayerKind::Person, QStringLiteral("Вика"), 450};
+    std::optional<Tournament::ChampionEntry> entry = tournament.enterChampion(&table);
+    QVERIFY(entry);
+    QCOMPARE(entry->row, 2);
+    QCOMPARE(entry->champion.score, 450);
+    QCOMPARE(table.RecordName.at(2), QStringLiteral("Вика"));
+    const RecordsTable entered = table;
+    QVERIFY(!tournament.enterChampion(&table)); // the same result never twice
+    QCOMPARE(table, entered);
+
+    // A table that could not be read takes nothing; the champion is still handed over, once.
+    board.Champion = Player{PlayerKind::Computer, QStringLiteral("Комп-41"), 900};
+    entry = tournament.enterChampion(nullptr);
+    QVERIFY(entry);
+    QCOMPARE(entry->row, 0);
+    QCOMPARE(entry->champion.name, QStringLiteral("Комп-41"));
+    QCOMPARE(table, entered);
+    QVERIFY(!tournament.takeChampion());
 }
 
 QTEST_GUILESS_MAIN(TournamentRulesTest)

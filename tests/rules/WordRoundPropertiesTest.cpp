@@ -3,9 +3,9 @@
 
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
-#include "rules/GameState.h"
 #include "rules/Tournament.h"
 #include "rules/WordRound.h"
+#include "state/GameState.h"
 
 #include <QTest>
 

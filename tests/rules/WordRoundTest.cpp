@@ -7,7 +7,7 @@
 #include "platform/RandomSource.h"
 #include "rules/ComputerPlayer.h"
 #include "rules/Drum.h"
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 #include <QQueue>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/RecordsTable.h"
+#include "rules/RecordsTable.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Кордамир developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "rules/GameState.h"
+#include "state/GameState.h"
 
 namespace letters {
 
