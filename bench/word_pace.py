@@ -50,8 +50,14 @@ import re
 import sys
 import time
 
+import os
+
 import pyatspi
 from gi.repository import GLib
+
+# The end-to-end tests' walk through the accessibility tree.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
+from atspi_tree import children, descendants, name_of, role_of, showing  # noqa: E402
 
 # The rules' pace, in milliseconds, as the round waits between its steps.
 DRUM_FRAME = 50
@@ -104,44 +110,6 @@ def pump(seconds):
             context.iteration(True)
     finally:
         GLib.source_remove(woken)
-
-
-def children(node):
-    try:
-        return [node.getChildAtIndex(i) for i in range(node.childCount)]
-    except Exception:
-        return []
-
-
-def descendants(node):
-    pending = [node]
-    while pending:
-        current = pending.pop()
-        if current is None:
-            continue
-        yield current
-        pending.extend(children(current))
-
-
-def role_of(node):
-    try:
-        return node.getRole()
-    except Exception:
-        return None
-
-
-def name_of(node):
-    try:
-        return node.name
-    except Exception:
-        return None
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
 
 
 def press(node):

@@ -30,6 +30,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from atspi_tree import children, descendants, name_of, role_of, showing
+
 PRESS_NAMES = {"Press", "Toggle"}
 CONTROL_ROLES = {
     pyatspi.ROLE_PUSH_BUTTON,
@@ -68,45 +70,6 @@ def pump(seconds):
         if time.monotonic() >= end:
             return
         time.sleep(0.02)
-
-
-def children(node):
-    try:
-        return [node.getChildAtIndex(i) for i in range(node.childCount)]
-    except Exception:
-        return []
-
-
-def descendants(node):
-    pending = [node]
-    while pending:
-        current = pending.pop()
-        if current is None:
-            continue
-        yield current
-        pending.extend(children(current))
-
-
-def role_of(node):
-    """The role, or None for an object that is gone (a window closing)."""
-    try:
-        return node.getRole()
-    except Exception:
-        return None
-
-
-def name_of(node):
-    try:
-        return node.name
-    except Exception:
-        return None
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
 
 
 def sensitive(node):
