@@ -142,6 +142,7 @@ void StartWindow::enterMenuState()
     for (int number = 1; number <= entryCount; ++number)
         entries_.at(number)->setVisible(true);
     helpHint_->setVisible(true);
+    showKeyboardPlace();
 }
 
 void StartWindow::enterBackdropState()
@@ -213,10 +214,28 @@ void StartWindow::clearHighlight()
 void StartWindow::showEvent(QShowEvent* event)
 {
     LoadableWindow::showEvent(event);
-    // The menu opens with no entry highlighted. Left without a focus, the
-    // window would hand it to the first entry as it becomes active.
+    showKeyboardPlace();
+    // Behind the player setup the window keeps the keyboard to itself.
     if (!focusWidget())
         setFocus(Qt::OtherFocusReason);
+}
+
+void StartWindow::showKeyboardPlace()
+{
+    // The menu opens with the keyboard on its first entry, highlighted, so
+    // that a player without a pointer sees (and a screen reader says) where
+    // Enter goes. Quietly, and without getting the setup ready: nobody has
+    // pointed at the entry yet. Back from the backdrop, the keyboard goes to
+    // the entry that kept its highlight.
+    if (!entries_.at(1)->isVisibleTo(this))
+        return;
+    const int highlighted = highlightedEntry();
+    PressableLabel* place = entries_.at(highlighted == 0 ? 1 : highlighted);
+    if (highlighted == 0) {
+        place->setBackgroundColour(hoverColour);
+        place->setBackgroundOpaque(true);
+    }
+    place->setFocus(Qt::OtherFocusReason);
 }
 
 void StartWindow::mouseMoveEvent(QMouseEvent* event)

@@ -69,6 +69,7 @@ private:
     void highlight(PressableLabel* entry, const QColor& colour);
     void entryFocused(PressableLabel* entry);
     void clearHighlight();
+    void showKeyboardPlace();
 
     void newGame();
     void showRecords();

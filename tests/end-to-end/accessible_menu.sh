@@ -34,7 +34,6 @@ fi
 
 "$python" "$here/atspi_menu.py" check
 if [ -n "${DISPLAY:-}" ]; then
-  xdotool key Down
   "$python" "$here/atspi_menu.py" focused "Новая игра"
   xdotool key Down
   "$python" "$here/atspi_menu.py" focused "Рекорды"

@@ -264,7 +264,7 @@ records-menu-fifo|records-menu-unreadable|records-menu-damaged)
     wide_window >/dev/null || { echo "no records window" >&2; exit 1; }
   else
     focus_window "$start"
-    box=$(box_after Down Down Return)
+    box=$(box_after Down Return)
     press_in "$box" Return
     wait_for_window_gone "$box"
   fi

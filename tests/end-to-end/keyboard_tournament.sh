@@ -71,7 +71,7 @@ play_stage() {
 
 wait_for_window '^Кордамир$' >/dev/null
 sleep 0.5
-xdotool key Down Return            # "Новая игра"
+xdotool key Return            # "Новая игра"
 setup_stage Аня Борис Вера
 # Seat 1 says a wrong word by Enter and leaves the word.
 xdotool key Return

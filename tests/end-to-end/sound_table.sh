@@ -85,7 +85,7 @@ wait_for_window '^Кордамир$' >/dev/null
 sleep $((pace * 1))
 screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
 small=$((screen_width * 8 / 10))
-xdotool key Down Return # "Новая игра"
+xdotool key Return # "Новая игра"
 setup=$(wait_for_small_window "$small")
 sleep 0.5
 xdotool key Tab Tab Tab Return # three people with the names given, OK

@@ -88,7 +88,7 @@ tournament|tournament-unwritable)
   keys Escape                # About closes; "Автор" stays highlighted
   keys Up Return             # "Рекорды"
   keys Escape                # back to a new menu
-  keys Down Return           # "Новая игра"
+  keys Return           # "Новая игра"
   for stage in 1 2 3 final; do
     keys Tab Tab Tab Return  # the names as offered (the winners in the final)
     pause 2
@@ -128,7 +128,7 @@ no-word)
   find Data/Baz -name '*.dat' -delete
   : >"Data/Baz/Пусто.dat"
   launch
-  keys Down Return
+  keys Return
   keys Tab Tab Tab Return    # the table's load finds no word: the box
   box_says 'не содержит слова'
   keys Return                # OK ends the program
@@ -140,7 +140,7 @@ records-unreadable)
   cp Data/Cfg.ini "$work/before"
   echo read >deny
   launch
-  keys Down Down Return      # "Рекорды": the table and its box
+  keys Down Return      # "Рекорды": the table and its box
   box_says 'Не удалось прочитать таблицу рекордов'
   keys Return                # OK
   keys Escape                # the menu
@@ -161,7 +161,7 @@ no-topic)
   find Data/Baz -name '*.dat' -delete
   echo "не тема" >Data/Baz/readme.txt
   launch
-  keys Down Return
+  keys Return
   keys Tab Tab Tab Return    # the table's load finds no topic: the box
   box_says 'не найдена база данных'
   keys Return                # OK ends the program
@@ -170,7 +170,7 @@ no-topic)
   ;;
 names)
   launch
-  keys Down Return           # "Новая игра"
+  keys Return           # "Новая игра"
   keys ctrl+a BackSpace Tab Tab Tab Return
   box_says 'Вы заполнили не все поля!'
   keys Return                # OK: the setup stays
@@ -187,7 +187,7 @@ records-fifo|records-damaged)
   *damaged) head -c 3000 /dev/urandom >Data/Cfg.ini; cp Data/Cfg.ini "$work/before" ;;
   esac
   launch
-  keys Down Down Return      # "Рекорды"
+  keys Down Return      # "Рекорды"
   if [ "$scenario" = records-fifo ]; then
     box_says 'Не удалось прочитать таблицу рекордов'
     keys Return              # OK

@@ -429,7 +429,9 @@ void SoundPlayerTest::gameHandsItsSoundToTheWindowsAndTheKey()
             start = window;
     }
     QVERIFY(start);
-    emit start->menuEntry(1)->mouseMoved();
+    // The keyboard's place on the first entry is shown in silence.
+    QVERIFY(sounds.played.isEmpty());
+    emit start->menuEntry(2)->mouseMoved();
     QCOMPARE(sounds.played, QList<Sound>{Sound::MenuPoint});
 
     // M on the start window reaches the same sound its speaker shows.

@@ -107,6 +107,8 @@ private slots:
     void keyboardHighlightIsTheFocus();
     void mouseHighlightTakesTheFocusAlong();
     void focusFromAssistiveTechnologyHighlights();
+    void enterAtOnceStartsANewGame();
+    void backFromTheBackdropTheKeyboardIsOnTheHighlight();
     void enterChoosesTheFocusedEntry();
     void helpHintStandsClearOfTheMenuAndOpensTheRules();
 };
@@ -189,7 +191,8 @@ void StartWindowTest::showsTheMenuOverItsPicture()
         QCOMPARE(entry->geometry(), pictures::menuEntry(number));
         QVERIFY(entry->font().italic());
         QCOMPARE(entry->font().pointSize(), 36);
-        QVERIFY(!entry->isBackgroundOpaque());
+        // Only the keyboard's place, the first entry, is highlighted.
+        QCOMPARE(entry->isBackgroundOpaque(), number == 1);
     }
 }
 
@@ -361,12 +364,13 @@ void StartWindowTest::keyboardHighlightIsTheFocus_data()
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("highlighted");
     const int backtab = Qt::Key_Backtab;
-    QTest::newRow("down reaches the first entry") << QList<int>{Qt::Key_Down} << 1;
-    QTest::newRow("up reaches the last entry") << QList<int>{Qt::Key_Up} << 4;
-    QTest::newRow("down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2;
+    QTest::newRow("the menu opens on its first entry") << QList<int>{} << 1;
+    QTest::newRow("down reaches the second entry") << QList<int>{Qt::Key_Down} << 2;
+    QTest::newRow("up wraps round to the last entry") << QList<int>{Qt::Key_Up} << 4;
+    QTest::newRow("down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 3;
     QTest::newRow("down wraps round") << QList<int>{Qt::Key_Up, Qt::Key_Down} << 1;
-    QTest::newRow("tab moves as down") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab} << 3;
-    QTest::newRow("shift tab moves as up") << QList<int>{Qt::Key_Down, backtab} << 4;
+    QTest::newRow("tab moves as down") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab} << 4;
+    QTest::newRow("shift tab moves as up") << QList<int>{Qt::Key_Down, backtab} << 1;
 }
 
 void StartWindowTest::keyboardHighlightIsTheFocus()
@@ -376,7 +380,6 @@ void StartWindowTest::keyboardHighlightIsTheFocus()
     TestPlatform test;
     StartWindow* window = showStart(test);
     QVERIFY(window);
-    QCOMPARE(highlightedEntry(window), 0);
     for (int key : keys)
         pressKey(window, key);
     QCOMPARE(highlightedEntry(window), highlighted);
@@ -416,6 +419,33 @@ void StartWindowTest::focusFromAssistiveTechnologyHighlights()
     QCoreApplication::sendEvent(window->menuEntry(2), &focusIn);
     QCOMPARE(highlightedEntry(window), 2);
     QCOMPARE(window->menuEntry(2)->backgroundColour(), paleYellow);
+}
+
+void StartWindowTest::enterAtOnceStartsANewGame()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    pressKey(window, Qt::Key_Return);
+    QWidget* setup = test.platform->windows.find(windownames::setup);
+    QVERIFY(setup && setup->isVisible());
+    TestPlatform::flushUnloads();
+}
+
+void StartWindowTest::backFromTheBackdropTheKeyboardIsOnTheHighlight()
+{
+    // The entry that was chosen keeps its green, as it always did, and the
+    // keyboard goes on from it rather than from nowhere.
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    pressKey(window, Qt::Key_Down);
+    emit window->menuEntry(2)->pressed();
+    window->enterBackdropState();
+    window->enterMenuState();
+    QCOMPARE(highlightedEntry(window), 2);
+    QCOMPARE(window->menuEntry(2)->backgroundColour(), green);
+    QCOMPARE(focusedEntry(window), 2);
 }
 
 void StartWindowTest::enterChoosesTheFocusedEntry()
