@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramVersion.h"
 #include "platform/ScreenScaling.h"
+#include "platform/WaylandSeat.h"
 #include "sound/SoundPlayer.h"
 
 #include <QApplication>
@@ -205,6 +206,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    waylandseat::avoidTextInputWithoutSeat();
     // Off once the toolkit has its display: the screen may be asked first.
     toolkitHandler = qInstallMessageHandler(reportUnreachableDisplay);
     screenscaling::scaleToScreen(argc, argv);

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what building, playing and testing Кордамир need on Debian 12:
-# the compiler and CMake, Qt 6 with its Multimedia module, XRandR, the fonts
+# the compiler and CMake, Qt 6 with its Multimedia module, XRandR, the
+# Wayland client library (to ask the compositor for a seat), the fonts
 # the game's texts are set in,
 # Xvfb with xdotool for the tests of the real program, the validators of the
 # menu entry and of the metainfo, clang-format for the layout check, what
@@ -17,7 +18,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxkbcommon-dev
   qt6-multimedia-dev
-  libxrandr-dev libx11-dev libxcb-randr0-dev
+  libxrandr-dev libx11-dev libxcb-randr0-dev libwayland-dev
   fonts-urw-base35 fonts-liberation2 fonts-sil-andika fonts-dejavu-core fontconfig
   qt6-wayland
 )

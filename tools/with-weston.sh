@@ -73,14 +73,7 @@ export WAYLAND_DISPLAY=wayland-kordamir
 # suppression. Leaks of the game's own are found by the same paths on X11.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
-if $headless; then
-  # The headless output has a seat with no keyboard at all. Qt 6.4's support
-  # for weston's text input protocol then reads the missing keyboard when a
-  # text field draws its cursor, and the program dies (SIGSEGV in
-  # QWaylandInputDevice::textInput). Every desktop has a keyboard; here the
-  # toolkit is pointed at a text input protocol weston lacks, so it uses none.
-  export QT_WAYLAND_TEXT_INPUT_PROTOCOL=zwp_text_input_v2
-else
+if ! $headless; then
   # The compositor's window has the X keyboard; its panel is up once it has drawn.
   xdotool windowfocus --sync "$(xdotool search --classname weston | head -n 1)" 2>/dev/null || true
   sleep 1

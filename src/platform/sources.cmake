@@ -54,6 +54,8 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScreenScaling.h
   ${CMAKE_CURRENT_LIST_DIR}/TextFit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFit.h
+  ${CMAKE_CURRENT_LIST_DIR}/WaylandSeat.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WaylandSeat.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowNames.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowRegistry.h

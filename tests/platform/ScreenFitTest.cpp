@@ -9,6 +9,7 @@
 #include "platform/LargePicture.h"
 #include "platform/Pictures.h"
 #include "platform/TextFit.h"
+#include "platform/WaylandSeat.h"
 #include "platform/WindowNames.h"
 #include "platform/XScreen.h"
 
@@ -51,6 +52,9 @@ class ScreenFitTest : public QObject {
 private slots:
     void toolkitRatioFollowsTheXftDpiResource_data();
     void toolkitRatioFollowsTheXftDpiResource();
+    void textInputIsAvoidedOnlyWithoutASeat_data();
+    void textInputIsAvoidedOnlyWithoutASeat();
+    void noCompositorIsAskedForItsSeatWithoutADisplayOrOverAHandedSocket();
     void largePictureServesOnlyAScaledScreen_data();
     void largePictureServesOnlyAScaledScreen();
     void oversizedPictureIsKeptScaledUntilItsFileChanges();
@@ -84,6 +88,51 @@ void ScreenFitTest::toolkitRatioFollowsTheXftDpiResource()
     QFETCH(QByteArray, resources);
     QFETCH(double, ratio);
     QCOMPARE(xscreen::ratioForResources(resources), ratio);
+}
+
+void ScreenFitTest::textInputIsAvoidedOnlyWithoutASeat_data()
+{
+    QTest::addColumn<QByteArrayList>("globals");
+    QTest::addColumn<QByteArray>("avoid");
+    const QByteArrayList shell{"wl_compositor", "wl_shm", "xdg_wm_base"};
+    QTest::newRow("a desktop: its seat takes text input")
+        << (shell + QByteArrayList{"wl_seat", "zwp_text_input_manager_v1"}) << QByteArray();
+    // weston's headless output: a text input protocol, and no seat.
+    QTest::newRow("no seat, text input v1 offered")
+        << (shell + QByteArrayList{"zwp_text_input_manager_v1"}) << QByteArray("zwp_text_input_v2");
+    QTest::newRow("no seat, text input v2 offered")
+        << (shell + QByteArrayList{"zwp_text_input_manager_v2"}) << QByteArray("zwp_text_input_v1");
+    QTest::newRow("no seat, nothing offered") << shell << QByteArray("zwp_text_input_v2");
+    QTest::newRow("no seat, every protocol offered")
+        << (shell
+            + QByteArrayList{"zwp_text_input_manager_v1", "zwp_text_input_manager_v2",
+                             "zwp_text_input_manager_v3", "qt_text_input_method_manager_v1"})
+        << QByteArray();
+}
+
+void ScreenFitTest::textInputIsAvoidedOnlyWithoutASeat()
+{
+    QFETCH(QByteArrayList, globals);
+    QFETCH(QByteArray, avoid);
+    QCOMPARE(waylandseat::textInputToAvoid(globals), avoid);
+}
+
+void ScreenFitTest::noCompositorIsAskedForItsSeatWithoutADisplayOrOverAHandedSocket()
+{
+    const QByteArray display = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    QVERIFY(!waylandseat::compositorGlobals());
+    // The handed socket is the toolkit's; asking over it would take it away.
+    qputenv("WAYLAND_DISPLAY", "wayland-kordamir-test");
+    qputenv("WAYLAND_SOCKET", "999");
+    QVERIFY(!waylandseat::compositorGlobals());
+    qunsetenv("WAYLAND_SOCKET");
+    // A display that nobody serves.
+    QVERIFY(!waylandseat::compositorGlobals());
+    if (display.isEmpty())
+        qunsetenv("WAYLAND_DISPLAY");
+    else
+        qputenv("WAYLAND_DISPLAY", display);
 }
 
 void ScreenFitTest::largePictureServesOnlyAScaledScreen_data()
