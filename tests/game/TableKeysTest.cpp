@@ -375,8 +375,8 @@ void TableKeysTest::startMenuFollowsTheArrowsAndEnter()
             numbers += start->menuEntry(number)->isBackgroundOpaque() ? QString::number(number) : QString();
         return numbers;
     };
+    QCOMPARE(lit(), QStringLiteral("1")); // the keyboard starts on "Новая игра"
     QString seen;
-    sendKey(start, Qt::Key_Return); // nothing highlighted: nothing chosen
     for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
         sendKey(start, key);
         seen += lit();
