@@ -4,25 +4,23 @@
 #pragma once
 
 #include "platform/Accessibility.h"
-#include "platform/SceneScale.h"
 
-#include <QCloseEvent>
 #include <QColor>
-#include <QGuiApplication>
 #include <QList>
-#include <QPalette>
-#include <QScreen>
+#include <QPoint>
+#include <QSize>
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
+class QCloseEvent;
+class QResizeEvent;
+class QWheelEvent;
 
 // A window of the game: created when it is shown, its load step run once,
 // discarded when it is unloaded. Nothing of a window survives its unload.
 class LoadableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit LoadableWindow(QWidget* parent = nullptr) : QWidget(parent) { accessibility::install(); }
+    explicit LoadableWindow(QWidget* parent = nullptr);
 
     // The window's load step; runs once, before the window is first shown.
     virtual void load() {}
@@ -38,95 +36,33 @@ signals:
 
 protected:
     // The colour the window fills itself with.
-    void setBackgroundColour(const QColor& colour)
-    {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, colour);
-        setPalette(palette);
-        setAutoFillBackground(true);
-    }
+    void setBackgroundColour(const QColor& colour);
 
     // These children stay in the middle of the window, whatever its size:
     // the picture boxes that carry a window's controls.
-    void keepCentred(QList<QWidget*> children)
-    {
-        centred_ = std::move(children);
-        centreChildren();
-    }
-    void centreChildren()
-    {
-        if (centred_.isEmpty())
-            return;
-        // A window smaller than the scene (a small screen under a title bar)
-        // shows the first child's controls rather than its middle, its top
-        // ones first; the others move with it.
-        const QWidget* scene = centred_.first();
-        const QPoint middle((width() - scene->width()) / 2, (height() - scene->height()) / 2);
-        QPoint at = middle;
-        if (const QRect controls = scene->childrenRect(); !controls.isEmpty()) {
-            at.setX(std::max(std::min(at.x(), width() - controls.right() - 1), -controls.left()));
-            at.setY(std::max(std::min(at.y(), height() - controls.bottom() - 1), -controls.top()));
-        }
-        const QPoint shift = at - middle;
-        for (QWidget* child : std::as_const(centred_))
-            child->move(QPoint((width() - child->width()) / 2, (height() - child->height()) / 2) + shift);
-    }
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        centreChildren();
-    }
+    void keepCentred(QList<QWidget*> children);
+    void centreChildren();
 
     // Maximised; without a window manager to maximise it, the window still
     // covers the screen's free area, up to a 4K screen's worth of it.
-    void presentMaximised()
-    {
-        // A Wayland compositor alone sizes a maximised window, and takes a
-        // window that draws itself at any other size for a protocol error.
-        const bool compositorSizes = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-        if (const QScreen* screen = this->screen(); screen && !compositorSizes) {
-            QRect area = screen->availableGeometry();
-            // At a fractional scale the area's size rounds down and would leave
-            // the screen's last row and column uncovered.
-            if (screen->devicePixelRatio() != std::floor(screen->devicePixelRatio()))
-                area.adjust(0, 0, 1, 1);
-            // On a screen larger than 4K the window keeps to its middle: a
-            // maximised one would cost memory for every pixel of the screen.
-            const QRect bounded = scenescale::windowArea(area, screen->devicePixelRatio());
-            keepControlsWhole(bounded.size());
-            setGeometry(bounded);
-            if (bounded != area) {
-                show();
-                activateWindow();
-                return;
-            }
-        }
-        showMaximized();
-        // The keyboard goes with the window that comes up, window manager or not.
-        activateWindow();
-    }
+    void presentMaximised();
 
     // Un-maximised, tiled or resized by the player, the window keeps room for
     // the controls of its scene: a window manager makes it no smaller than
     // they need, short of the screen's free area under a title bar. (On
     // Wayland the compositor alone sizes a maximised window, and a minimum
     // it cannot meet would be a protocol error: no minimum there.)
-    void keepControlsWhole(QSize screenArea)
-    {
-        if (centred_.isEmpty())
-            return;
-        const QSize controls = centred_.first()->childrenRect().size();
-        const QSize room = screenArea - QSize(0, scenescale::titleBarAllowance);
-        setMinimumSize(controls.boundedTo(room.expandedTo(QSize(0, 0))));
-    }
+    void keepControlsWhole(QSize screenArea);
 
-    void closeEvent(QCloseEvent* event) override
-    {
-        QWidget::closeEvent(event);
-        if (event->isAccepted())
-            emit closedByPlayer();
-    }
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void bringIntoView(QWidget* control);
+
     QList<QWidget*> centred_;
+    // How far the scene is scrolled from its top left controls, in a window
+    // too small for them (a tiling window manager that ignores the minimum).
+    QPoint scrolled_;
 };

@@ -32,6 +32,7 @@ target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LargePicture.h
+  ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LoadableWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/Navigation.h
   ${CMAKE_CURRENT_LIST_DIR}/OutlinedGroupBox.cpp

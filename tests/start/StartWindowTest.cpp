@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -23,6 +24,20 @@ StartWindow* showStart(TestPlatform& test)
 {
     test.defineWindows();
     return qobject_cast<StartWindow*>(test.platform->windows.show(windownames::start));
+}
+
+// Whether all of the control lies inside its window.
+bool shownWhole(StartWindow* window, QWidget* control)
+{
+    return window->rect().contains(QRect(control->mapTo(window, QPoint(0, 0)), control->size()));
+}
+
+// Sizes the window as a tiling window manager does, whatever its minimum.
+void tile(StartWindow* window, QSize size)
+{
+    window->setMinimumSize(0, 0);
+    window->resize(size);
+    QTRY_COMPARE(window->size(), size);
 }
 
 // The entry that is highlighted, 0 when none is.
@@ -107,6 +122,8 @@ private slots:
     void keyboardHighlightIsTheFocus();
     void mouseHighlightTakesTheFocusAlong();
     void focusFromAssistiveTechnologyHighlights();
+    void aWindowTooSmallForTheMenuScrollsToWhatTheKeyboardReaches();
+    void theWheelScrollsATooSmallWindowAsFarAsItsControlsGo();
     void enterAtOnceStartsANewGame();
     void backFromTheBackdropTheKeyboardIsOnTheHighlight();
     void enterChoosesTheFocusedEntry();
@@ -419,6 +436,55 @@ void StartWindowTest::focusFromAssistiveTechnologyHighlights()
     QCoreApplication::sendEvent(window->menuEntry(2), &focusIn);
     QCOMPARE(highlightedEntry(window), 2);
     QCOMPARE(window->menuEntry(2)->backgroundColour(), paleYellow);
+}
+
+void StartWindowTest::aWindowTooSmallForTheMenuScrollsToWhatTheKeyboardReaches()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    tile(window, QSize(300, 200));
+    pressKey(window, Qt::Key_Up);
+    QCOMPARE(focusedEntry(window), 4);
+    QVERIFY(shownWhole(window, window->menuEntry(4)));
+    QVERIFY(!shownWhole(window, window->menuEntry(1)));
+    pressKey(window, Qt::Key_Down);
+    QCOMPARE(focusedEntry(window), 1);
+    QVERIFY(shownWhole(window, window->menuEntry(1)));
+    // Made large again, the scene is back in the middle.
+    tile(window, QSize(1018, 736));
+    QCOMPARE(window->picture()->geometry().center(), window->rect().center());
+}
+
+void StartWindowTest::theWheelScrollsATooSmallWindowAsFarAsItsControlsGo()
+{
+    TestPlatform test;
+    StartWindow* window = showStart(test);
+    QVERIFY(window);
+    tile(window, QSize(300, 200));
+    const auto turn = [window](QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, window->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window, &wheel);
+        return wheel.isAccepted();
+    };
+    const QPoint top = window->picture()->pos();
+    QVERIFY(!turn(QPoint(0, 120))); // nothing above the top controls
+    QVERIFY(turn(QPoint(0, -120)));
+    QCOMPARE(window->picture()->pos(), top - QPoint(0, 60));
+    QVERIFY(turn(QPoint(0, -120), Qt::ShiftModifier));
+    QCOMPARE(window->picture()->pos(), top - QPoint(60, 60));
+    for (int notch = 0; notch < 40; ++notch) {
+        turn(QPoint(0, -120));
+        turn(QPoint(0, -120), Qt::ShiftModifier);
+    }
+    QVERIFY(!turn(QPoint(0, -120)));
+    // The last control, «Выход», and the bottom right corner of the controls are in.
+    QVERIFY(shownWhole(window, window->menuEntry(4)));
+    const QRect controls = window->picture()->childrenRect().translated(window->picture()->pos());
+    QCOMPARE(controls.bottomRight(), window->rect().bottomRight());
 }
 
 void StartWindowTest::enterAtOnceStartsANewGame()
