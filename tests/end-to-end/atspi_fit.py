@@ -2,15 +2,16 @@
 # SPDX-FileCopyrightText: 2026 Кордамир developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Every control a player can reach lies whole on the screen.
+"""Every control a player can reach lies whole inside its window.
 
-    atspi_fit.py WIDTH HEIGHT NAME...
+    atspi_fit.py NAME...
 
 Waits until a control named by each NAME is shown, then walks the tree of
-the frame that holds them: every shown control that takes a press (a button,
-a menu entry, a letter, a cell) must lie whole inside the WIDTH x HEIGHT
-screen. Positions are the toolkit's, which are the screen's at scale 1.
-Exits 1 with the controls that are cut off.
+the frame that holds them: every shown control (a button, a menu entry, a
+letter, a cell, a field) must lie whole inside the frame. Positions are the
+toolkit's own pixels, the frame's and the controls' alike, so the game's
+scale does not matter; whether the window lies on the screen is the
+caller's to check. Exits 1 with the controls that are cut off.
 """
 
 import sys
@@ -20,10 +21,9 @@ import pyatspi
 
 from atspi_tree import descendants, name_of, role_of, showing
 
-if len(sys.argv) < 4:
+if len(sys.argv) < 2:
     sys.exit(__doc__)
-width, height = int(sys.argv[1]), int(sys.argv[2])
-needed = sys.argv[3:]
+needed = sys.argv[1:]
 
 
 CONTROL_ROLES = {
@@ -77,6 +77,7 @@ if frame is None:
     sys.exit(f"FAILED: no frame shows {needed} within 30s")
 time.sleep(0.5)  # a window manager's last move
 
+left, top, width, height = extents(frame)
 cut = []
 count = 0
 for node in descendants(frame):
@@ -87,8 +88,9 @@ for node in descendants(frame):
         continue
     count += 1
     x, y, w, h = box
-    if x < 0 or y < 0 or x + w > width or y + h > height:
+    # A pixel's leeway: the toolkit rounds positions at a fractional scale.
+    if x < left - 1 or y < top - 1 or x + w > left + width + 1 or y + h > top + height + 1:
         cut.append(f"'{name_of(node)}' at {x},{y} {w}x{h}")
 if cut:
-    sys.exit(f"FAILED: on a {width}x{height} screen, cut off in '{name_of(frame)}': " + "; ".join(cut))
-print(f"'{name_of(frame)}': all {count} controls whole on the {width}x{height} screen")
+    sys.exit(f"FAILED: cut off by the {width}x{height} frame '{name_of(frame)}': " + "; ".join(cut))
+print(f"'{name_of(frame)}': all {count} controls whole inside its {width}x{height}")
