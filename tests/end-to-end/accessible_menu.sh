@@ -14,17 +14,9 @@ program=$1
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
-  # A bus of its own: the accessibility bus is started on it and ends with it.
-  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
-
-# Debian's own interpreter, which has python3-pyatspi, whatever else is first on PATH.
-python=/usr/bin/python3
+on_own_accessibility_bus "$@"
 
 cd "$(mktemp -d)"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export NO_AT_BRIDGE=0
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

@@ -15,13 +15,7 @@ data=$2
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
-  # A bus of its own: the accessibility bus is started on it and ends with it.
-  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
-
-# Debian's own interpreter, which has python3-pyatspi, whatever else is first on PATH.
-python=/usr/bin/python3
+on_own_accessibility_bus "$@"
 
 work=$(mktemp -d)
 cp "$program" "$work/kordamir"
@@ -32,8 +26,6 @@ rm -f "$work/Data/Baz/"*.dat "$work/Data/Cfg.ini"
 printf '1\r\n%s\r\n' "$word" | iconv -f UTF-8 -t CP1251 >"$work/Data/Baz/Тест.dat"
 cd "$work"
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export NO_AT_BRIDGE=0
 ./kordamir --mute &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT

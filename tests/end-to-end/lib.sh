@@ -222,3 +222,16 @@ expect_clean_exit() {
     return 1
   fi
 }
+
+# Runs the calling script again on a session bus of its own (pass it "$@"),
+# unless it runs on one already: the accessibility bus starts on that bus and
+# ends with it. Then turns the program's accessibility on, and names in
+# $python Debian's own interpreter, which has python3-pyatspi, whatever else
+# is first on PATH.
+on_own_accessibility_bus() {
+  if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
+    exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+  fi
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+  python=/usr/bin/python3
+}

@@ -12,11 +12,7 @@ data=$2
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
-  # A bus of its own: the accessibility bus is started on it and ends with it.
-  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
-python=/usr/bin/python3
+on_own_accessibility_bus "$@"
 pause() { sleep "$(($1 * ${KORDAMIR_E2E_PACE:-1}))"; }
 read -r width height < <(xdotool getdisplaygeometry)
 
@@ -24,8 +20,6 @@ work=$(mktemp -d)
 cp "$program" "$work/kordamir"
 cp -r "$data" "$work/Data"
 cd "$work"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export NO_AT_BRIDGE=0
 ./kordamir --mute &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT

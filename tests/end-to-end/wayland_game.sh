@@ -18,15 +18,11 @@ scenario=$4
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
-if [ -z "${KORDAMIR_OWN_BUS:-}" ]; then
-  # A session bus of its own, with the accessibility bus on it.
-  exec env KORDAMIR_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+on_own_accessibility_bus "$@"
 
 # Waits for the box that says $1 (Debian's own interpreter has pyatspi).
 box_says() {
-  /usr/bin/python3 "$here/atspi_box.py" shown "$1"
+  "$python" "$here/atspi_box.py" shown "$1"
 }
 
 work=$(mktemp -d)
