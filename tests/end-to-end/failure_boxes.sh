@@ -32,11 +32,6 @@ small=$((screen_width * 8 / 10))
 cyrillic=ОЕАИНТСРВЛКМДПУЯЫЬГЗБЧЙХЖШЮЦЩЭФЪ
 records_text='Ада\r\n300\r\nБорис\r\n200\r\nВера\r\n100\r\n'
 
-# A sanitizer build runs several times slower: every fixed wait grows with it.
-pace=${KORDAMIR_E2E_PACE:-1}
-pause() {
-  sleep "$(awk -v s="$1" -v p="$pace" 'BEGIN { print s * p }')"
-}
 
 topic() {
   rm -f Data/Baz/*.dat

@@ -235,3 +235,9 @@ on_own_accessibility_bus() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
   python=/usr/bin/python3
 }
+
+# Sleeps $1 seconds (fractions too), longer in a sanitizer build, which runs
+# several times slower: KORDAMIR_E2E_PACE is the factor.
+pause() {
+  sleep "$(awk -v s="$1" -v p="${KORDAMIR_E2E_PACE:-1}" 'BEGIN { print s * p }')"
+}

@@ -13,7 +13,6 @@ here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
 on_own_accessibility_bus "$@"
-pause() { sleep "$(($1 * ${KORDAMIR_E2E_PACE:-1}))"; }
 read -r width height < <(xdotool getdisplaygeometry)
 
 work=$(mktemp -d)

@@ -37,11 +37,6 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; cd /; rm -rf "$work"' EXIT
 
-# A sanitizer build runs several times slower: every wait grows with it.
-pace=${KORDAMIR_E2E_PACE:-1}
-pause() {
-  sleep "$(awk -v s="$1" -v p="$pace" 'BEGIN { print s * p }')"
-}
 
 launch() {
   env -u DISPLAY -u QT_QPA_PLATFORM LD_PRELOAD="$deny_library${LD_PRELOAD:+:$LD_PRELOAD}" \
