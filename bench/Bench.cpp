@@ -703,9 +703,12 @@ class SoundServer {
 public:
     explicit SoundServer(const fs::path& work)
     {
-        const fs::path dir = work / "sound-server";
+        // Absolute: the server takes a relative runtime folder for none.
+        const fs::path dir = fs::absolute(work / "sound-server");
         fs::remove_all(dir);
         fs::create_directories(dir / "config");
+        // A runtime folder must be the user's alone, or the server refuses it.
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace);
         std::ofstream(dir / "client.conf") << "enable-shm = no\nenable-memfd = no\nautospawn = no\n";
         const std::string socket = (dir / "socket").string();
         environment_ = {"PULSE_SERVER=unix:" + socket, "PULSE_CLIENTCONFIG=" + (dir / "client.conf").string(),
@@ -717,8 +720,11 @@ public:
                                      "--disable-shm=yes", "-L", "module-null-sink sink_name=bench rate=48000",
                                      "-L",
                                      "module-native-protocol-unix socket=" + socket + " auth-anonymous=1"},
-            std::vector<std::string>{"HOME=" + dir.string(), "XDG_RUNTIME_DIR=" + dir.string()});
-        for (int wait = 0; wait < 100 && !fs::exists(socket); ++wait)
+            // No session bus to look for: under Xvfb the search would try
+            // to start one, and the socket would come too late.
+            std::vector<std::string>{"HOME=" + dir.string(), "XDG_RUNTIME_DIR=" + dir.string(),
+                                     "DBUS_SESSION_BUS_ADDRESS=disabled:"});
+        for (int wait = 0; wait < 200 && !fs::exists(socket); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         ready_ = fs::exists(socket) && server_->running();
     }
