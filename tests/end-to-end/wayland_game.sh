@@ -19,6 +19,8 @@ here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 
 on_own_accessibility_bus "$@"
+# A sanitizer build runs several times slower: every wait grows with it.
+pace=${KORDAMIR_E2E_PACE:-1}
 
 # Waits for the box that says $1 (Debian's own interpreter has pyatspi).
 box_says() {
