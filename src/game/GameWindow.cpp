@@ -64,9 +64,11 @@ GameWindow::GameWindow(const Services& services, Tournament& tournament)
     connect(&round_, &WordRound::changed, this, &GameWindow::showRound);
     connect(&round_, &WordRound::drumTurned, this, &GameWindow::showDrum);
     connect(&round_, &WordRound::played, this, &GameWindow::showOutcome);
-    connect(&round_, &WordRound::drumTurned, this,
-            [this](int, bool resting) { playSounds(roundsounds::ofDrumFrame(resting)); });
     connect(&round_, &WordRound::played, this, [this](const WordRound::Outcome& outcome) {
+        // The drum's turn is known whole as it starts: its clacks go out as
+        // one run, in step with the frames the rules will show.
+        if (outcome.next == WordRound::Next::DrumSpinning)
+            services_.sounds.playRun(roundsounds::ofSpin(outcome.drumFrames));
         playSounds(roundsounds::of(outcome, round_.message()));
     });
 
@@ -91,7 +93,12 @@ GameWindow::GameWindow(const Services& services, Tournament& tournament)
     fitTableTexts(*this);
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow()
+{
+    // A drum left turning takes its clacks with it.
+    if (round_.phase() == WordRound::Phase::DrumTurning)
+        services_.sounds.stopRun();
+}
 
 void GameWindow::connectControls()
 {

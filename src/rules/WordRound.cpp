@@ -176,6 +176,7 @@ WordRound::Outcome WordRound::startSpin()
     outcome.seat = state_.CurrentSeat;
     outcome.score = score(outcome.seat);
     outcome.sector = stop;
+    outcome.drumFrames = state_.SpinStepsLeft;
     return outcome;
 }
 

@@ -93,6 +93,7 @@ public:
         bool seatLeft = false;  // a wrong word put the seat out of this word
         bool prize = false;     // BoxOpened: the box held the prize
         int sector = 0;         // DrumSpinning: where it will stop; after it, where it stopped
+        int drumFrames = 0;     // DrumSpinning: the frames it turns, one sector each, before it rests
         bool announced = false; // the outcome of the sector the drum stopped on
         bool plusPick = false;  // cells opened by the plus sector's pick, not by a named letter
     };

@@ -67,11 +67,14 @@ QList<Sound> of(const WordRound::Outcome& outcome, const WordRound::Message& mes
     return heard;
 }
 
-QList<Sound> ofDrumFrame(bool resting)
+QList<Cue> ofSpin(int frames)
 {
-    if (resting)
-        return {Sound::DrumClack, Sound::DrumStop};
-    return {Sound::DrumClack};
+    QList<Cue> cues;
+    for (int frame = 1; frame <= frames; ++frame)
+        cues << Cue{Sound::DrumClack, frame * WordRound::Pace::drumFrame};
+    if (frames > 0)
+        cues << Cue{Sound::DrumStop, frames * WordRound::Pace::drumFrame};
+    return cues;
 }
 
 QList<Cue> timed(const QList<Sound>& heard)

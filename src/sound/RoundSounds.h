@@ -14,15 +14,12 @@ namespace roundsounds {
 
 QList<Sound> of(const WordRound::Outcome& outcome, const WordRound::Message& message);
 
-// The sounds of the drum's frame: a clack, and the stop once it rests.
-QList<Sound> ofDrumFrame(bool resting);
-
 // A sound of an outcome and when it starts, in milliseconds after it.
-struct Cue {
-    Sound sound;
-    int afterMs;
-    bool operator==(const Cue&) const = default;
-};
+using Cue = SoundCue;
+
+// The drum's whole turn, known as it starts: a clack with each of its
+// `frames` frames, as the rules step it, and the stop with the last.
+QList<Cue> ofSpin(int frames);
 
 // The cells a letter opens ring one after another, this far apart; what
 // follows them starts after the last.

@@ -33,6 +33,13 @@ enum class Sound {
     MenuChoose,
 };
 
+// A sound and when it starts, in milliseconds after the first of its list.
+struct SoundCue {
+    Sound sound;
+    int afterMs;
+    bool operator==(const SoundCue&) const = default;
+};
+
 namespace sounds {
 
 constexpr int count = static_cast<int>(Sound::MenuChoose) + 1;

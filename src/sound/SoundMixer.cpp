@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 void SoundMixer::setSamples(Sound sound, QList<qint16> samples)
 {
@@ -77,6 +78,33 @@ void SoundMixer::mix(qint16* out, qsizetype frames)
         out += block;
         frames -= block;
     }
+}
+
+QList<qint16> SoundMixer::render(const QList<SoundCue>& cues) const
+{
+    const std::lock_guard lock(mutex_);
+    const auto startOf = [](const SoundCue& cue) {
+        return static_cast<qsizetype>(std::max(cue.afterMs, 0)) * sounds::sampleRate / 1000;
+    };
+    qsizetype length = 0;
+    for (const SoundCue& cue : cues) {
+        const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(cue.sound));
+        if (!samples.isEmpty())
+            length = std::max(length, startOf(cue) + samples.size());
+    }
+    std::vector<qint32> sum(static_cast<std::size_t>(length), 0);
+    for (const SoundCue& cue : cues) {
+        const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(cue.sound));
+        auto to = sum.begin() + startOf(cue);
+        for (const qint16 sample : samples)
+            *to++ += sample;
+    }
+    QList<qint16> run(length);
+    std::transform(sum.cbegin(), sum.cend(), run.begin(), [](qint32 value) {
+        return static_cast<qint16>(std::clamp<qint32>(value, std::numeric_limits<qint16>::min(),
+                                                      std::numeric_limits<qint16>::max()));
+    });
+    return run;
 }
 
 qsizetype SoundMixer::memoryBytes() const

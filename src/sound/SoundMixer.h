@@ -32,6 +32,10 @@ public:
     // Writes the next `frames` samples of the mix; silence where nothing sounds.
     void mix(qint16* out, qsizetype frames);
 
+    // The whole of a run of sounds mixed ahead, each from its moment on, as
+    // long as its last sound lasts: empty when none of them has samples.
+    QList<qint16> render(const QList<SoundCue>& cues) const;
+
     // The sounds' samples, in bytes.
     qsizetype memoryBytes() const;
 

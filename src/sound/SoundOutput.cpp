@@ -5,6 +5,7 @@
 
 #include "platform/PlayerFolders.h"
 
+#include "sound/RunStream.h"
 #include "sound/Sound.h"
 
 #include <QAudioDevice>
@@ -15,9 +16,14 @@
 
 namespace {
 
-// Enough to bridge the toolkit's 20 ms period, short enough that a clack
-// keeps step with the drum's 50 ms frames.
+// Enough to bridge the toolkit's 20 ms period, short enough that a sound
+// follows the move that makes it.
 constexpr int bufferMilliseconds = 60;
+
+constexpr qsizetype bytesOf(int milliseconds)
+{
+    return qsizetype(sounds::sampleRate) * milliseconds / 1000 * qsizetype(sizeof(qint16));
+}
 
 QtMessageHandler toolkitHandler = nullptr;
 
@@ -51,6 +57,8 @@ class ToolkitSoundOutput final : public SoundOutput {
 public:
     ~ToolkitSoundOutput() override
     {
+        // The runs' thread first: what it reports goes through sink_.
+        run_.reset();
         if (sink_) {
             sink_->disconnect();
             sink_->stop();
@@ -73,8 +81,7 @@ public:
         format.setChannelCount(1);
         format.setSampleFormat(QAudioFormat::Int16);
         sink_ = std::make_unique<QAudioSink>(device, format);
-        sink_->setBufferSize(sounds::sampleRate * bufferMilliseconds / 1000
-                             * static_cast<int>(sizeof(qint16)));
+        sink_->setBufferSize(bytesOf(bufferMilliseconds));
         sink_->start(&stream);
         if (failedForGood(sink_->error())) {
             const QString why =
@@ -82,15 +89,17 @@ public:
             sink_->stop();
             return why;
         }
-        QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(),
-                         [this, failed = std::move(failed)](QAudio::State state) {
-                             if (state != QAudio::StoppedState || !failedForGood(sink_->error()) || gone_)
-                                 return;
-                             gone_ = true;
-                             failed(
-                                 QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
-                         });
+        failed_ = std::move(failed);
+        QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(), [this](QAudio::State state) {
+            if (state == QAudio::StoppedState && failedForGood(sink_->error()))
+                goneAway(QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
+        });
         sink_->suspend();
+        run_ = std::make_unique<RunStream>(device, format, [this](const QString& why) {
+            // From the runs' own thread to this one.
+            QMetaObject::invokeMethod(
+                sink_.get(), [this, why] { goneAway(why); }, Qt::QueuedConnection);
+        });
         return {};
     }
 
@@ -106,8 +115,31 @@ public:
             sink_->suspend();
     }
 
+    void playRun(const QList<qint16>& samples) override
+    {
+        if (!gone_ && !samples.isEmpty())
+            run_->play(QByteArray(reinterpret_cast<const char*>(samples.constData()),
+                                  samples.size() * qsizetype(sizeof(qint16))));
+    }
+
+    void dropRun() override
+    {
+        if (!gone_)
+            run_->drop();
+    }
+
 private:
+    void goneAway(const QString& why)
+    {
+        if (gone_)
+            return;
+        gone_ = true;
+        failed_(why);
+    }
+
     std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<RunStream> run_;
+    Failed failed_;
     bool gone_ = false;
 };
 

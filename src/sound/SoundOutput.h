@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -26,6 +27,12 @@ public:
     virtual QString open(QIODevice& stream, Failed failed) = 0;
     virtual void resume() = 0;
     virtual void suspend() = 0;
+
+    // Sounds `samples` from now, beside the stream, handed over in one piece:
+    // nothing feeds it while it sounds. What an earlier run still had to
+    // sound is dropped.
+    virtual void playRun(const QList<qint16>& samples) = 0;
+    virtual void dropRun() = 0;
 };
 
 using SoundOutputFactory = std::function<std::unique_ptr<SoundOutput>()>;

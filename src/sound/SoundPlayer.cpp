@@ -73,7 +73,7 @@ private:
 };
 
 // A stream left running costs a wake-up every period; between turns it rests.
-constexpr int restAfterMilliseconds = 3000;
+constexpr int restAfterMilliseconds = 500;
 
 // Threads whose end the players could not wait for: held up by a sound
 // server, they finish when it answers, or never. Kept where the leak
@@ -142,6 +142,19 @@ public:
         // The device may have gone in the attempt.
         if (shared_->playing)
             quiet_.start();
+    }
+
+    // Mixed here, off the windows' thread, and handed over whole.
+    void playRun(const QList<SoundCue>& cues)
+    {
+        if (shared_->playing)
+            output_->playRun(shared_->mixer.render(cues));
+    }
+
+    void dropRun()
+    {
+        if (shared_->playing)
+            output_->dropRun();
     }
 
 private:
@@ -296,9 +309,24 @@ void SoundPlayer::start(Sound sound)
         QMetaObject::invokeMethod(threadSide_, &SoundThreadSide::wake, Qt::QueuedConnection);
 }
 
+void SoundPlayer::startRun(const QList<SoundCue>& cues)
+{
+    if (!thread_ || shared_->gone)
+        return;
+    QMetaObject::invokeMethod(
+        threadSide_, [side = threadSide_, cues] { side->playRun(cues); }, Qt::QueuedConnection);
+}
+
+void SoundPlayer::dropRun()
+{
+    if (thread_)
+        QMetaObject::invokeMethod(threadSide_, &SoundThreadSide::dropRun, Qt::QueuedConnection);
+}
+
 void SoundPlayer::silence()
 {
     shared_->mixer.stopAll();
+    dropRun();
 }
 
 void SoundPlayer::soundOn()

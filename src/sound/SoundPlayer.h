@@ -22,6 +22,9 @@ struct SoundShared;
 // The audio output lives on a thread of its own: it is fed every 20 ms while
 // anything sounds, and the sound server may be slow to answer. The windows'
 // thread only hands sounds to the mix and wakes the output when it rests.
+// A run known ahead, the drum's clacks for a whole turn, is mixed on that
+// thread and handed to a second stream in one piece: a turning drum costs
+// no feeding.
 class SoundPlayer final : public SoundService {
     Q_OBJECT
 public:
@@ -70,6 +73,8 @@ signals:
 
 protected:
     void start(Sound sound) override;
+    void startRun(const QList<SoundCue>& cues) override;
+    void dropRun() override;
     void silence() override;
     void soundOn() override;
 

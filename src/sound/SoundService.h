@@ -5,6 +5,7 @@
 
 #include "sound/Sound.h"
 
+#include <QList>
 #include <QObject>
 
 // What a window asks of the sound: play this, and is sound on. A window gets
@@ -25,12 +26,25 @@ public:
             start(sound);
     }
 
+    // Starts a run of sounds known ahead, each at its moment after now: the
+    // drum's clacks for a whole turn. It goes to the device in one piece, so
+    // nothing has to feed it while it sounds. A run replaces the one before.
+    void playRun(const QList<SoundCue>& cues)
+    {
+        if (!muted_)
+            startRun(cues);
+    }
+    // What the run still has to sound stops: its window has gone.
+    void stopRun() { dropRun(); }
+
 signals:
     void mutedChanged(bool muted);
 
 protected:
     virtual void start(Sound sound) = 0;
-    // Sound was turned off: what still sounds stops at once.
+    virtual void startRun(const QList<SoundCue>& cues) = 0;
+    virtual void dropRun() {}
+    // Sound was turned off: what still sounds stops at once, a run too.
     virtual void silence() {}
     // Sound was turned on again.
     virtual void soundOn() {}
@@ -44,4 +58,5 @@ class SilentSounds final : public SoundService {
     Q_OBJECT
 protected:
     void start(Sound) override {}
+    void startRun(const QList<SoundCue>&) override {}
 };

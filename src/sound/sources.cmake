@@ -21,6 +21,8 @@ target_sources(kordamir_core PRIVATE
 target_sources(kordamir_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MuteKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MuteKey.h
+  ${CMAKE_CURRENT_LIST_DIR}/RunStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RunStream.h
   ${CMAKE_CURRENT_LIST_DIR}/SoundOutput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SoundOutput.h
   ${CMAKE_CURRENT_LIST_DIR}/SoundPlayer.cpp

@@ -11,6 +11,9 @@ writes them from the sink's monitor. Python's standard library only.
                                      prints the loudest sample, in dBFS
   listen.py announced RAW            exit 0 once the drum has turned and
                                      stopped and the sector was sounded
+  listen.py cut RAW SECONDS          exit 0 when a sound began and nothing
+                                     reaches -50 dBFS from SECONDS after it;
+                                     prints the loudest level from there on
   listen.py spin RAW CHIME.wav       the drum's clacks, its stop, the
                                      sector's sound and the chime of a right
                                      letter, as found; exit 1 when the drum
@@ -182,6 +185,15 @@ def main(argv):
         return 0 if level < -50 else 1
     if command == "announced":
         return 0 if Spin(samples).announced else 1
+    if command == "cut" and len(argv) >= 4:
+        began = onsets(samples)
+        if not began:
+            print("nothing was heard at all")
+            return 1
+        after = began[0] + int(float(argv[3]) * RATE)
+        level = peak_db(samples[after:])
+        print("silence" if level == -math.inf else f"{level:.1f} dBFS")
+        return 0 if level < -50 else 1
     if command != "spin" or len(argv) < 4:
         raise SystemExit(__doc__)
 

@@ -6,7 +6,8 @@
 # own, with the keyboard alone: a person spins and names a right letter. The
 # drum is heard clacking in step with its frames and knocking as it stops,
 # the sector sounds, and the letter's cell chimes. Ctrl+M (on the table M is
-# a letter) silences the same steps; pressed again, the drum is heard again.
+# a letter) silences the same steps, and cuts a turning drum's clacks short;
+# pressed again, the drum is heard again.
 set -euo pipefail
 program=$1
 data=$2
@@ -133,6 +134,22 @@ status=0
 listen spin "$work/again.raw" "$chime" || status=$?
 [ "$status" -eq 0 ] || [ "$status" -eq 3 ] ||
   { echo "Ctrl+M again did not bring the drum's sound back" >&2; exit 1; }
+
+# The drum's clacks go to the sound server for the whole turn as it starts:
+# Ctrl+M while it turns (13 frames at the least, 650 ms) must take back what
+# is still to come, the stop's knock too. A person with three cells opened by
+# now is offered the boxes first: the left one, and its sound dies away.
+xdotool key 1
+sleep $((pace * 3))
+start_recording "$work/cut.raw"
+xdotool key space
+sleep 0.35
+xdotool key ctrl+m
+sleep $((pace * 3))
+stop_recording
+level=$(listen cut "$work/cut.raw" 0.5) ||
+  { echo "Ctrl+M left a turning drum's clacks sounding: $level" >&2; exit 1; }
+echo "Ctrl+M while the drum turned: $level after it"
 
 kill -0 "$pid" || { echo "the game ended during the test" >&2; exit 1; }
 if grep -q 'kordamir:' "$work/stderr"; then

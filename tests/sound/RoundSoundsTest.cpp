@@ -106,8 +106,13 @@ void RoundSoundsTest::everyOutcomeSoundsAsItShould()
 
 void RoundSoundsTest::theDrumClacksEveryFrameAndKnocksOnceAtRest()
 {
-    QCOMPARE(roundsounds::ofDrumFrame(false), QList<Sound>{Sound::DrumClack});
-    QCOMPARE(roundsounds::ofDrumFrame(true), (QList<Sound>{Sound::DrumClack, Sound::DrumStop}));
+    using roundsounds::Cue;
+    const int frame = WordRound::Pace::drumFrame;
+    QCOMPARE(roundsounds::ofSpin(3), (QList<Cue>{{Sound::DrumClack, frame},
+                                                 {Sound::DrumClack, 2 * frame},
+                                                 {Sound::DrumClack, 3 * frame},
+                                                 {Sound::DrumStop, 3 * frame}}));
+    QCOMPARE(roundsounds::ofSpin(0), QList<Cue>{});
 }
 
 void RoundSoundsTest::chimesRingOneAfterAnotherAndTheEndAfterThem()

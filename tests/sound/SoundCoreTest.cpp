@@ -27,6 +27,7 @@ private slots:
     void newestSoundStaysWhenTooManySound();
     void soundWithoutSamplesIsSilent();
     void mixLongerThanOneBlockKeepsEverySample();
+    void runIsMixedAheadAtItsMoments();
 
     void mutedChoiceSurvivesARestart();
     void choiceDefaultsToSoundOn_data();
@@ -196,6 +197,30 @@ void SoundCoreTest::mixLongerThanOneBlockKeepsEverySample()
     const QList<qint16> out = mixed(mixer, 6000);
     QCOMPARE(out.mid(0, 5000), ramp);
     QCOMPARE(out.mid(5000), QList<qint16>(1000, 0));
+}
+
+void SoundCoreTest::runIsMixedAheadAtItsMoments()
+{
+    // One millisecond is 48 samples: each sound starts at its moment, the
+    // ones that overlap add up and clip, and the run ends with its last.
+    SoundMixer mixer;
+    mixer.setSamples(Sound::DrumClack, QList<qint16>(60, 1000));
+    mixer.setSamples(Sound::DrumStop, QList<qint16>(10, 32000));
+    QList<qint16> expected(48 + 60, 0);
+    for (int i = 0; i < 60; ++i)
+        expected[i] += 1000;
+    for (int i = 48; i < 108; ++i)
+        expected[i] += 1000;
+    for (int i = 48; i < 58; ++i)
+        expected[i] = 32767;
+    QCOMPARE(mixer.render({{Sound::DrumClack, 0}, {Sound::DrumClack, 1}, {Sound::DrumStop, 1}}), expected);
+
+    // A sound without samples adds nothing, not even length.
+    QCOMPARE(mixer.render({{Sound::DrumClack, 0}, {Sound::Champion, 5}}), QList<qint16>(60, 1000));
+    QVERIFY(mixer.render({{Sound::Champion, 0}}).isEmpty());
+    QVERIFY(mixer.render({}).isEmpty());
+    // The run is not the mix: nothing starts sounding there.
+    QCOMPARE(mixer.voiceCount(), 0);
 }
 
 void SoundCoreTest::mutedChoiceSurvivesARestart()

@@ -9,6 +9,7 @@
 #include "platform/WindowNames.h"
 #include "records/RecordsWindow.h"
 #include "sound/MuteKey.h"
+#include "sound/RoundSounds.h"
 #include "sound/SoundPlayer.h"
 #include "sound/SpeakerButton.h"
 #include "sound/WaveFile.h"
@@ -42,6 +43,7 @@ private slots:
     void mutingSilencesAndIsAnnouncedOnce();
 
     void soundFromTheWindowsIsMixedOnTheSoundsThread();
+    void aRunIsMixedAheadAndDroppedWhenSilenced();
     void deviceGoneIsOneLineAndWakesNoMore();
     void playerEndsAtOnceWhileTheDeviceHangs();
 
@@ -93,6 +95,11 @@ struct FakeDevice {
     QSemaphore destroyed;
     // The loudest sample of the last read, on the sound's thread.
     std::atomic<int> lastPeak{-1};
+    // The last run handed over, and on which thread.
+    QSemaphore runPlayed;
+    QSemaphore runDropped;
+    std::atomic<qsizetype> runLength{-1};
+    std::atomic<QThread*> runOn{nullptr};
 
     SoundOutputFactory factory(std::shared_ptr<FakeDevice> self)
     {
@@ -132,6 +139,13 @@ struct FakeDevice {
             device_->resumed.release();
         }
         void suspend() override {}
+        void playRun(const QList<qint16>& samples) override
+        {
+            device_->runLength = samples.size();
+            device_->runOn = QThread::currentThread();
+            device_->runPlayed.release();
+        }
+        void dropRun() override { device_->runDropped.release(); }
 
     private:
         std::shared_ptr<FakeDevice> device_;
@@ -278,6 +292,41 @@ void SoundPlayerTest::soundFromTheWindowsIsMixedOnTheSoundsThread()
     QVERIFY(player.voiceCount() >= 1);
     player.setMuted(true);
     QCOMPARE(player.voiceCount(), 0);
+}
+
+void SoundPlayerTest::aRunIsMixedAheadAndDroppedWhenSilenced()
+{
+    TestPlatform test;
+    Collected collected;
+    auto device = std::make_shared<FakeDevice>();
+    SoundPlayer player(test.platform->data.root(), collected.report(), device->factory(device));
+    player.preload();
+    QVERIFY(deviceAnswered(player));
+
+    // A drum of three frames: mixed whole on the sound's thread, from the
+    // first clack to the end of the stop, and never through the mix.
+    const QList<SoundCue> spin = roundsounds::ofSpin(3);
+    player.playRun(spin);
+    QVERIFY(device->runPlayed.tryAcquire(1, 20000));
+    QVERIFY(device->runOn.load() == device->openedOn.load());
+    const auto samplesOf = [&](Sound sound) {
+        return wavefile::read(test.platform->data.root() + QLatin1Char('/') + sounds::relativePath(sound))
+            .samples.size();
+    };
+    const qsizetype stopAt = spin.last().afterMs * sounds::sampleRate / 1000;
+    QCOMPARE(device->runLength.load(),
+             stopAt + std::max(samplesOf(Sound::DrumStop), samplesOf(Sound::DrumClack)));
+    QCOMPARE(player.voiceCount(), 0);
+
+    // Silenced, what is left of it goes; silent, no run reaches the device.
+    player.setMuted(true);
+    QVERIFY(device->runDropped.tryAcquire(1, 20000));
+    player.playRun(spin);
+    player.stopRun();
+    QVERIFY(device->runDropped.tryAcquire(1, 20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(device->runPlayed.available(), 0);
+    QVERIFY(collected.lines.isEmpty());
 }
 
 void SoundPlayerTest::deviceGoneIsOneLineAndWakesNoMore()

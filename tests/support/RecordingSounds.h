@@ -12,9 +12,13 @@ class RecordingSounds final : public SoundService {
     Q_OBJECT
 public:
     QList<Sound> played;
+    QList<QList<SoundCue>> runs;
     int silenced = 0;
+    int runsDropped = 0;
 
 protected:
     void start(Sound sound) override { played.append(sound); }
+    void startRun(const QList<SoundCue>& cues) override { runs.append(cues); }
+    void dropRun() override { ++runsDropped; }
     void silence() override { ++silenced; }
 };

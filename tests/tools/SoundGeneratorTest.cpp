@@ -141,16 +141,16 @@ void SoundGeneratorTest::clacksAtFrameIntervalsStayApart()
 
 void SoundGeneratorTest::soundsOfOneMomentMixUnderFullScale_data()
 {
-    QTest::addColumn<QList<Sound>>("heard");
+    QTest::addColumn<QList<SoundCue>>("cues");
     using Next = WordRound::Next;
     const auto move = [](Next next, QList<int> cells, int letter = 1) {
         WordRound::Outcome made;
         made.next = next;
         made.openedCells = std::move(cells);
         made.namedLetter = letter;
-        return roundsounds::of(made, {});
+        return roundsounds::timed(roundsounds::of(made, {}));
     };
-    QTest::newRow("the drum comes to rest") << roundsounds::ofDrumFrame(true);
+    QTest::newRow("the drum's whole turn, at rest") << roundsounds::ofSpin(36);
     QTest::newRow("a letter of three cells ends the word") << move(Next::WordWonByLetters, {1, 2, 3});
     QTest::newRow("a letter of five cells") << move(Next::SameSeat, {1, 2, 3, 4, 5});
     QTest::newRow("the third cell brings the boxes") << move(Next::BoxesOffered, {4});
@@ -161,9 +161,9 @@ void SoundGeneratorTest::soundsOfOneMomentMixUnderFullScale()
 {
     // What the table starts for one moment of the round, mixed as the
     // player mixes it: a sum, which must not reach the ceiling.
-    QFETCH(QList<Sound>, heard);
+    QFETCH(QList<SoundCue>, cues);
     QList<qint32> mix;
-    for (const roundsounds::Cue& cue : roundsounds::timed(heard)) {
+    for (const SoundCue& cue : cues) {
         const QList<qint16> samples = shipped(cue.sound);
         QVERIFY2(!samples.isEmpty(), qPrintable(sounds::name(cue.sound)));
         const qsizetype at = frames(cue.afterMs);

@@ -77,7 +77,12 @@ int Simulator::score(int seat, int stage) const
 
 void Simulator::hear(const QList<Sound>& sounds, qint64 now, std::vector<Heard>& heard)
 {
-    for (const roundsounds::Cue& cue : roundsounds::timed(sounds)) {
+    hear(roundsounds::timed(sounds), now, heard);
+}
+
+void Simulator::hear(const QList<SoundCue>& cues, qint64 now, std::vector<Heard>& heard)
+{
+    for (const roundsounds::Cue& cue : cues) {
         ++figures_.soundCounts.at(static_cast<std::size_t>(cue.sound));
         if (options_.sounds)
             heard.push_back({now + cue.afterMs, cue.sound});
@@ -104,11 +109,10 @@ bool Simulator::playWord(int tournament)
     // What the table would play, from the same outcomes and at the same
     // moments as the game window plays it.
     WordSounds heard{tournament, stage, drawn->word, {}};
-    QObject::connect(&round, &WordRound::drumTurned, [&](int, bool resting) {
-        ++pictures;
-        hear(roundsounds::ofDrumFrame(resting), clock.now(), heard.heard);
-    });
+    QObject::connect(&round, &WordRound::drumTurned, [&] { ++pictures; });
     QObject::connect(&round, &WordRound::played, [&](const WordRound::Outcome& outcome) {
+        if (outcome.next == WordRound::Next::DrumSpinning)
+            hear(roundsounds::ofSpin(outcome.drumFrames), clock.now(), heard.heard);
         hear(roundsounds::of(outcome, round.message()), clock.now(), heard.heard);
         const int seat = outcome.seat;
         if (outcome.next == WordRound::Next::DrumSpinning) {

@@ -78,6 +78,7 @@ private:
     bool playTournament(int number);
     bool playWord(int tournament);
     void hear(const QList<Sound>& sounds, qint64 now, std::vector<Heard>& heard);
+    void hear(const QList<SoundCue>& cues, qint64 now, std::vector<Heard>& heard);
     WordRound::Outcome personMoves(WordRound& round);
     void openBox(WordRound& round);
     void follow(const WordRound& round, const WordRound::Outcome& outcome);

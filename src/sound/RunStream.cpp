@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Кордамир developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sound/RunStream.h"
+
+#include <QAudioSink>
+#include <QCoreApplication>
+#include <QThread>
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// The least the stream holds before it plays; a shorter run is padded with
+// silence. A run is written whole, so its length costs it no lateness.
+constexpr int bufferMilliseconds = 500;
+
+// Past its last sample a run is surely played out once this much more has
+// passed; a run that comes sooner cuts the one before short.
+constexpr milliseconds playedOutSlack{300};
+
+// An emptied stream rests (costs the sound server nothing) this long after
+// its run has played out, unless the next run comes first.
+constexpr milliseconds restAfter{1500};
+
+bool failedForGood(QAudio::Error error)
+{
+    return error != QAudio::NoError && error != QAudio::UnderrunError;
+}
+
+} // namespace
+
+RunStream::RunStream(const QAudioDevice& device, const QAudioFormat& format, Failed failed)
+    : failed_(std::move(failed))
+{
+    thread_ = QThread::create([this, device, format] { serve(device, format); });
+    thread_->setObjectName(QStringLiteral("kordamir runs"));
+    thread_->start();
+}
+
+RunStream::~RunStream()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        orders_.quit = true;
+    }
+    ordered_.notify_one();
+    thread_->wait();
+    delete thread_;
+}
+
+void RunStream::play(QByteArray pcm)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        orders_.run = std::move(pcm);
+    }
+    ordered_.notify_one();
+}
+
+void RunStream::drop()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        orders_.run.reset();
+        orders_.drop = true;
+    }
+    ordered_.notify_one();
+}
+
+void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
+{
+    QAudioSink sink(device, format);
+    sink.setBufferSize(qsizetype(format.bytesForDuration(bufferMilliseconds * 1000)));
+    QIODevice* input = sink.start();
+    bool broken = false;
+    const auto check = [&] {
+        if (broken || (input && !failedForGood(sink.error())))
+            return;
+        broken = true;
+        failed_(QStringLiteral("the sound device stopped a run (error %1)").arg(sink.error()));
+    };
+    check();
+    if (!broken)
+        sink.suspend();
+
+    bool awake = false;
+    Clock::time_point playedOut;
+    for (;;) {
+        Orders orders;
+        {
+            std::unique_lock lock(mutex_);
+            const auto ordered = [this] { return orders_.any(); };
+            if (awake)
+                ordered_.wait_until(lock, playedOut + restAfter, ordered);
+            else
+                ordered_.wait(lock, ordered);
+            orders = std::exchange(orders_, Orders{});
+        }
+        if (orders.quit)
+            break;
+        // What the device and the sound server said while the thread slept;
+        // the toolkit's feeding timer, overdue, runs once and finds nothing.
+        QCoreApplication::processEvents();
+        check();
+        if (broken)
+            continue;
+
+        const Clock::time_point now = Clock::now();
+        if (awake && now < playedOut && (orders.run || orders.drop)) {
+            // The server's buffer is the only place the rest of the run is
+            // kept: a new stream starts empty.
+            sink.stop();
+            input = sink.start();
+            awake = false;
+            check();
+            if (broken)
+                continue;
+            sink.suspend();
+        } else if (awake && !orders.run && now >= playedOut + restAfter) {
+            sink.suspend();
+            awake = false;
+        }
+        if (!orders.run)
+            continue;
+
+        QByteArray pcm = std::move(*orders.run);
+        if (pcm.size() < sink.bufferSize())
+            pcm.append(sink.bufferSize() - pcm.size(), '\0');
+        if (!awake)
+            sink.resume();
+        awake = true;
+        input->write(pcm);
+        playedOut = now + milliseconds(format.durationForBytes(qint32(pcm.size())) / 1000) + playedOutSlack;
+        check();
+    }
+    sink.stop();
+}
