@@ -829,9 +829,9 @@ void soundFigures(XWatch& x, const Options& options)
     report.add({"PSS on the game table, every sound loaded − --mute", "MB", pss, "≤ +3", atMost(3)});
     report.add({"CPU per drum frame, --mute", "ms", frameCpu[0]});
     report.add({"CPU per drum frame, the clacks playing", "ms", frameCpu[1]});
-    // Where the difference goes: the toolkit feeds the sound server from
-    // the main thread every 20 ms; the sound server's client has a thread
-    // of its own.
+    // Where the difference goes: the windows' thread only hands sounds on;
+    // the mix and the drum's runs have threads of their own, and so has the
+    // sound server's client, which answers the server as the run plays.
     report.add({"CPU per drum frame in the main thread, --mute", "ms", frameMain[0]});
     report.add({"CPU per drum frame in the main thread, the clacks playing", "ms", frameMain[1]});
     // Every thread that costs a drum frame something in either run, by name:

@@ -54,6 +54,7 @@ aim=0
 # on the plus sector; on a sector that passes the turn neither key acts.
 name_a_right_letter() {
   local letter cell
+  [ "$aim" -lt "${#cell_keys[@]}" ] || return 0
   read -r letter cell <<<"${cell_keys[$aim]}"
   aim=$((aim + 1))
   xdotool key "$letter"
@@ -157,4 +158,25 @@ if grep -q 'kordamir:' "$work/stderr"; then
   cat "$work/stderr" >&2
   exit 1
 fi
-echo "the table heard: clacks in step, the stop, the sector, the chime; Ctrl+M silenced it"
+
+# The sound server goes away at the table, sound on: the turns go on,
+# silent, and the game says so once. Where the last stop wants a letter,
+# the first Space does nothing and the letter comes before the next spin.
+xdotool key ctrl+m
+sleep 0.3
+stop_sound_server
+for turn in 1 2; do
+  xdotool key space
+  sleep $((pace * 4))
+  name_a_right_letter
+done
+kill -0 "$pid" || { echo "the game ended when the sound server went away" >&2; exit 1; }
+lines=$(grep -c 'kordamir:' "$work/stderr" || true)
+[ "$lines" -le 1 ] || {
+  echo "more than one line about the lost sound:" >&2
+  cat "$work/stderr" >&2
+  exit 1
+}
+echo "the table heard: clacks in step, the stop, the sector, the chime; Ctrl+M silenced it;"
+echo "without its sound server the table played on ($lines line on stderr)"
+grep 'kordamir:' "$work/stderr" || true
