@@ -10,6 +10,7 @@
 #include "platform/PictureSetView.h"
 #include "platform/WindowNames.h"
 #include "rules/Drum.h"
+#include "sound/RoundSounds.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -137,6 +138,7 @@ private slots:
     void tablePlaysBeforeItsPicturesArriveAndShowsThemAfter();
 
     void firstSpinShowsTwoTurnsAndTheStopSector();
+    void spinIsHeardAsOneRunOfItsFrames();
     void spinFromTwelveToOneAndBack();
     void drumStepsShowPicturesFromMemoryOnly();
     void letterSectorOpensTheLetterPanelForAPerson();
@@ -374,6 +376,31 @@ void GameWindowTest::tablePlaysBeforeItsPicturesArriveAndShowsThemAfter()
     QCOMPARE(window->restingDrum()->shownImage(), cache.picture(QStringLiteral("PolB/9.res")).toImage());
     QCOMPARE(window->turningDrum()->shownPicture(), 8);
     QCOMPARE(window->turningDrum()->shownImage(), cache.picture(QStringLiteral("PolV/9.res")).toImage());
+}
+
+void GameWindowTest::spinIsHeardAsOneRunOfItsFrames()
+{
+    // The spin's clacks are handed over whole as it starts, one a frame as
+    // the drum then shows them, and the frames themselves play nothing.
+    Table table(QStringLiteral("КОРОВА"));
+    table.open();
+    RecordingSounds& sounds = table.test.sounds;
+    table.spinTo(9);
+    QCOMPARE(sounds.runs.size(), 1);
+    QCOMPARE(sounds.runs.first(), roundsounds::ofSpin(table.steps));
+    QVERIFY(!sounds.played.contains(Sound::DrumClack));
+    QCOMPARE(sounds.played.last(), Sound::SectorPoints);
+    QCOMPARE(sounds.runsDropped, 0);
+
+    // Left while the drum turns, the table takes the rest of the run back.
+    table.press(u'К');
+    table.test.random.pushDraw(drawFor(9), 100);
+    table.window->spinClicked(table.state().CurrentSeat);
+    QCOMPARE(sounds.runs.size(), 2);
+    table.clock().runNext();
+    table.test.platform->windows.unloadAll();
+    TestPlatform::flushUnloads();
+    QCOMPARE(sounds.runsDropped, 1);
 }
 
 void GameWindowTest::firstSpinShowsTwoTurnsAndTheStopSector()

@@ -78,7 +78,8 @@ TestPlatform::TestPlatform(DataContent content)
     // A player folder of the test's own: a table of the user running the tests
     // would otherwise be the one every test reads.
     const QString playerDir = QDir(baseDir.path()).filePath(QStringLiteral("player"));
-    platform = std::make_unique<Platform>(DataDir(baseDir.path(), playerDir), dialogs, random, exit, display);
+    platform = std::make_unique<Platform>(DataDir(baseDir.path(), playerDir), dialogs, random, exit, display,
+                                          &sounds);
     platform->turnClock = &clock;
     navigation = std::make_unique<WindowNavigation>(platform->windows);
     livePlatforms().append(this);

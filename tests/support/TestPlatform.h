@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "RecordingSounds.h"
 #include "TournamentPosition.h"
 #include "app/Platform.h"
 #include "platform/Clock.h"
@@ -129,6 +130,8 @@ public:
     GameState& state = TournamentPosition::board(tournament);
     // The table's turns move only when a test advances this clock.
     SteppedClock clock;
+    // What the windows ask to hear.
+    RecordingSounds sounds;
     std::unique_ptr<Platform> platform;
     // The game's own ways between the windows, over platform->windows.
     std::unique_ptr<Navigation> navigation;
