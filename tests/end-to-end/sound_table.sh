@@ -167,7 +167,7 @@ sleep 0.3
 stop_sound_server
 for turn in 1 2; do
   xdotool key space
-  sleep $((pace * 4))
+  sleep $((pace * 3))
   name_a_right_letter
 done
 kill -0 "$pid" || { echo "the game ended when the sound server went away" >&2; exit 1; }
