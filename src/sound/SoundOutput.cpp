@@ -57,12 +57,9 @@ class ToolkitSoundOutput final : public SoundOutput {
 public:
     ~ToolkitSoundOutput() override
     {
-        // The runs' thread first: what it reports goes through sink_.
+        // The runs' thread first: what it reports comes through here.
         run_.reset();
-        if (sink_) {
-            sink_->disconnect();
-            sink_->stop();
-        }
+        letStreamGo();
     }
 
     QString open(QIODevice& stream, Failed failed) override
@@ -73,47 +70,40 @@ public:
         if (playerfolders::resolve(QString(), qEnvironmentVariable("HOME"), QStringLiteral(".config"))
                 .isEmpty())
             return QStringLiteral("no usable home folder for the sound server");
-        const QAudioDevice device = defaultOutput();
-        if (device.isNull())
+        device_ = defaultOutput();
+        if (device_.isNull())
             return QStringLiteral("no sound device");
-        QAudioFormat format;
-        format.setSampleRate(sounds::sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        sink_ = std::make_unique<QAudioSink>(device, format);
-        sink_->setBufferSize(bytesOf(bufferMilliseconds));
-        sink_->start(&stream);
-        if (failedForGood(sink_->error())) {
-            const QString why =
-                QStringLiteral("the sound device refused the stream (error %1)").arg(sink_->error());
-            sink_->stop();
-            return why;
-        }
+        format_.setSampleRate(sounds::sampleRate);
+        format_.setChannelCount(1);
+        format_.setSampleFormat(QAudioFormat::Int16);
+        stream_ = &stream;
+        // Once now, to know that the device takes the stream; it then rests.
+        const QString refused = startStream();
+        if (!refused.isEmpty())
+            return refused;
+        letStreamGo();
         failed_ = std::move(failed);
-        QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(), [this](QAudio::State state) {
-            if (state == QAudio::StoppedState && failedForGood(sink_->error()))
-                goneAway(QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
-        });
-        sink_->suspend();
-        run_ = std::make_unique<RunStream>(device, format, [this](const QString& why) {
+        run_ = std::make_unique<RunStream>(device_, format_, [this](const QString& why) {
             // From the runs' own thread to this one.
             QMetaObject::invokeMethod(
-                sink_.get(), [this, why] { goneAway(why); }, Qt::QueuedConnection);
+                &events_, [this, why] { goneAway(why); }, Qt::QueuedConnection);
         });
         return {};
     }
 
     void resume() override
     {
-        if (!gone_ && sink_->state() == QAudio::SuspendedState)
-            sink_->resume();
+        if (gone_ || sink_)
+            return;
+        const QString refused = startStream();
+        if (!refused.isEmpty())
+            goneAway(refused);
     }
 
-    void suspend() override
-    {
-        if (!gone_)
-            sink_->suspend();
-    }
+    // A resting stream is let go rather than paused: a paused one still
+    // holds the sound server's output to its own short latency, and a
+    // drum's run would then be asked for more every 20 ms it plays.
+    void suspend() override { letStreamGo(); }
 
     void playRun(const QList<qint16>& samples) override
     {
@@ -129,6 +119,36 @@ public:
     }
 
 private:
+    // Connects the stream to the device and starts reading the mix; why
+    // that failed, or an empty string.
+    QString startStream()
+    {
+        sink_ = std::make_unique<QAudioSink>(device_, format_);
+        sink_->setBufferSize(bytesOf(bufferMilliseconds));
+        sink_->start(stream_);
+        if (failedForGood(sink_->error())) {
+            const QString why =
+                QStringLiteral("the sound device refused the stream (error %1)").arg(sink_->error());
+            letStreamGo();
+            return why;
+        }
+        // The news may come through the event loop, after the stream has gone.
+        QObject::connect(sink_.get(), &QAudioSink::stateChanged, &events_, [this](QAudio::State state) {
+            if (state == QAudio::StoppedState && sink_ && failedForGood(sink_->error()))
+                goneAway(QStringLiteral("the sound device stopped (error %1)").arg(sink_->error()));
+        });
+        return {};
+    }
+
+    void letStreamGo()
+    {
+        if (!sink_)
+            return;
+        sink_->disconnect();
+        sink_->stop();
+        sink_.reset();
+    }
+
     void goneAway(const QString& why)
     {
         if (gone_)
@@ -137,6 +157,11 @@ private:
         failed_(why);
     }
 
+    QAudioDevice device_;
+    QAudioFormat format_;
+    QIODevice* stream_ = nullptr;
+    // Lives on the sound's thread: the device's news reach it there.
+    QObject events_;
     std::unique_ptr<QAudioSink> sink_;
     std::unique_ptr<RunStream> run_;
     Failed failed_;
