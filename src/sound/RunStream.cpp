@@ -26,12 +26,13 @@ constexpr milliseconds playedOutSlack{300};
 // its run has played out, unless the next run comes first.
 constexpr milliseconds restAfter{1500};
 
+} // namespace
+
 bool failedForGood(QAudio::Error error)
 {
+    // An underrun only means a late period; the stream goes on.
     return error != QAudio::NoError && error != QAudio::UnderrunError;
 }
-
-} // namespace
 
 RunStream::RunStream(const QAudioDevice& device, const QAudioFormat& format, Failed failed)
     : failed_(std::move(failed))

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QByteArray>
@@ -14,6 +15,9 @@
 #include <optional>
 
 class QThread;
+
+// Whether an error of the toolkit's audio output ends a stream for good.
+bool failedForGood(QAudio::Error error);
 
 // Runs of sound handed to the toolkit's audio output whole, on a stream and
 // a thread of their own. The toolkit looks after a stream from a 20 ms timer

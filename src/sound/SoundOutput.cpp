@@ -47,12 +47,6 @@ QAudioDevice defaultOutput()
     return device;
 }
 
-bool failedForGood(QAudio::Error error)
-{
-    // An underrun only means a late period; the stream goes on.
-    return error != QAudio::NoError && error != QAudio::UnderrunError;
-}
-
 class ToolkitSoundOutput final : public SoundOutput {
 public:
     ~ToolkitSoundOutput() override
