@@ -14,11 +14,13 @@ writes them from the sink's monitor. Python's standard library only.
   listen.py cut RAW SECONDS          exit 0 when a sound began and nothing
                                      reaches -50 dBFS from SECONDS after it;
                                      prints the loudest level from there on
-  listen.py spin RAW CHIME.wav       the drum's clacks, its stop, the
-                                     sector's sound and the chime of a right
-                                     letter, as found; exit 1 when the drum
-                                     is not there as a player hears it, 3
-                                     when all is there but the chime
+  listen.py spin RAW SOUNDS          the drum's clacks, its stop, which
+                                     sector sounded and the chime of a right
+                                     letter, as found, against the game's
+                                     sound files in the folder SOUNDS; exit
+                                     3 when the sector passed the turn (no
+                                     letter to chime), 1 when anything else
+                                     is not there as a player hears it
 """
 
 import array
@@ -46,9 +48,14 @@ CLACK_GAP = 0.12
 FEWEST_CLACKS = 10
 # The sector is announced a second after the drum stops.
 ANNOUNCED_AFTER = 0.6
-# How like the chime's file a sound must be to be the chime (another sound
-# ringing on beneath it lowers the likeness; the sector sounds are below 0.3).
-CHIME_LIKENESS = 0.8
+# How like the chime's file a sound must be to be the chime. A letter's
+# press and the sector's tail ringing on beneath it lower the likeness to
+# about 0.7; the sector sounds are below 0.3.
+CHIME_LIKENESS = 0.6
+CHIME = "letter-right"
+# The sectors' sounds, and those after which the turn passes with no letter.
+SECTORS = ("sector-points", "sector-double", "sector-plus", "sector-pass-turn", "sector-bankrupt")
+TURN_PASSES = ("sector-pass-turn", "sector-bankrupt")
 
 
 def read_raw(path):
@@ -221,14 +228,22 @@ def main(argv):
         print("; ".join(problems))
         return 1
     end = spin.clacks[-1]
-    print(f"the sector sounded {(spin.announced[0] - end) / RATE:.2f} s after the stop")
-
-    chime = read_wav(argv[3])
-    heard = [(likeness(samples, s, chime), s) for s in spin.announced]
-    best, at = max(heard)
-    if best < CHIME_LIKENESS:
-        print(f"no chime: the sounds after the sector are at most {best:.2f} like it")
+    folder = argv[3]
+    sounds = {name: read_wav(f"{folder}/{name}.wav") for name in (*SECTORS, CHIME)}
+    sector_at = spin.announced[0]
+    likeness_of_sector, sector = max((likeness(samples, sector_at, sounds[name]), name) for name in SECTORS)
+    print(
+        f"the sector sounded {(sector_at - end) / RATE:.2f} s after the stop: "
+        f"{sector} ({likeness_of_sector:.2f} like it)"
+    )
+    if sector in TURN_PASSES:
         return 3
+
+    heard = [(likeness(samples, s, sounds[CHIME]), s) for s in spin.announced[1:]]
+    best, at = max(heard, default=(0.0, end))
+    if best < CHIME_LIKENESS:
+        print(f"no chime after a letter's sector: the sounds after it are at most {best:.2f} like it")
+        return 1
     print(f"chime at {(at - end) / RATE:.2f} s after the stop, {best:.2f} like the chime's file")
     return 0
 

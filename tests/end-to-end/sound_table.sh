@@ -22,7 +22,7 @@ cp -r "$data" "$work/Data"
 # letter that is in it, and no cell opens twice.
 rm -f "$work/Data/Baz/"*.dat "$work/Data/Cfg.ini"
 printf '1\r\nГРУЗОВИК\r\n' | iconv -f UTF-8 -t CP1251 >"$work/Data/Baz/Тест.dat"
-chime=$work/Data/Zvuk/letter-right.wav
+sounds=$work/Data/Zvuk
 cd "$work"
 pid=""
 # KORDAMIR_E2E_KEEP=DIR keeps the recordings there, to be listened to.
@@ -72,7 +72,9 @@ heard_turn() {
   if ! eventually $((15 * pace)) listen announced "$1"; then
     stop_recording
     echo "the drum's turn and its sector were not heard:" >&2
-    listen spin "$1" "$chime" >&2 || true
+    listen spin "$1" "$sounds" >&2 || true
+    echo "the game said:" >&2
+    cat "$work/stderr" >&2
     exit 1
   fi
   # The sector's sound dies away first: the chime is heard on its own.
@@ -100,7 +102,7 @@ chimed=no
 for turn in 1 2 3 4; do
   heard_turn "$work/turn$turn.raw"
   status=0
-  listen spin "$work/turn$turn.raw" "$chime" || status=$?
+  listen spin "$work/turn$turn.raw" "$sounds" || status=$?
   case $status in
   0)
     chimed=yes
@@ -132,7 +134,7 @@ xdotool key ctrl+m
 sleep 0.3
 heard_turn "$work/again.raw"
 status=0
-listen spin "$work/again.raw" "$chime" || status=$?
+listen spin "$work/again.raw" "$sounds" || status=$?
 [ "$status" -eq 0 ] || [ "$status" -eq 3 ] ||
   { echo "Ctrl+M again did not bring the drum's sound back" >&2; exit 1; }
 
