@@ -22,10 +22,12 @@ constexpr int bufferMilliseconds = 500;
 // passed; a run that comes sooner cuts the one before short.
 constexpr milliseconds playedOutSlack{300};
 
-// An emptied stream rests (costs the sound server nothing) this long after
-// its run has played out, unless the next run comes first.
-constexpr milliseconds restAfter{1500};
-
+// A stream that waits for its next run costs the sound server a stream to
+// mix and keeps the sound card open, but nothing here: it rests (is paused)
+// once no run has come for this long. While a game goes on, runs come
+// sooner, and a run finds the stream ready for it: written whole, it starts
+// on its own, with no round trip to the server first.
+constexpr milliseconds restAfter{10000};
 } // namespace
 
 bool failedForGood(QAudio::Error error)
@@ -85,11 +87,11 @@ void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
         failed_(QStringLiteral("the sound device stopped a run (error %1)").arg(sink.error()));
     };
     check();
-    if (!broken)
-        sink.suspend();
 
-    bool awake = false;
-    Clock::time_point playedOut;
+    // A new stream waits for data (takes none from its timer in this mode)
+    // and plays as soon as a run fills its buffer.
+    bool awake = true;
+    Clock::time_point playedOut = Clock::now();
     for (;;) {
         Orders orders;
         {
@@ -116,11 +118,9 @@ void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
             // kept: a new stream starts empty.
             sink.stop();
             input = sink.start();
-            awake = false;
             check();
             if (broken)
                 continue;
-            sink.suspend();
         } else if (awake && !orders.run && now >= playedOut + restAfter) {
             sink.suspend();
             awake = false;
@@ -129,6 +129,7 @@ void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
             continue;
 
         QByteArray pcm = std::move(*orders.run);
+        // A run at least as long as the buffer starts the stream by itself.
         if (pcm.size() < sink.bufferSize())
             pcm.append(sink.bufferSize() - pcm.size(), '\0');
         if (!awake)
