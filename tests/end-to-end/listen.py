@@ -14,6 +14,9 @@ writes them from the sink's monitor. Python's standard library only.
   listen.py cut RAW SECONDS          exit 0 when a sound began and nothing
                                      reaches -50 dBFS from SECONDS after it;
                                      prints the loudest level from there on
+  listen.py whole RAW                exit 0 when no sound breaks off into
+                                     digital silence and resumes (a stream
+                                     that ran dry); prints the breaks
   listen.py spin RAW SOUNDS          the drum's clacks, its stop, which
                                      sector sounded and the chime of a right
                                      letter, as found, against the game's
@@ -48,6 +51,9 @@ CLACK_GAP = 0.12
 FEWEST_CLACKS = 10
 # The sector is announced a second after the drum stops.
 ANNOUNCED_AFTER = 0.6
+# How loud a sound must be on both sides of a run of silence for it to be a
+# break in the sound rather than its end (-40 dBFS).
+DROPOUT_LEVEL = FULL_SCALE // 100
 # How like the chime's file a sound must be to be the chime. A letter's
 # press and the sector's tail ringing on beneath it lower the likeness to
 # about 0.7; the sector sounds are below 0.3.
@@ -177,6 +183,28 @@ class Spin:
         return 10 * math.log10(max(stop, 1e-9) / max(clack, 1e-9))
 
 
+def dropouts(samples):
+    """Where the sound breaks off and comes back: runs of exact zeros, 1 to
+    100 ms long, with the signal loud in the millisecond on either side. The
+    game's sounds fade in and out, and the mix is silent only where nothing
+    sounds: a stream that ran dry cuts a sound off mid-wave."""
+    edge = RATE // 1000
+    found = []
+    run = 0
+    for i, sample in enumerate(samples):
+        if sample == 0:
+            run += 1
+            continue
+        start = i - run
+        if edge <= run <= 100 * edge and start >= edge:
+            before = max(abs(x) for x in samples[start - edge : start])
+            after = max(abs(x) for x in samples[i : i + edge])
+            if min(before, after) >= DROPOUT_LEVEL:
+                found.append((start, run))
+        run = 0
+    return found
+
+
 def peak_db(samples):
     peak = max(max(samples, default=0), -min(samples, default=0))
     return 20 * math.log10(peak / FULL_SCALE) if peak else -math.inf
@@ -190,6 +218,11 @@ def main(argv):
         level = peak_db(samples)
         print("silence" if level == -math.inf else f"{level:.1f} dBFS")
         return 0 if level < -50 else 1
+    if command == "whole":
+        breaks = dropouts(samples)
+        for start, length in breaks:
+            print(f"a break of {1000 * length / RATE:.1f} ms at {start / RATE:.3f} s")
+        return 1 if breaks else 0
     if command == "announced":
         return 0 if Spin(samples).announced else 1
     if command == "cut" and len(argv) >= 4:
