@@ -16,9 +16,12 @@
 
 namespace {
 
-// Enough to bridge the toolkit's 20 ms period, short enough that a sound
-// follows the move that makes it.
-constexpr int bufferMilliseconds = 60;
+// Short enough that a sound follows the move that makes it. The toolkit
+// reads the mix only in whole periods of 20 ms, and the sound server asks
+// for a quarter of the buffer at a time: at 60 ms it asked for 15 ms, a
+// period waited for a second request, and the stream ran dry for 5 ms about
+// every 80 ms. At 80 ms each request is one period.
+constexpr int bufferMilliseconds = 80;
 
 constexpr qsizetype bytesOf(int milliseconds)
 {

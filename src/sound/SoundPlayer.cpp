@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 #include <vector>
@@ -48,7 +49,9 @@ struct SoundShared {
 namespace {
 
 // The mix as a device the audio output reads from. It always has data:
-// silence where nothing sounds, so the stream never runs dry and stops.
+// silence where nothing sounds, so the stream never runs dry and stops. It
+// notes when it last handed over a sound: what it hands over is heard up to
+// a buffer's length later.
 class MixerStream final : public QIODevice {
 public:
     explicit MixerStream(SoundMixer& mixer) : mixer_(mixer)
@@ -59,9 +62,13 @@ public:
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override { return 1 << 16; }
 
+    std::chrono::steady_clock::time_point lastSounded() const { return lastSounded_; }
+
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
+        if (mixer_.voiceCount() > 0)
+            lastSounded_ = std::chrono::steady_clock::now();
         const qint64 frames = maxSize / static_cast<qint64>(sizeof(qint16));
         mixer_.mix(reinterpret_cast<qint16*>(data), frames);
         return frames * static_cast<qint64>(sizeof(qint16));
@@ -70,10 +77,12 @@ protected:
 
 private:
     SoundMixer& mixer_;
+    std::chrono::steady_clock::time_point lastSounded_;
 };
 
-// A stream left running costs a wake-up every period; between turns it rests.
-constexpr int restAfterMilliseconds = 500;
+// A stream left running costs a wake-up every period; between turns it rests
+// once it has had nothing to sound for this long.
+constexpr std::chrono::milliseconds restAfter{500};
 
 // Threads whose end the players could not wait for: held up by a sound
 // server, they finish when it answers, or never. Kept where the leak
@@ -107,7 +116,7 @@ public:
         : shared_(std::move(shared)), makeOutput_(std::move(makeOutput)), quiet_(this)
     {
         quiet_.setSingleShot(true);
-        quiet_.setInterval(restAfterMilliseconds);
+        quiet_.setInterval(restAfter);
         connect(&quiet_, &QTimer::timeout, this, &SoundThreadSide::restWhenQuiet);
     }
 
@@ -174,11 +183,14 @@ private:
         if (!shared_->playing)
             return;
         // From here a start wakes the device; one that came before is
-        // still in the mix.
+        // still in the mix, or was handed over too lately to be heard yet.
         shared_->resting = true;
-        if (shared_->mixer.voiceCount() > 0) {
-            if (shared_->resting.exchange(false))
-                quiet_.start();
+        const auto quietFor = std::chrono::steady_clock::now() - stream_->lastSounded();
+        if (shared_->mixer.voiceCount() > 0 || quietFor < restAfter) {
+            if (shared_->resting.exchange(false)) {
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(restAfter - quietFor);
+                quiet_.start(shared_->mixer.voiceCount() > 0 ? restAfter : left);
+            }
             // Otherwise a start has just taken it and its wake is on the way.
             return;
         }

@@ -80,6 +80,8 @@ start_game
 heard=$(record_menu_walk)
 echo "sound on: $heard sounds heard walking down the menu"
 [ "$heard" -ge 4 ] || { echo "expected at least 4 menu sounds, heard $heard" >&2; exit 1; }
+python3 "$(dirname "$0")/listen.py" whole "$work/walk.raw" ||
+  { echo "a menu sound broke off and came back (above)" >&2; exit 1; }
 
 press_m
 heard=$(record_menu_walk)

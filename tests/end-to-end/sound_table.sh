@@ -64,6 +64,11 @@ name_a_right_letter() {
   sleep 1.5
 }
 
+# Every sound of the recording $1 plays out whole: the streams never ran dry.
+heard_whole() {
+  listen whole "$1" >&2 || { echo "the sound broke off and came back (above) in $1" >&2; exit 1; }
+}
+
 # One turn with the sound on, recorded into $1: Space, and once the drum has
 # stopped and its sector sounded, a right letter.
 heard_turn() {
@@ -101,6 +106,7 @@ sleep $((pace * 1))
 chimed=no
 for turn in 1 2 3 4; do
   heard_turn "$work/turn$turn.raw"
+  heard_whole "$work/turn$turn.raw"
   status=0
   listen spin "$work/turn$turn.raw" "$sounds" || status=$?
   case $status in
@@ -133,6 +139,7 @@ echo "after Ctrl+M: $level"
 xdotool key ctrl+m
 sleep 0.3
 heard_turn "$work/again.raw"
+heard_whole "$work/again.raw"
 status=0
 listen spin "$work/again.raw" "$sounds" || status=$?
 [ "$status" -eq 0 ] || [ "$status" -eq 3 ] ||
