@@ -47,14 +47,15 @@ int SoundMixer::voiceCount() const
     return voiceCount_;
 }
 
-void SoundMixer::mix(qint16* out, qsizetype frames)
+bool SoundMixer::mix(qint16* out, qsizetype frames)
 {
     const std::lock_guard lock(mutex_);
+    const bool sounded = voiceCount_ > 0;
     while (frames > 0) {
         const qsizetype block = std::min<qsizetype>(frames, static_cast<qsizetype>(sum_.size()));
         if (voiceCount_ == 0) {
             std::memset(out, 0, static_cast<std::size_t>(frames) * sizeof(qint16));
-            return;
+            return sounded;
         }
         std::fill_n(sum_.begin(), block, 0);
         for (int v = 0; v < voiceCount_; ++v) {
@@ -78,6 +79,7 @@ void SoundMixer::mix(qint16* out, qsizetype frames)
         out += block;
         frames -= block;
     }
+    return sounded;
 }
 
 QList<qint16> SoundMixer::render(const QList<SoundCue>& cues) const

@@ -29,8 +29,9 @@ public:
     void stopAll();
     int voiceCount() const;
 
-    // Writes the next `frames` samples of the mix; silence where nothing sounds.
-    void mix(qint16* out, qsizetype frames);
+    // Writes the next `frames` samples of the mix; silence where nothing
+    // sounds. Whether any sound went into them.
+    bool mix(qint16* out, qsizetype frames);
 
     // The whole of a run of sounds mixed ahead, each from its moment on, as
     // long as its last sound lasts: empty when none of them has samples.

@@ -67,10 +67,9 @@ public:
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (mixer_.voiceCount() > 0)
-            lastSounded_ = std::chrono::steady_clock::now();
         const qint64 frames = maxSize / static_cast<qint64>(sizeof(qint16));
-        mixer_.mix(reinterpret_cast<qint16*>(data), frames);
+        if (mixer_.mix(reinterpret_cast<qint16*>(data), frames))
+            lastSounded_ = std::chrono::steady_clock::now();
         return frames * static_cast<qint64>(sizeof(qint16));
     }
     qint64 writeData(const char*, qint64) override { return -1; }
@@ -185,12 +184,12 @@ private:
         // From here a start wakes the device; one that came before is
         // still in the mix, or was handed over too lately to be heard yet.
         shared_->resting = true;
-        const auto quietFor = std::chrono::steady_clock::now() - stream_->lastSounded();
-        if (shared_->mixer.voiceCount() > 0 || quietFor < restAfter) {
-            if (shared_->resting.exchange(false)) {
-                const auto left = std::chrono::ceil<std::chrono::milliseconds>(restAfter - quietFor);
-                quiet_.start(shared_->mixer.voiceCount() > 0 ? restAfter : left);
-            }
+        const auto quietFor = shared_->mixer.voiceCount() > 0
+                                  ? std::chrono::steady_clock::duration::zero()
+                                  : std::chrono::steady_clock::now() - stream_->lastSounded();
+        if (quietFor < restAfter) {
+            if (shared_->resting.exchange(false))
+                quiet_.start(std::chrono::ceil<std::chrono::milliseconds>(restAfter - quietFor));
             // Otherwise a start has just taken it and its wake is on the way.
             return;
         }
