@@ -4,9 +4,11 @@
 #include "sound/RunStream.h"
 
 #include <QAudioSink>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -55,11 +57,11 @@ RunStream::~RunStream()
     delete thread_;
 }
 
-void RunStream::play(QByteArray pcm)
+void RunStream::play(QList<qint16> samples)
 {
     {
         const std::lock_guard lock(mutex_);
-        orders_.run = std::move(pcm);
+        orders_.run = std::move(samples);
     }
     ordered_.notify_one();
 }
@@ -128,15 +130,18 @@ void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
         if (!orders.run)
             continue;
 
-        QByteArray pcm = std::move(*orders.run);
-        // A run at least as long as the buffer starts the stream by itself.
-        if (pcm.size() < sink.bufferSize())
-            pcm.append(sink.bufferSize() - pcm.size(), '\0');
+        const QList<qint16> run = std::move(*orders.run);
+        const auto bytes = run.size() * qsizetype(sizeof(qint16));
         if (!awake)
             sink.resume();
         awake = true;
-        input->write(pcm);
-        playedOut = now + milliseconds(format.durationForBytes(qint32(pcm.size())) / 1000) + playedOutSlack;
+        input->write(reinterpret_cast<const char*>(run.constData()), bytes);
+        // A run at least as long as the buffer starts the stream by itself.
+        const qsizetype padding = std::max<qsizetype>(sink.bufferSize() - bytes, 0);
+        if (padding > 0)
+            input->write(QByteArray(padding, '\0'));
+        playedOut = now + milliseconds(format.durationForBytes(qint32(bytes + padding)) / 1000)
+                    + playedOutSlack;
         check();
     }
     sink.stop();

@@ -6,7 +6,7 @@
 #include <QAudio>
 #include <QAudioDevice>
 #include <QAudioFormat>
-#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <condition_variable>
@@ -37,16 +37,16 @@ public:
     RunStream(const RunStream&) = delete;
     RunStream& operator=(const RunStream&) = delete;
 
-    // Sounds `pcm` from now; what the run before still had to sound is
-    // dropped. A run not yet begun is replaced.
-    void play(QByteArray pcm);
+    // Sounds `samples` (in the stream's format) from now; what the run
+    // before still had to sound is dropped. A run not yet begun is replaced.
+    void play(QList<qint16> samples);
     // Drops what the run still has to sound.
     void drop();
 
 private:
     // What the thread is asked to do when it wakes; newer asks replace older.
     struct Orders {
-        std::optional<QByteArray> run;
+        std::optional<QList<qint16>> run;
         bool drop = false;
         bool quit = false;
         bool any() const { return run || drop || quit; }

@@ -4,9 +4,9 @@
 #include "sound/SoundMixer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
-#include <vector>
 
 void SoundMixer::setSamples(Sound sound, QList<qint16> samples)
 {
@@ -94,18 +94,31 @@ QList<qint16> SoundMixer::render(const QList<SoundCue>& cues) const
         if (!samples.isEmpty())
             length = std::max(length, startOf(cue) + samples.size());
     }
-    std::vector<qint32> sum(static_cast<std::size_t>(length), 0);
-    for (const SoundCue& cue : cues) {
-        const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(cue.sound));
-        auto to = sum.begin() + startOf(cue);
-        for (const qint16 sample : samples)
-            *to++ += sample;
-    }
+    // Summed a block at a time: a spin's run is a couple of seconds, and a
+    // sum as long as the run would cost its first touch of every page.
     QList<qint16> run(length);
-    std::transform(sum.cbegin(), sum.cend(), run.begin(), [](qint32 value) {
-        return static_cast<qint16>(std::clamp<qint32>(value, std::numeric_limits<qint16>::min(),
-                                                      std::numeric_limits<qint16>::max()));
-    });
+    std::array<qint32, 1024> sum{};
+    const auto blockSize = static_cast<qsizetype>(sum.size());
+    for (qsizetype from = 0; from < length; from += blockSize) {
+        const qsizetype to = std::min(length, from + blockSize);
+        std::fill(sum.begin(), sum.end(), 0);
+        for (const SoundCue& cue : cues) {
+            const QList<qint16>& samples = samples_.at(static_cast<std::size_t>(cue.sound));
+            const qsizetype start = startOf(cue);
+            const qsizetype begin = std::max(from, start);
+            const qsizetype end = std::min(to, start + samples.size());
+            if (begin >= end)
+                continue;
+            const qint16* sample = samples.constData() + (begin - start);
+            qint32* into = sum.data() + (begin - from);
+            std::transform(sample, sample + (end - begin), into, into,
+                           [](qint16 add, qint32 total) { return total + add; });
+        }
+        std::transform(sum.cbegin(), sum.cbegin() + (to - from), run.begin() + from, [](qint32 value) {
+            return static_cast<qint16>(std::clamp<qint32>(value, std::numeric_limits<qint16>::min(),
+                                                          std::numeric_limits<qint16>::max()));
+        });
+    }
     return run;
 }
 

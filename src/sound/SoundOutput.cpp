@@ -105,8 +105,7 @@ public:
     void playRun(const QList<qint16>& samples) override
     {
         if (!gone_ && !samples.isEmpty())
-            run_->play(QByteArray(reinterpret_cast<const char*>(samples.constData()),
-                                  samples.size() * qsizetype(sizeof(qint16))));
+            run_->play(samples);
     }
 
     void dropRun() override

@@ -227,6 +227,20 @@ void SoundCoreTest::runIsMixedAheadAtItsMoments()
     QVERIFY(mixer.render({}).isEmpty());
     // The run is not the mix: nothing starts sounding there.
     QCOMPARE(mixer.voiceCount(), 0);
+
+    // A run is summed in blocks: sounds that start inside one and run on
+    // across several keep every sample, and overlap only where they meet.
+    QList<qint16> ramp(5000);
+    for (int i = 0; i < ramp.size(); ++i)
+        ramp[i] = static_cast<qint16>(i);
+    mixer.setSamples(Sound::DrumClack, ramp);
+    const QList<qint16> run = mixer.render({{Sound::DrumClack, 21}, {Sound::DrumClack, 50}});
+    QCOMPARE(run.size(), 50 * 48 + 5000);
+    QCOMPARE(run.mid(0, 21 * 48), QList<qint16>(21 * 48, 0));
+    QCOMPARE(run.mid(21 * 48, 29 * 48), ramp.mid(0, 29 * 48));
+    for (int i = 50 * 48; i < 21 * 48 + 5000; ++i)
+        QCOMPARE(run.at(i), qint16(ramp.at(i - 21 * 48) + ramp.at(i - 50 * 48)));
+    QCOMPARE(run.mid(21 * 48 + 5000), ramp.mid(5000 - 29 * 48));
 }
 
 void SoundCoreTest::mutedChoiceSurvivesARestart()
