@@ -17,8 +17,11 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // The least the stream holds before it plays; a shorter run is padded with
-// silence. A run is written whole, so its length costs it no lateness.
-constexpr int bufferMilliseconds = 500;
+// silence. A run is written whole, so its length costs it no lateness. The
+// server asks for more each time a quarter of this has played, however
+// much is written ahead, and each ask wakes the sound server's client:
+// about one spin's run (20-40 frames and the stop) keeps that to a few.
+constexpr int bufferMilliseconds = 2000;
 
 // Past its last sample a run is surely played out once this much more has
 // passed; a run that comes sooner cuts the one before short.
