@@ -66,7 +66,7 @@ name_a_right_letter() {
 
 # Every sound of the recording $1 plays out whole: the streams never ran dry.
 heard_whole() {
-  listen whole "$1" >&2 || { echo "the sound broke off and came back (above) in $1" >&2; exit 1; }
+  listen whole "$1" >&2 || { echo "the sound broke off and came back, again and again (above), in $1" >&2; exit 1; }
 }
 
 # One turn with the sound on, recorded into $1: Space, and once the drum has
