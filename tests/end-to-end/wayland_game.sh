@@ -37,7 +37,18 @@ export KORDAMIR_DENY_RECORDS="$work/deny"
 # The deny library is preloaded ahead of the sanitizer's runtime.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; cd /; rm -rf "$work"' EXIT
+# A step that failed shows what the game said: a crash on the way, say.
+finish() {
+  local status=$?
+  if [ "$status" -ne 0 ] && [ -s "$work/stderr" ]; then
+    echo "the game said:" >&2
+    cat "$work/stderr" >&2
+  fi
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  cd /
+  rm -rf "$work"
+}
+trap finish EXIT
 
 
 launch() {
@@ -54,14 +65,12 @@ keys() {
 
 leave() {
   if ! expect_clean_exit "$pid" $((15 * pace)); then
-    cat "$work/stderr" >&2
     return 1
   fi
   pid=""
   # The toolkit's warnings would flood a player's terminal (the window
   # opacity the platform does not have, once per step of a fade).
   if grep -q 'does not support' "$work/stderr"; then
-    cat "$work/stderr" >&2
     echo "the platform warned" >&2
     return 1
   fi
