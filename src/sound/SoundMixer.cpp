@@ -4,9 +4,28 @@
 #include "sound/SoundMixer.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <limits>
+
+namespace {
+
+// Adds `count` samples into a block's sums.
+void addInto(qint32* sums, const qint16* samples, qsizetype count)
+{
+    std::transform(samples, samples + count, sums, sums,
+                   [](qint16 add, qint32 total) { return total + add; });
+}
+
+// A block's sums as samples: clipped, never wrapped.
+void clipInto(qint16* out, const qint32* sums, qsizetype count)
+{
+    std::transform(sums, sums + count, out, [](qint32 value) {
+        return static_cast<qint16>(std::clamp<qint32>(value, std::numeric_limits<qint16>::min(),
+                                                      std::numeric_limits<qint16>::max()));
+    });
+}
+
+} // namespace
 
 void SoundMixer::setSamples(Sound sound, QList<qint16> samples)
 {
@@ -61,16 +80,10 @@ bool SoundMixer::mix(qint16* out, qsizetype frames)
         for (int v = 0; v < voiceCount_; ++v) {
             Voice& voice = voices_.at(static_cast<std::size_t>(v));
             const qsizetype length = std::min(block, voice.samples->size() - voice.position);
-            const qint16* from = voice.samples->constData() + voice.position;
-            for (qsizetype i = 0; i < length; ++i)
-                sum_.at(static_cast<std::size_t>(i)) += from[i];
+            addInto(sum_.data(), voice.samples->constData() + voice.position, length);
             voice.position += length;
         }
-        for (qsizetype i = 0; i < block; ++i) {
-            out[i] = static_cast<qint16>(std::clamp<qint32>(sum_.at(static_cast<std::size_t>(i)),
-                                                            std::numeric_limits<qint16>::min(),
-                                                            std::numeric_limits<qint16>::max()));
-        }
+        clipInto(out, sum_.data(), block);
         // Finished voices leave; the others keep their order, oldest first.
         const auto end = std::remove_if(
             voices_.begin(), voices_.begin() + voiceCount_,
@@ -97,7 +110,7 @@ QList<qint16> SoundMixer::render(const QList<SoundCue>& cues) const
     // Summed a block at a time: a spin's run is a couple of seconds, and a
     // sum as long as the run would cost its first touch of every page.
     QList<qint16> run(length);
-    std::array<qint32, 1024> sum{};
+    decltype(sum_) sum{};
     const auto blockSize = static_cast<qsizetype>(sum.size());
     for (qsizetype from = 0; from < length; from += blockSize) {
         const qsizetype to = std::min(length, from + blockSize);
@@ -109,15 +122,9 @@ QList<qint16> SoundMixer::render(const QList<SoundCue>& cues) const
             const qsizetype end = std::min(to, start + samples.size());
             if (begin >= end)
                 continue;
-            const qint16* sample = samples.constData() + (begin - start);
-            qint32* into = sum.data() + (begin - from);
-            std::transform(sample, sample + (end - begin), into, into,
-                           [](qint16 add, qint32 total) { return total + add; });
+            addInto(sum.data() + (begin - from), samples.constData() + (begin - start), end - begin);
         }
-        std::transform(sum.cbegin(), sum.cbegin() + (to - from), run.begin() + from, [](qint32 value) {
-            return static_cast<qint16>(std::clamp<qint32>(value, std::numeric_limits<qint16>::min(),
-                                                          std::numeric_limits<qint16>::max()));
-        });
+        clipInto(run.data() + from, sum.data(), to - from);
     }
     return run;
 }
