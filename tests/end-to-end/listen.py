@@ -24,9 +24,16 @@ writes them from the sink's monitor. Python's standard library only.
                                      3 when the sector passed the turn (no
                                      letter to chime), 1 when anything else
                                      is not there as a player hears it
+  listen.py summary RAW              its length, loudest sample, clipped
+                                     samples and breaks, in one line
+  listen.py sounds RAW SOUNDS [AT]   every sound that begins, at its time
+                                     (plus AT seconds), named after the
+                                     file in SOUNDS it is most like; a run
+                                     of the drum's clacks as one line
 """
 
 import array
+import glob
 import itertools
 import math
 import operator
@@ -133,20 +140,31 @@ def band_power(samples, start, length, freq):
 def likeness(samples, at, template, reach=96, length=4800):
     """The best normalised correlation of `length` samples of the template with
     the recording near sample `at`, within `reach` samples either way."""
+    return best_match(samples, at, template, reach, length)[0]
+
+
+def best_match(samples, at, template, reach, length, stride=1):
+    """likeness(), and the sample where the template matches best. With a
+    stride, every stride-th place is tried, then every place about the best."""
     model = template[:length]
     model_norm = math.sqrt(sum(map(operator.mul, model, model)))
     first = max(0, at - reach)
     region = samples[first : at + reach + len(model)]
     # The energy of every stretch of the region, from running sums of squares.
     energy = [0, *itertools.accumulate(map(operator.mul, region, region))]
-    best = 0.0
-    for offset in range(0, len(region) - len(model) + 1):
+    last = len(region) - len(model)
+
+    def alike(offset):
         power = energy[offset + len(model)] - energy[offset]
         if power <= 0 or model_norm == 0:
-            continue
-        dot = sum(map(operator.mul, region[offset : offset + len(model)], model))
-        best = max(best, dot / (math.sqrt(power) * model_norm))
-    return best
+            return 0.0
+        return sum(map(operator.mul, region[offset : offset + len(model)], model)) / (math.sqrt(power) * model_norm)
+
+    best, where = max(((alike(offset), offset) for offset in range(0, last + 1, stride)), default=(0.0, 0))
+    if stride > 1:
+        best, where = max((alike(offset), offset)
+                          for offset in range(max(0, where - stride + 1), min(last, where + stride - 1) + 1))
+    return best, first + where
 
 
 def clack_runs(starts):
@@ -215,6 +233,97 @@ def peak_db(samples):
     return 20 * math.log10(peak / FULL_SCALE) if peak else -math.inf
 
 
+def summary(samples):
+    clipped = sum(1 for x in samples if x >= FULL_SCALE or x <= -FULL_SCALE)
+    level = peak_db(samples)
+    loudest = "silent" if level == -math.inf else f"loudest sample {level:.1f} dBFS"
+    return (f"{len(samples) / RATE:.1f} s, {loudest}, {clipped} samples at full scale, "
+            f"{len(dropouts(samples))} breaks")
+
+
+# A sound counts as one of the game's files when this alike; less is two
+# sounds at once, or a sound the files do not hold.
+NAMED_LIKENESS = 0.5
+# Several of the files open alike (the champion's fanfare as the word said,
+# the sectors' chords): their first 25 ms pick the candidates, 200 ms tell
+# them apart.
+GLANCE = RATE // 40
+LISTEN = RATE // 5
+# A sound is found where it rises to a tenth of its loudest, a few
+# milliseconds after its file begins, or up to 20 ms when another sound rang
+# just before: its file is looked for that far before, first at every
+# fourth place.
+EARLIEST = RATE // 50
+STRIDE = 4
+# Takes of the recording with what was named taken out: a sound that began
+# beneath a louder one rises out of what is left.
+TAKES = 3
+
+
+def match_before(samples, start, sound, length):
+    """best_match() of `sound` begun up to EARLIEST before `start`."""
+    return best_match(samples, start - EARLIEST // 2, sound, EARLIEST // 2 + 16, length, STRIDE)
+
+
+def take_out(left, where, sound):
+    """Takes `sound` out of the recording from sample `where`, at the level
+    its first moments were recorded at."""
+    sound = sound[: len(left) - where]
+    opening = sound[:LISTEN]
+    power = sum(map(operator.mul, opening, opening))
+    gain = sum(map(operator.mul, left[where : where + len(opening)], opening)) / power if power else 0.0
+    for i, sample in enumerate(sound):
+        left[where + i] -= round(gain * sample)
+
+
+def taken_out(samples, left, start):
+    """Whether most of what begins at `start` went with the sounds taken out."""
+    window = slice(start, start + WINDOW)
+    return 4 * max(map(abs, left[window]), default=0) < max(map(abs, samples[window]), default=0)
+
+
+def heard_sounds(samples, folder, at):
+    """Lines naming each sound that begins, at its time in seconds plus `at`.
+
+    The game plays its files as they are, summed: each sound named is taken
+    out of the recording, and what is left is listened to again, so a sound
+    begun beneath another is named too, and a sound's own later notes are
+    not taken for new sounds."""
+    sounds = {path.rsplit("/", 1)[-1][:-4]: read_wav(path) for path in sorted(glob.glob(f"{folder}/*.wav"))}
+    left = array.array("i", samples)
+    lines = []
+    changed = [(0, len(left))]  # where the last take took something out
+    for take in range(TAKES):
+        spans, changed = changed, []
+        for run in clack_runs(onsets(left)):
+            if len(run) >= FEWEST_CLACKS:
+                if take == 0:
+                    seconds = (run[-1] - run[0]) / RATE
+                    lines.append((run[0], f"the drum: {len(run)} clacks over {seconds:.2f} s, and its stop"))
+                continue
+            for start in run:
+                if not any(begin <= start < end for begin, end in spans):
+                    continue  # nothing new to hear here
+                if take == 0 and taken_out(samples, left, start):
+                    continue  # a later note of a sound named already
+                glance = {name: match_before(left, start, sound, GLANCE)[0] for name, sound in sounds.items()}
+                candidates = [name for name, alike in glance.items() if alike >= NAMED_LIKENESS]
+                (best, where), name = max(
+                    [(match_before(left, start, sounds[name], LISTEN), name) for name in candidates]
+                    or [((alike, start), name) for name, alike in glance.items()]
+                )
+                if best < NAMED_LIKENESS:
+                    if take == 0:
+                        lines.append((start, f"♪ ? (at most {best:.2f} like {name})"))
+                    continue
+                lines.append((where, f"♪ {name} ({best:.2f})"))
+                take_out(left, where, sounds[name])
+                changed.append((where, where + len(sounds[name])))
+        if not changed:
+            break
+    return [f"{at + start / RATE:9.3f} s  {text}" for start, text in sorted(lines)]
+
+
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
@@ -223,6 +332,12 @@ def main(argv):
         level = peak_db(samples)
         print("silence" if level == -math.inf else f"{level:.1f} dBFS")
         return 0 if level < -50 else 1
+    if command == "summary":
+        print(summary(samples))
+        return 0
+    if command == "sounds" and len(argv) >= 4:
+        print("\n".join(heard_sounds(samples, argv[3], float(argv[4]) if len(argv) >= 5 else 0.0)))
+        return 0
     if command == "whole":
         breaks = dropouts(samples)
         for start, length in breaks:
