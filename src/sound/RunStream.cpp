@@ -18,10 +18,13 @@ using std::chrono::milliseconds;
 
 // The least the stream holds before it plays; a shorter run is padded with
 // silence. A run is written whole, so its length costs it no lateness. The
-// server asks for more each time a quarter of this has played, however
-// much is written ahead, and each ask wakes the sound server's client:
-// about one spin's run (20-40 frames and the stop) keeps that to a few.
-constexpr int bufferMilliseconds = 2000;
+// server asks for more each time a quarter of this has played, so a longer
+// buffer wakes the sound server's client less often; but while a run plays,
+// a sound that starts the low-latency stream afresh breaks off for 40 ms
+// (the server's output reworks what it had mixed ahead). Padded to two
+// seconds, a short spin's run still played when the sector sounded; half a
+// second ends with the spin.
+constexpr int bufferMilliseconds = 500;
 
 // Past its last sample a run is surely played out once this much more has
 // passed; a run that comes sooner cuts the one before short.
