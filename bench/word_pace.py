@@ -57,7 +57,7 @@ from gi.repository import GLib
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import children, descendants, name_of, role_of, showing  # noqa: E402
+from atspi_tree import descendants, frames, name_of, role_of, showing  # noqa: E402
 
 # The rules' pace, in milliseconds, as the round waits between its steps.
 DRUM_FRAME = 50
@@ -125,13 +125,6 @@ def press(node):
             print(f"pressed '{node.name}'", file=sys.stderr)
             return
     fail(f"'{node.name}' has no press action, only {names}")
-
-
-def frames():
-    for app in children(pyatspi.Registry.getDesktop(0)):
-        for child in children(app):
-            if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
-                yield child
 
 
 def wait_for(what, find, seconds=30):

@@ -36,7 +36,7 @@ from gi.repository import GLib
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import children, descendants, name_of, role_of, showing  # noqa: E402
+from atspi_tree import descendants, frames, name_of, role_of, showing  # noqa: E402
 
 RATE = 48000
 BYTES_PER_SECOND = RATE * 2
@@ -92,13 +92,6 @@ def press(node, what):
                 fail(f"{what}: the press was refused")
             return
     fail(f"{what} cannot be pressed")
-
-
-def frames():
-    for app in children(pyatspi.Registry.getDesktop(0)):
-        for child in children(app):
-            if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
-                yield child
 
 
 def wait_for(what, find, seconds=60):

@@ -45,3 +45,11 @@ def showing(node):
         return node.getState().contains(pyatspi.STATE_SHOWING)
     except Exception:
         return False
+
+
+def frames():
+    """The program's windows and dialogs, as the desktop lists them now."""
+    for app in children(pyatspi.Registry.getDesktop(0)):
+        for child in children(app):
+            if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
+                yield child

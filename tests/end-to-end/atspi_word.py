@@ -30,7 +30,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from atspi_tree import children, descendants, name_of, role_of, showing
+from atspi_tree import descendants, frames, name_of, role_of, showing
 
 PRESS_NAMES = {"Press", "Toggle"}
 CONTROL_ROLES = {
@@ -97,13 +97,6 @@ def press(node):
             print(f"pressed '{label}'")
             return
     fail(f"'{node.name}' has no press action, only {names}")
-
-
-def frames():
-    for app in children(pyatspi.Registry.getDesktop(0)):
-        for child in children(app):
-            if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
-                yield child
 
 
 def wait_for(what, find, seconds=30):
