@@ -53,11 +53,10 @@ import time
 import os
 
 import pyatspi
-from gi.repository import GLib
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import descendants, frames, name_of, role_of, showing  # noqa: E402
+from atspi_tree import first_found, name_of, named, pump  # noqa: E402
 
 # The rules' pace, in milliseconds, as the round waits between its steps.
 DRUM_FRAME = 50
@@ -100,18 +99,6 @@ def on_text_inserted(event):
         pass
 
 
-def pump(seconds):
-    """Dispatches the events as they come, for a while."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    woken = GLib.timeout_add(50, lambda: True)  # so that a quiet bus still lets us look at the time
-    try:
-        while time.monotonic() < end:
-            context.iteration(True)
-    finally:
-        GLib.source_remove(woken)
-
-
 def press(node):
     try:
         action = node.queryAction()
@@ -128,21 +115,10 @@ def press(node):
 
 
 def wait_for(what, find, seconds=30):
-    end = min(time.monotonic() + seconds, DEADLINE)
-    while time.monotonic() < end:
-        for frame in frames():
-            found = find(frame)
-            if found is not None:
-                return found
-        pump(0.1)
-    fail(f"no {what} within {seconds}s")
-
-
-def named(frame, name, role=None):
-    for node in descendants(frame):
-        if name_of(node) == name and (role is None or role_of(node) == role) and showing(node):
-            return node
-    return None
+    found = first_found(find, min(time.monotonic() + seconds, DEADLINE))
+    if found is None:
+        fail(f"no {what} within {seconds}s")
+    return found
 
 
 def sector_kind(text):

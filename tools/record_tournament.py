@@ -32,11 +32,10 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import descendants, frames, name_of, role_of, showing  # noqa: E402
+from atspi_tree import descendants, first_found, name_of, named, pump, role_of, showing  # noqa: E402
 
 RATE = 48000
 BYTES_PER_SECOND = RATE * 2
@@ -70,18 +69,6 @@ def on_text_inserted(event):
         pass
 
 
-def pump(seconds):
-    """Dispatches the events as they come, for a while."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    woken = GLib.timeout_add(50, lambda: True)  # so that a quiet bus still lets us look at the time
-    try:
-        while time.monotonic() < end:
-            context.iteration(True)
-    finally:
-        GLib.source_remove(woken)
-
-
 def press(node, what):
     if node is None:
         fail(f"no {what}")
@@ -95,21 +82,10 @@ def press(node, what):
 
 
 def wait_for(what, find, seconds=60):
-    end = min(time.monotonic() + seconds, DEADLINE)
-    while time.monotonic() < end:
-        for frame in frames():
-            found = find(frame)
-            if found is not None:
-                return found
-        pump(0.2)
-    fail(f"no {what} within {seconds} s")
-
-
-def named(frame, name, role=None):
-    for node in descendants(frame):
-        if node is not None and name_of(node) == name and (role is None or role_of(node) == role) and showing(node):
-            return node
-    return None
+    found = first_found(find, min(time.monotonic() + seconds, DEADLINE), every=0.2)
+    if found is None:
+        fail(f"no {what} within {seconds} s")
+    return found
 
 
 def with_role(frame, role):

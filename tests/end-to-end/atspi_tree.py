@@ -5,7 +5,10 @@
 (a window closing), so every question answers None or nothing rather than
 raise."""
 
+import time
+
 import pyatspi
+from gi.repository import GLib
 
 
 def children(node):
@@ -40,6 +43,14 @@ def name_of(node):
         return None
 
 
+def named(frame, name, role=None):
+    """The first showing object below frame with that name (and role)."""
+    for node in descendants(frame):
+        if name_of(node) == name and (role is None or role_of(node) == role) and showing(node):
+            return node
+    return None
+
+
 def showing(node):
     try:
         return node.getState().contains(pyatspi.STATE_SHOWING)
@@ -53,3 +64,28 @@ def frames():
         for child in children(app):
             if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
                 yield child
+
+
+def pump(seconds):
+    """Dispatches the bus's events as they come, for a while."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    woken = GLib.timeout_add(50, lambda: True)  # so that a quiet bus still lets us look at the time
+    try:
+        while time.monotonic() < end:
+            context.iteration(True)
+    finally:
+        GLib.source_remove(woken)
+
+
+def first_found(find, until, every=0.1):
+    """What find(window) first answers for one of the program's windows,
+    looking again every `every` seconds while the events come in, until
+    time.monotonic() reaches `until`; None if nothing was found by then."""
+    while time.monotonic() < until:
+        for frame in frames():
+            found = find(frame)
+            if found is not None:
+                return found
+        pump(every)
+    return None

@@ -28,9 +28,8 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
 
-from atspi_tree import descendants, frames, name_of, role_of, showing
+from atspi_tree import descendants, first_found, name_of, named, pump, role_of, showing
 
 PRESS_NAMES = {"Press", "Toggle"}
 CONTROL_ROLES = {
@@ -58,18 +57,6 @@ def on_text_inserted(event):
             announced.append(event.any_data)
     except Exception:  # the source may be gone already
         pass
-
-
-def pump(seconds):
-    """Lets the events in for a while."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while True:
-        while context.pending():
-            context.iteration(False)
-        if time.monotonic() >= end:
-            return
-        time.sleep(0.02)
 
 
 def sensitive(node):
@@ -100,21 +87,10 @@ def press(node):
 
 
 def wait_for(what, find, seconds=30):
-    end = min(time.monotonic() + seconds, DEADLINE)
-    while time.monotonic() < end:
-        for frame in frames():
-            found = find(frame)
-            if found is not None:
-                return found
-        pump(0.1)
-    fail(f"no {what} within {seconds}s")
-
-
-def named(frame, name, role=None):
-    for node in descendants(frame):
-        if name_of(node) == name and (role is None or role_of(node) == role) and showing(node):
-            return node
-    return None
+    found = first_found(find, min(time.monotonic() + seconds, DEADLINE))
+    if found is None:
+        fail(f"no {what} within {seconds}s")
+    return found
 
 
 def entry_in(frame):
