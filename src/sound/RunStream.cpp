@@ -4,11 +4,9 @@
 #include "sound/RunStream.h"
 
 #include <QAudioSink>
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QThread>
 
-#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -136,18 +134,18 @@ void RunStream::serve(const QAudioDevice& device, const QAudioFormat& format)
         if (!orders.run)
             continue;
 
-        const QList<qint16> run = std::move(*orders.run);
+        QList<qint16> run = std::move(*orders.run);
+        // A run at least as long as the buffer starts the stream by itself:
+        // a shorter one is made up with silence, and written in one piece.
+        const auto bufferSamples = sink.bufferSize() / qsizetype(sizeof(qint16));
+        if (run.size() < bufferSamples)
+            run.resize(bufferSamples);
         const auto bytes = run.size() * qsizetype(sizeof(qint16));
         if (!awake)
             sink.resume();
         awake = true;
         input->write(reinterpret_cast<const char*>(run.constData()), bytes);
-        // A run at least as long as the buffer starts the stream by itself.
-        const qsizetype padding = std::max<qsizetype>(sink.bufferSize() - bytes, 0);
-        if (padding > 0)
-            input->write(QByteArray(padding, '\0'));
-        playedOut = now + milliseconds(format.durationForBytes(qint32(bytes + padding)) / 1000)
-                    + playedOutSlack;
+        playedOut = now + milliseconds(format.durationForBytes(qint32(bytes)) / 1000) + playedOutSlack;
         check();
     }
     sink.stop();
