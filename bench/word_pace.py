@@ -56,7 +56,7 @@ import pyatspi
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import first_found, name_of, named, pump  # noqa: E402
+from atspi_tree import first_found, listen, name_of, named, pump  # noqa: E402
 
 # The rules' pace, in milliseconds, as the round waits between its steps.
 DRUM_FRAME = 50
@@ -190,7 +190,7 @@ def pace_model(sectors):
 
 
 def main():
-    pyatspi.Registry.registerEventListener(on_text_inserted, "object:text-changed:insert")
+    listen(on_text_inserted, "object:text-changed:insert")
 
     press(wait_for("start menu", lambda frame: named(frame, "Новая игра", pyatspi.ROLE_PUSH_BUTTON)))
     window = wait_for("player setup",

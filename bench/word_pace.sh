@@ -82,13 +82,15 @@ for word in "${words[@]}"; do
   cp -r "$data" "$run/Data"
   rm -f "$run/Data/Baz/"*.dat "$run/Data/Cfg.ini"
   write_topic "$word" "$run/Data/Baz"
+  # The game starts once the listener listens, and is found on the bus.
+  export KORDAMIR_LISTENING=$run/listening
   (
     cd "$run"
     export XDG_CONFIG_HOME="$run/config" XDG_DATA_HOME="$run/share" XDG_CACHE_HOME="$run/cache"
+    wait_until_listening
     exec ./kordamir --mute
   ) >"$run/game.log" 2>&1 &
   pid=$!
-  wait_for_window '^Кордамир$' >/dev/null
   echo "word $word: playing at the game's pace (minutes)..." >&2
   line=$("$python" "$here/word_pace.py" "$word" 2>"$run/heard.txt") || {
     cat "$run/heard.txt" >&2

@@ -76,12 +76,14 @@ cp "$game" "$work/kordamir"
 cp -r "$data" "$work/Data"
 rm -f "$work/Data/Baz/"*.dat "$work/Data/Cfg.ini"
 printf '1\r\n%s\r\n' "$word" | iconv -f UTF-8 -t CP1251 >"$work/Data/Baz/Тест.dat"
+# The game starts once the recorder listens, and is found on the bus.
+export KORDAMIR_LISTENING=$work/listening
 (
   cd "$work"
+  wait_until_listening
   exec ./kordamir
 ) >"$out/game.log" 2>&1 &
 pid=$!
-wait_for_window '^Кордамир$' >/dev/null
 echo "playing a tournament of computers on the word $word, at the game's pace..." >&2
 "$python" "$here/record_tournament.py" "$work/tournament.raw" "$out/heard.txt"
 kill "$pid"

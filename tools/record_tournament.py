@@ -35,7 +35,7 @@ import pyatspi
 
 # The end-to-end tests' walk through the accessibility tree.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "end-to-end"))
-from atspi_tree import descendants, first_found, name_of, named, pump, role_of, showing  # noqa: E402
+from atspi_tree import descendants, first_found, listen, name_of, named, pump, role_of, showing  # noqa: E402
 
 RATE = 48000
 BYTES_PER_SECOND = RATE * 2
@@ -144,7 +144,7 @@ def records_shown(frame):
 
 
 def main():
-    pyatspi.Registry.registerEventListener(on_text_inserted, "object:text-changed:insert")
+    listen(on_text_inserted, "object:text-changed:insert")
     recorder = start_recording()
     try:
         pump(1.0)

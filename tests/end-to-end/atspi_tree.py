@@ -5,6 +5,7 @@
 (a window closing), so every question answers None or nothing rather than
 raise."""
 
+import os
 import time
 
 import pyatspi
@@ -64,6 +65,18 @@ def frames():
         for child in children(app):
             if child is not None and role_of(child) in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG):
                 yield child
+
+
+def listen(callback, event):
+    """Registers callback for the event, then says so by making the file
+    that $KORDAMIR_LISTENING names: the script that runs us starts the
+    program only then (wait_until_listening in lib.sh). The program asks
+    which events are listened to as it starts; a listener registered while
+    it asks may go unheard for the whole run."""
+    pyatspi.Registry.registerEventListener(callback, event)
+    ready = os.environ.get("KORDAMIR_LISTENING")
+    if ready:
+        open(ready, "w").close()
 
 
 def pump(seconds):

@@ -29,7 +29,7 @@ import time
 
 import pyatspi
 
-from atspi_tree import descendants, first_found, name_of, named, pump, role_of, showing
+from atspi_tree import descendants, first_found, listen, name_of, named, pump, role_of, showing
 
 PRESS_NAMES = {"Press", "Toggle"}
 CONTROL_ROLES = {
@@ -319,8 +319,9 @@ def play():
 
 
 def main():
-    for event in ("object:text-changed:insert", "object:property-change:accessible-name", "object:state-changed"):
-        pyatspi.Registry.registerEventListener(on_text_inserted if "text" in event else lambda e: None, event)
+    for event in ("object:property-change:accessible-name", "object:state-changed"):
+        pyatspi.Registry.registerEventListener(lambda e: None, event)
+    listen(on_text_inserted, "object:text-changed:insert")
 
     def start_menu(frame):
         return named(frame, "Новая игра", pyatspi.ROLE_PUSH_BUTTON)

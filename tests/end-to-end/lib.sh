@@ -236,6 +236,16 @@ on_own_accessibility_bus() {
   python=/usr/bin/python3
 }
 
+# Waits until the listener on the accessibility bus has registered (the
+# scripts' atspi_tree.listen makes the file $KORDAMIR_LISTENING names): the
+# program asks which events are listened to as it starts, and one registered
+# while it asks may go unheard for the whole run. Start the program after it.
+wait_until_listening() {
+  while [ ! -e "$KORDAMIR_LISTENING" ]; do
+    sleep 0.05
+  done
+}
+
 # Sleeps $1 seconds (fractions too), longer in a sanitizer build, which runs
 # several times slower: KORDAMIR_E2E_PACE is the factor.
 pause() {
