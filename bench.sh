@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/install-deps.sh
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/bench -j"$(nproc)" --target kordamir kordamir-bare kordamir-bench >/dev/null
+cmake --build build/bench -j"$(nproc)" --target kordamir kordamir-bare kordamir-bare-sound kordamir-bench >/dev/null
 out=build/bench/bench-results.md
 tools/with-xvfb.sh \
   build/bench/bench/kordamir-bench --game build/bench/kordamir --bare build/bench/bench/kordamir-bare \

@@ -749,6 +749,45 @@ private:
     bool ready_ = false;
 };
 
+// The floor under the sound of a spin: Qt's audio output playing runs of
+// clacks as long as a spin's (1.5 s), each written whole, in a program that
+// does nothing else (kordamir-bare-sound, beside the bare window). Its CPU
+// is read over the 1.9 s a spin is measured for: the turn and the 400 ms of
+// stillness after it. Held against a muted spin's CPU it is the least the
+// clacks can add to a drum frame through the toolkit.
+void soundFloor(const Options& options, const SoundServer& server, double muteSpinMs)
+{
+    const std::string yardstick = options.bare + "-sound";
+    const fs::path out = fs::path(options.work) / "sound-floor.txt";
+    fs::remove(out);
+    if (access(yardstick.c_str(), X_OK) == 0) {
+        Program floor(yardstick, {out.string(), std::to_string(options.runs), "1500", "1900"},
+                      server.environment());
+        while (floor.running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    std::vector<double> runMs;
+    std::ifstream in(out);
+    for (double ms = 0; in >> ms;)
+        runMs.push_back(ms);
+    if (runMs.empty()) {
+        report.add({"CPU of a 1.5 s run through Qt's audio output alone",
+                    "ms",
+                    {},
+                    "",
+                    {},
+                    "not measured: no " + fs::path(yardstick).filename().string()});
+        return;
+    }
+    report.add({"CPU of a 1.5 s run through Qt's audio output alone", "ms", runMs});
+    if (muteSpinMs > 0) {
+        std::vector<double> least;
+        for (const double ms : runMs)
+            least.push_back(1 + ms / muteSpinMs);
+        report.add({"CPU per drum frame, clacks ÷ --mute, with that run alone added", "×", least});
+    }
+}
+
 // The game with sound against the same game started with --mute (which loads
 // nothing of the sound), in pairs, with a sound server running: the start;
 // then, at the game table, the memory once every sound is loaded (the
@@ -790,10 +829,11 @@ void soundFigures(XWatch& x, const Options& options)
     report.add({"start → mapped, with sound ÷ --mute (pairs)", "×", ratio, "≤ 1.05", atMost(1.05)});
     report.add({"start → first paint, with sound ÷ --mute (pairs)", "×", paintRatio});
 
-    std::vector<double> peak, pss, frameCpu[2], frameMain[2], frameRatio;
+    std::vector<double> peak, pss, frameCpu[2], frameMain[2], frameRatio, soundPerSpin, muteSpin;
     std::map<std::string, std::vector<double>> frameByThread[2];
     for (int run = 0; run < options.runs; ++run) {
         double peaks[2] = {0, 0}, psss[2] = {0, 0}, perFrame[2] = {-1, -1}, mainPerFrame[2] = {-1, -1};
+        Spin spins[2];
         for (int turn = 0; turn < 2; ++turn) {
             const int which = (turn + run) % 2;
             Table t;
@@ -805,6 +845,7 @@ void soundFigures(XWatch& x, const Options& options)
             peaks[which] = t.program->peakMb();
             psss[which] = t.program->pssMb();
             const Spin turned = spin(x, *t.program, t.table);
+            spins[which] = turned;
             if (turned.frames > 0) {
                 perFrame[which] = turned.cpuMs / turned.frames;
                 mainPerFrame[which] = turned.mainThreadCpuMs / turned.frames;
@@ -822,8 +863,17 @@ void soundFigures(XWatch& x, const Options& options)
                 frameMain[which].push_back(mainPerFrame[which]);
             }
         }
-        if (perFrame[0] > 0 && perFrame[1] > 0)
+        if (perFrame[0] > 0 && perFrame[1] > 0) {
             frameRatio.push_back(perFrame[1] / perFrame[0]);
+            // The sound's own threads are those the muted game does not have.
+            double sound = 0;
+            for (const auto& [name, ms] : spins[1].threadCpuMs) {
+                if (!spins[0].threadCpuMs.contains(name))
+                    sound += ms;
+            }
+            soundPerSpin.push_back(sound);
+            muteSpin.push_back(spins[0].cpuMs);
+        }
     }
     report.add({"VmHWM on the game table, every sound loaded − --mute", "MB", peak, "≤ +3", atMost(3)});
     report.add({"PSS on the game table, every sound loaded − --mute", "MB", pss, "≤ +3", atMost(3)});
@@ -849,6 +899,9 @@ void soundFigures(XWatch& x, const Options& options)
                     frameByThread[1][name]});
     }
     report.add({"CPU per drum frame, clacks ÷ --mute (pairs)", "×", frameRatio, "≤ 1.1", atMost(1.1)});
+    report.add({"CPU of a spin in the sound's own threads", "ms", soundPerSpin});
+    report.add({"CPU of a spin, --mute", "ms", muteSpin});
+    soundFloor(options, server, median(muteSpin));
 }
 
 // strace counts every file the program opens while the drum turns.
