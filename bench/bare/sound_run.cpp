@@ -83,9 +83,9 @@ int main(int argc, char* argv[])
         QAudioSink sink(QMediaDevices::defaultAudioOutput(), format);
         sink.setBufferSize(format.bytesForDuration(500 * 1000));
         QIODevice* input = sink.start();
+        const QByteArray samples = clicks(format, runMs);
         std::this_thread::sleep_for(milliseconds(2000));
         for (int run = 0; run < runs && input; ++run) {
-            const QByteArray samples = clicks(format, runMs);
             const double before = cpuMs();
             QCoreApplication::processEvents();
             input->write(samples);
